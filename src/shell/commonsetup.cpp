@@ -1,0 +1,28 @@
+#include "shell/commonsetup.h"
+#include "shell/colours.h"
+#include "toolkit/display.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/screen.h"
+
+namespace {
+constexpr double kScreenWidth = 12000;
+constexpr double kScreenHeight = 9000;
+} // namespace
+
+void commonSetup(Screen &screen)
+{
+    screen.setBackColor(colours::screenBack);
+    screen.setCaption(QStringLiteral("Velmora"));
+    // From here on nothing that goes wrong stops the remaining steps.
+    if (auto *picture = qobject_cast<PictureBox *>(screen.control(QStringLiteral("Picture1"))))
+        picture->setBackColor(colours::pictureBack);
+    screen.setClientSizeTwips(kScreenWidth, kScreenHeight);
+    showBusyPointer();
+    // On a display smaller than the screen these go negative and the screen
+    // overhangs both edges equally.
+    const QSizeF display = displaySizeTwips();
+    const float top = float(display.height() / 2 - kScreenHeight / 2);
+    const float left = float(display.width() / 2 - kScreenWidth / 2);
+    screen.setPositionTwips(left, top);
+    showDefaultPointer();
+}

@@ -1,0 +1,16 @@
+#include "shell/titlefrm.h"
+#include "toolkit/randomsource.h"
+#include "toolkit/sound.h"
+
+#include <QApplication>
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Velmora"));
+    randomize();
+    touch<Titlefrm>().showScreen();
+    const int status = QApplication::exec();
+    setSoundOutput(nullptr);
+    return status;
+}

@@ -1,0 +1,3 @@
+#include "shell/module1.h"
+
+Module1State Module1;

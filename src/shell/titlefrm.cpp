@@ -1,0 +1,96 @@
+#include "shell/titlefrm.h"
+#include "shell/colours.h"
+#include "shell/commonsetup.h"
+#include "shell/grey.h"
+#include "shell/intro0.h"
+#include "toolkit/builders.h"
+#include "toolkit/display.h"
+
+namespace {
+constexpr double kClientWidth = 5460;
+constexpr double kClientHeight = 6570;
+const QColor kBlue(0, 0, 255);
+const QColor kGreen(0, 128, 0);
+const QString kPicture = QStringLiteral("images\\schoolsm.jpg");
+
+LabelSpec creditLine(const QString &caption, double l, double t, double w, double h, FontSpec font, QColor fore)
+{
+    LabelSpec s;
+    s.caption = caption;
+    s.left = l, s.top = t, s.width = w, s.height = h;
+    s.font = font;
+    s.foreColor = fore;
+    s.alignment = Qt::AlignHCenter;
+    return s;
+}
+
+InputSpec pushButton(const QString &caption, double left)
+{
+    InputSpec s;
+    s.caption = caption;
+    s.left = left, s.top = 6000, s.width = 1335, s.height = 375;
+    s.font = {QStringLiteral("MS Sans Serif"), 8.25};
+    s.backColor = colours::lightGrey;
+    return s;
+}
+} // namespace
+
+Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm"))
+{
+    setBackColor(colours::lightGrey);
+    setCaption(QStringLiteral("Velmora"));
+    setClientSizeTwips(kClientWidth, kClientHeight);
+    Frame1 = named(new Frame(this, 0, -90, 5480, 6660), QStringLiteral("Frame1"));
+    Label4 = makeLabel(this, QStringLiteral("Label4"),
+                       creditLine(QStringLiteral("Velmora"), 60, 360, 5355, 705,
+                                  {QStringLiteral("Times New Roman"), 27.75, true}, kBlue));
+    Picture1 = named(new PictureBox(this, 300, 1200, 4800, 3600), QStringLiteral("Picture1"));
+    Picture1->setBackColor(colours::lightGrey);
+    Label1 = makeLabel(this, QStringLiteral("Label1"),
+                       creditLine(QStringLiteral("Ancient Greece for Key Stage 2"), 360, 4980, 4695, 375,
+                                  {QStringLiteral("Times New Roman"), 14.25}, kBlue));
+    Label5 = makeLabel(this, QStringLiteral("Label5"),
+                       creditLine(QStringLiteral("An interactive history for the classroom"), 480, 5310, 4455, 375,
+                                  {QStringLiteral("Times New Roman"), 12}, kBlue));
+    Label3 = makeLabel(this, QStringLiteral("Label3"),
+                       creditLine(QStringLiteral("Quorvane Publishing Ltd"), 480, 5640, 4455, 375,
+                                  {QStringLiteral("Times New Roman"), 12}, kBlue));
+    Label2 = makeLabel(this, QStringLiteral("Label2"),
+                       creditLine(QStringLiteral("\u00A9 Quorvane Publishing Ltd. All rights reserved."), 0, 6420,
+                                  5415, 255, {QStringLiteral("Arial"), 8.25}, kGreen));
+    Command1 = named(new CommandButton(this, pushButton(QStringLiteral("OK"), 1320)), QStringLiteral("Command1"));
+    Command2 = named(new CommandButton(this, pushButton(QStringLiteral("Exit"), 2760)), QStringLiteral("Command2"));
+    Command1->setDefault(true);
+    connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+}
+
+void Titlefrm::load()
+{
+    const QSizeF display = displaySizeTwips();
+    setPositionTwips(float(display.width() / 2 - kClientWidth / 2), float(display.height() / 2 - kClientHeight / 2));
+    touch<Grey>().showScreen();
+    if (!Picture1->loadPicture(kPicture))
+        loadFailed();
+}
+
+// A failed load turns the title screen into a plain content screen and tries
+// the picture once more; a second failure leaves the box empty.
+void Titlefrm::loadFailed()
+{
+    commonSetup(*this);
+    Picture1->loadPicture(kPicture);
+}
+
+void Titlefrm::Command1_Click()
+{
+    touch<intro0>().showScreen();
+    unload();
+    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+}
+
+void Titlefrm::Command2_Click()
+{
+    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    endProgram();
+}

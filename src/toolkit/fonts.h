@@ -1,0 +1,20 @@
+#pragma once
+// Fonts named as a Windows classroom PC names them, mapped to installed faces
+// with matching metrics where the original is missing.
+#include <QFont>
+#include <QString>
+
+struct FontSpec {
+    QString name = QStringLiteral("Tahoma");
+    double points = 8.25;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
+// The installed family that stands in for a Windows family name.
+QString resolveFontFamily(const QString &windowsName);
+// A QFont at the twips mapping's pixel size.
+QFont makeFont(const FontSpec &spec);
+// Symbol-font text: Latin letters become the Greek letters of the same code.
+QString symbolToGreek(const QString &latin);

@@ -1,0 +1,87 @@
+#include "toolkit/label.h"
+#include "toolkit/twips.h"
+
+#include <QEvent>
+#include <QPainter>
+
+Label::Label(QWidget *parent, const LabelSpec &spec)
+    : MouseControl(parent), caption_(spec.caption), font_(spec.font), fore_(spec.foreColor), back_(spec.backColor),
+      backStyle_(spec.backStyle), border_(spec.border), alignment_(spec.alignment), wordWrap_(spec.wordWrap)
+{
+    QWidget::setFont(makeFont(font_));
+    setGeometryTwips(spec.left, spec.top, spec.width, spec.height);
+    setVisible(spec.visible);
+    setEnabled(spec.enabled);
+}
+
+void Label::setCaption(const QString &caption)
+{
+    if (caption_ == caption)
+        return;
+    caption_ = caption;
+    update();
+}
+
+void Label::setFontSpec(const FontSpec &font)
+{
+    font_ = font;
+    QWidget::setFont(makeFont(font_));
+    update();
+}
+
+void Label::setForeColor(const QColor &c) { fore_ = c; update(); }
+void Label::setBackColor(const QColor &c) { back_ = c; update(); }
+void Label::setBorder(bool singleLine) { border_ = singleLine; update(); }
+void Label::setAlignment(Qt::Alignment a) { alignment_ = a; update(); }
+void Label::setWordWrap(bool wrap) { wordWrap_ = wrap; update(); }
+
+void Label::setBackStyle(BackStyle style)
+{
+    if (backStyle_ == style)
+        return;
+    backStyle_ = style;
+    update();
+}
+
+QString Label::displayedText() const
+{
+    return font_.name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0 ? symbolToGreek(caption_) : caption_;
+}
+
+QRect Label::textArea() const
+{
+    const int inset = border_ ? 2 : 0;
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+void Label::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    if (backStyle_ == BackStyle::Opaque)
+        p.fillRect(rect(), back_);
+    if (border_) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    // Text starts at the top of the box, as classroom PCs have always drawn labels.
+    const int flags = int(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop | (wordWrap_ ? Qt::TextWordWrap : 0);
+    const QRect area = textArea();
+    p.setFont(font());
+    if (!isEnabled()) {
+        // Disabled captions are etched: a light copy offset under a grey one.
+        p.setPen(QColor(255, 255, 255));
+        p.drawText(area.translated(1, 1), flags, displayedText());
+        p.setPen(QColor(128, 128, 128));
+    } else {
+        p.setPen(fore_);
+    }
+    p.drawText(area, flags, displayedText());
+}
+
+void Label::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    MouseControl::changeEvent(event);
+}

@@ -1,0 +1,63 @@
+#pragma once
+// A text label: caption, font, fore and back colour, opaque or transparent
+// background, optional single-line border, alignment and word wrap. With a
+// border and bold centred text it serves as a button.
+#include "toolkit/fonts.h"
+#include "toolkit/mousecontrol.h"
+
+#include <QColor>
+
+enum class BackStyle { Transparent, Opaque };
+
+struct LabelSpec {
+    int index = -1; // position in a control array; -1 for a single label
+    QString caption;
+    double left = 0, top = 0, width = 0, height = 0;
+    FontSpec font;
+    QColor foreColor = Qt::yellow;
+    QColor backColor = QColor(39, 63, 137);
+    BackStyle backStyle = BackStyle::Transparent;
+    bool border = false;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool wordWrap = false;
+    bool visible = true;
+    bool enabled = true;
+};
+
+class Label : public MouseControl {
+    Q_OBJECT
+public:
+    explicit Label(QWidget *parent, const LabelSpec &spec = {});
+
+    void setCaption(const QString &caption);
+    QString caption() const { return caption_; }
+    void setFontSpec(const FontSpec &font);
+    const FontSpec &fontSpec() const { return font_; }
+    void setForeColor(const QColor &c);
+    QColor foreColor() const { return fore_; }
+    void setBackColor(const QColor &c);
+    QColor backColor() const { return back_; }
+    void setBackStyle(BackStyle style);
+    BackStyle backStyle() const { return backStyle_; }
+    void setBorder(bool singleLine);
+    bool hasBorder() const { return border_; }
+    void setAlignment(Qt::Alignment alignment);
+    void setWordWrap(bool wrap);
+    // Symbol-font labels show Greek letters for the Latin caption.
+    QString displayedText() const;
+    // The room the caption has inside the border, in pixels.
+    QRect textArea() const;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    QString caption_;
+    FontSpec font_;
+    QColor fore_, back_;
+    BackStyle backStyle_ = BackStyle::Transparent;
+    bool border_ = false;
+    Qt::Alignment alignment_ = Qt::AlignLeft;
+    bool wordWrap_ = false;
+};

@@ -1,0 +1,26 @@
+#include "toolkit/messagebox.h"
+
+#include <QMessageBox>
+
+namespace {
+MessageBoxHandler &handler()
+{
+    static MessageBoxHandler h;
+    return h;
+}
+
+MsgResult showDialog(const QString &text, MsgButtons buttons)
+{
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmora"), text,
+                    buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
+}
+} // namespace
+
+MsgResult messageBox(const QString &text, MsgButtons buttons)
+{
+    return handler() ? handler()(text, buttons) : showDialog(text, buttons);
+}
+
+void setMessageBoxHandler(MessageBoxHandler h) { handler() = std::move(h); }

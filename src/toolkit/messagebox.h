@@ -1,0 +1,15 @@
+#pragma once
+// Every message a user sees goes through one function, so tests can answer
+// it instead of a blocking dialog.
+#include <QString>
+#include <functional>
+
+enum class MsgButtons { Ok, OkCancel };
+enum class MsgResult { Ok, Cancel };
+
+using MessageBoxHandler = std::function<MsgResult(const QString &text, MsgButtons buttons)>;
+
+// Shows a message box with no icon, titled like the program.
+MsgResult messageBox(const QString &text, MsgButtons buttons = MsgButtons::Ok);
+// Replaces how messages are shown; an empty handler restores the real dialog.
+void setMessageBoxHandler(MessageBoxHandler handler);

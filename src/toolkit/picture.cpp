@@ -1,0 +1,84 @@
+#include "toolkit/picture.h"
+#include "toolkit/contentpath.h"
+#include "toolkit/twips.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageReader>
+#include <QPainter>
+
+namespace {
+// Placeable metafiles start D7 CD C6 9A; standard ones with a 9-word header of type 1 or 2.
+bool looksLikeMetafile(const QByteArray &bytes)
+{
+    if (bytes.startsWith(QByteArray::fromHex("d7cdc69a")))
+        return true;
+    if (bytes.size() < 18)
+        return false;
+    const auto word = [&](int at) { return quint16(quint8(bytes[at]) | (quint8(bytes[at + 1]) << 8)); };
+    return (word(0) == 1 || word(0) == 2) && word(2) == 9;
+}
+
+// Guards against decompression bombs in pictures from outside.
+constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+} // namespace
+
+Picture Picture::load(const QString &relativePath, QString *error)
+{
+    if (relativePath.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("no picture named");
+        return {};
+    }
+    QFile file(resolveContentPath(relativePath));
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("cannot open %1").arg(relativePath);
+        return {};
+    }
+    return fromBytes(file.readAll(), error);
+}
+
+Picture Picture::fromBytes(const QByteArray &bytes, QString *error)
+{
+    Picture picture;
+    if (looksLikeMetafile(bytes)) {
+        picture.metafile_ = wmf::Metafile::parse(bytes, error);
+        return picture;
+    }
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
+        if (error)
+            *error = QStringLiteral("picture too large");
+        return {};
+    }
+    picture.raster_ = reader.read();
+    if (picture.raster_.isNull() && error)
+        *error = reader.errorString();
+    return picture;
+}
+
+QSizeF Picture::sizeTwips() const
+{
+    if (metafile_)
+        return metafile_->sizeTwips();
+    return QSizeF(raster_.width() * twips::perPixel, raster_.height() * twips::perPixel);
+}
+
+void Picture::draw(QPainter &painter, const QRectF &target) const
+{
+    if (metafile_) {
+        painter.save();
+        metafile_->render(painter, target);
+        painter.restore();
+    } else if (!raster_.isNull()) {
+        painter.save();
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawImage(target, raster_);
+        painter.restore();
+    }
+}

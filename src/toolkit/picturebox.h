@@ -1,0 +1,60 @@
+#pragma once
+// Boxes that show a Picture. An image box without stretching takes the
+// picture's own size; a picture box keeps its size, fills its background and
+// shows the picture from its top-left corner, clipped. An empty picture
+// leaves just the background (or nothing, for an image box).
+#include "toolkit/mousecontrol.h"
+#include "toolkit/picture.h"
+
+#include <QColor>
+
+class PictureView : public MouseControl {
+    Q_OBJECT
+public:
+    using MouseControl::MouseControl;
+    void setPicture(const Picture &picture);
+    // Loads a content path; a failure shows an empty picture and returns false.
+    bool loadPicture(const QString &relativePath);
+    void clearPicture() { setPicture(Picture()); }
+    const Picture &picture() const { return picture_; }
+    QString picturePath() const { return path_; }
+
+protected:
+    virtual void pictureChanged() {}
+    void drawPicture(QPainter &painter, bool stretch) const;
+    Picture picture_;
+    QString path_;
+};
+
+class ImageBox : public PictureView {
+    Q_OBJECT
+public:
+    ImageBox(QWidget *parent, double left, double top, double width = 0, double height = 0);
+    void setStretch(bool stretch);
+
+protected:
+    void pictureChanged() override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    bool stretch_ = false;
+};
+
+class PictureBox : public PictureView {
+    Q_OBJECT
+public:
+    PictureBox(QWidget *parent, double left, double top, double width, double height);
+    void setBackColor(const QColor &c);
+    QColor backColor() const { return back_; }
+    void setAutoSize(bool autoSize);
+    void setBorder(bool border);
+
+protected:
+    void pictureChanged() override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor back_ = QColor(49, 135, 214);
+    bool autoSize_ = false;
+    bool border_ = false;
+};

@@ -1,0 +1,126 @@
+#include "toolkit/screen.h"
+#include "toolkit/timer.h"
+#include "toolkit/twips.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace {
+std::vector<Screen *> &loadedScreens()
+{
+    static std::vector<Screen *> list;
+    return list;
+}
+} // namespace
+
+Screen::Screen(const QString &name) : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(name);
+    setMouseTracking(true);
+    setAutoFillBackground(true);
+}
+
+Screen::~Screen()
+{
+    if (!unloaded_ && resetSlot_)
+        resetSlot_();
+    screens::untrack(this);
+}
+
+void Screen::showScreen()
+{
+    static quint64 counter = 0;
+    showOrder_ = ++counter;
+    show();
+    // The headless platform used by tests has no stacking to change.
+    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
+        raise();
+    activateWindow();
+}
+
+void Screen::unload()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    for (Timer *timer : findChildren<Timer *>())
+        timer->setEnabled(false);
+    if (resetSlot_)
+        resetSlot_();
+    screens::untrack(this);
+    hide();
+    deleteLater();
+}
+
+void Screen::setBackColor(const QColor &color)
+{
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, color);
+    setPalette(pal);
+}
+
+QColor Screen::backColor() const { return palette().color(QPalette::Window); }
+
+void Screen::setClientSizeTwips(double width, double height)
+{
+    setFixedSize(twips::toPixels(width), twips::toPixels(height));
+}
+
+QSizeF Screen::clientSizeTwips() const { return QSizeF(twips::fromPixels(QWidget::width()), twips::fromPixels(QWidget::height())); }
+
+void Screen::setPositionTwips(float left, float top)
+{
+    left_ = left;
+    top_ = top;
+    move(twips::toPixels(left), twips::toPixels(top));
+}
+
+QWidget *Screen::control(const QString &name) const { return findChild<QWidget *>(name); }
+
+void Screen::mouseMoveEvent(QMouseEvent *event)
+{
+    if (onMouseMove)
+        onMouseMove(mouseStateFrom(event));
+}
+
+void Screen::mousePressEvent(QMouseEvent *event) { event->accept(); }
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    // Screens are left through their own buttons only.
+    event->ignore();
+}
+
+namespace screens {
+
+void track(Screen *screen) { loadedScreens().push_back(screen); }
+
+void untrack(Screen *screen)
+{
+    auto &list = loadedScreens();
+    list.erase(std::remove(list.begin(), list.end(), screen), list.end());
+}
+
+std::vector<Screen *> loaded() { return loadedScreens(); }
+
+Screen *topmost(bool includeBackdrop)
+{
+    Screen *top = nullptr;
+    for (Screen *s : loadedScreens())
+        if (s->isVisible() && (includeBackdrop || s->objectName() != QLatin1String("Grey")) &&
+            (!top || s->showOrder() > top->showOrder()))
+            top = s;
+    return top;
+}
+
+void unloadAll()
+{
+    for (Screen *s : loaded())
+        s->unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+} // namespace screens

@@ -1,0 +1,105 @@
+#pragma once
+// Screens: named top-level windows that exist at most once. Touching a screen
+// that is not loaded creates it and runs its load handler; showing it puts it
+// on top without blocking; unloading discards it with all its control state,
+// so the next touch builds it afresh. Unloading from inside one of the
+// screen's own handlers is safe: the window is hidden at once and destroyed
+// once the handler has returned.
+#include "toolkit/mousecontrol.h"
+
+#include <QColor>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+class Screen : public QWidget {
+    Q_OBJECT
+public:
+    explicit Screen(const QString &name);
+    ~Screen() override;
+
+    QString screenName() const { return objectName(); }
+
+    // Shows the screen without blocking and brings it to the top.
+    void showScreen();
+    // Hides and discards the screen; the next touch loads it again.
+    void unload();
+    bool isUnloaded() const { return unloaded_; }
+    // Increases each time a screen is shown; the highest visible one is on top.
+    quint64 showOrder() const { return showOrder_; }
+
+    void setCaption(const QString &caption) { setWindowTitle(caption); }
+    void setBackColor(const QColor &color);
+    QColor backColor() const;
+    // Client size in twips; the window cannot be resized by the user.
+    void setClientSizeTwips(double width, double height);
+    QSizeF clientSizeTwips() const;
+    // Window position in twips, held in single precision.
+    void setPositionTwips(float left, float top);
+    float leftTwips() const { return left_; }
+    float topTwips() const { return top_; }
+
+    // A control of this screen by its name ("Picture1"), or null.
+    QWidget *control(const QString &name) const;
+
+    // Pointer moves over the screen's own background.
+    std::function<void(const MouseState &)> onMouseMove;
+
+    // Runs the load handler; called once by the registry after creation.
+    void runLoad() { load(); }
+    void setSlotReset(std::function<void()> reset) { resetSlot_ = std::move(reset); }
+
+protected:
+    virtual void load() {}
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::function<void()> resetSlot_;
+    bool unloaded_ = false;
+    quint64 showOrder_ = 0;
+    float left_ = 0;
+    float top_ = 0;
+};
+
+namespace screens {
+
+template <class S>
+S *&slot()
+{
+    static S *instance = nullptr;
+    return instance;
+}
+
+void track(Screen *screen);
+void untrack(Screen *screen);
+// Every loaded screen, oldest first.
+std::vector<Screen *> loaded();
+// The visible screen shown last (the one on top), or null.
+Screen *topmost(bool includeBackdrop = false);
+// Unloads every screen and destroys them now (tests, program end).
+void unloadAll();
+
+} // namespace screens
+
+// The one instance of screen S. Touching a screen that is not loaded loads it
+// and runs its load handler first.
+template <class S>
+S &touch()
+{
+    S *&instance = screens::slot<S>();
+    if (!instance) {
+        instance = new S;
+        instance->setSlotReset([] { screens::slot<S>() = nullptr; });
+        screens::track(instance);
+        instance->runLoad();
+    }
+    return *instance;
+}
+
+template <class S>
+bool isLoaded()
+{
+    return screens::slot<S>() != nullptr;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The sound component: one operation that takes a relative WAV path
+// ("wav\click.wav") and returns at once. A missing or unreadable file, or a
+// machine without audio, plays nothing and raises nothing.
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class SoundOutput {
+public:
+    virtual ~SoundOutput() = default;
+    virtual void play(const QString &relativePath) = 0;
+};
+
+// The output every sound component plays through: real audio unless a test
+// has put a recording output in its place.
+SoundOutput &soundOutput();
+void setSoundOutput(std::shared_ptr<SoundOutput> output); // null restores real audio
+
+class SoundComponent : public QObject {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    void play(const QString &relativePath) { soundOutput().play(relativePath); }
+};

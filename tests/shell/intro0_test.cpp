@@ -1,0 +1,98 @@
+// The main menu as a pupil meets it: entries, highlighting and the sound switch.
+#include "shell/intro0.h"
+#include "shell/module1.h"
+#include "support/testenv.h"
+#include "testregistry.h"
+#include "toolkit/twips.h"
+
+#include <QtTest>
+
+namespace {
+const QList<int> kUnitsNotYetWritten = {15, 0, 2, 3, 4, 6, 7, 8, 9, 10, 11, 12, 13};
+
+intro0 &openMenu()
+{
+    intro0 &menu = touch<intro0>();
+    menu.showScreen();
+    return menu;
+}
+
+QPoint backgroundPoint() { return QPoint(500, 360); } // between the columns and the picture
+} // namespace
+
+class Intro0Test : public QObject {
+    Q_OBJECT
+private slots:
+    void allTwentyEntriesWithTheUnwrittenUnitsGreyed()
+    {
+        TestEnvironment env;
+        intro0 &menu = openMenu();
+        QCOMPARE(menu.Label2.size(), 20);
+        QVERIFY(!menu.Label2.contains(14));
+        for (int i : kUnitsNotYetWritten)
+            QVERIFY2(!menu.Label2[i]->isEnabled(), qPrintable(menu.Label2[i]->caption()));
+        for (int i : {1, 5, 16, 17, 18, 19, 20})
+            QVERIFY(menu.Label2[i]->isEnabled());
+        QCOMPARE(menu.Label2[20]->caption(), QStringLiteral("Teachers' Guide"));
+        QCOMPARE(twips::geometryOf(menu.Label2[17]), QRectF(6930, 5760, 4635, 495));
+        QVERIFY(!menu.Image1->picture().isNull());
+        QVERIFY(menu.Option1->isChecked());
+        QCOMPARE(Module1.soundOn, 1);
+    }
+
+    void anEntryStaysLitUntilThePointerCrossesTheBackground()
+    {
+        TestEnvironment env;
+        intro0 &menu = openMenu();
+        hoverOver(menu.Label2[1]);
+        QCOMPARE(menu.Label2[1]->backStyle(), BackStyle::Opaque);
+        hoverOver(menu.Label2[5]); // straight from one entry onto another
+        QCOMPARE(menu.Label2[1]->backStyle(), BackStyle::Opaque);
+        QCOMPARE(menu.Label2[5]->backStyle(), BackStyle::Opaque);
+        hoverOver(menu.Image1); // the picture has no handler: nothing changes
+        QCOMPARE(menu.Label2[5]->backStyle(), BackStyle::Opaque);
+        hoverOver(&menu, backgroundPoint());
+        menu.Label2.forEach([](int, Label *l) { QCOMPARE(l->backStyle(), BackStyle::Transparent); });
+    }
+
+    void disabledEntriesNeitherLightUpNorClick()
+    {
+        TestEnvironment env;
+        intro0 &menu = openMenu();
+        hoverOver(menu.Label2[16]);
+        hoverOver(menu.Label2[7]); // a move over a greyed entry reaches the background
+        QCOMPARE(menu.Label2[7]->backStyle(), BackStyle::Transparent);
+        QCOMPARE(menu.Label2[16]->backStyle(), BackStyle::Transparent);
+        clickOn(menu.Label2[7]);
+        QVERIFY(env.sound->played.isEmpty());
+        QCOMPARE(topScreenName(), QStringLiteral("intro0"));
+    }
+
+    void theSoundSwitchSilencesAndRestoresClicks()
+    {
+        TestEnvironment env;
+        intro0 &menu = openMenu();
+        clickOn(menu.Option2);
+        QCOMPARE(Module1.soundOn, 0);
+        QVERIFY(menu.Option2->isChecked() && !menu.Option1->isChecked());
+        clickOn(menu.Label2[16]);
+        QVERIFY(env.sound->played.isEmpty());
+        clickOn(menu.Option1);
+        QCOMPARE(Module1.soundOn, 1);
+        clickOn(menu.Label2[16]);
+        QCOMPARE(env.sound->played, QStringList{"wav\\click.wav"});
+    }
+
+    void theStartUpTimerRunsOnceAndSwitchesItselfOff()
+    {
+        TestEnvironment env;
+        intro0 &menu = openMenu();
+        QVERIFY(menu.Timer1->isEnabled());
+        QCOMPARE(menu.Timer1->interval(), 1);
+        runEventsFor(30);
+        QVERIFY(!menu.Timer1->isEnabled());
+    }
+};
+
+VELMORA_TEST(Intro0Test)
+#include "intro0_test.moc"

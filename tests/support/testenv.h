@@ -1,0 +1,58 @@
+#pragma once
+// A fresh world for each test story: empty shared state, no screens loaded,
+// content read from the repository through a private folder whose
+// "multiple" folder is a writable copy, and recording doubles in place of
+// sound, message boxes, random numbers, display size and program end.
+#include "toolkit/messagebox.h"
+#include "toolkit/sound.h"
+
+#include <QPoint>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QWidget;
+
+// Records every sound with what was on top when it played.
+class RecordingSound : public SoundOutput {
+public:
+    void play(const QString &relativePath) override;
+    QStringList played;
+    QStringList playedWithTop; // "path@screen"
+};
+
+class TestEnvironment {
+public:
+    TestEnvironment();
+    ~TestEnvironment();
+    TestEnvironment(const TestEnvironment &) = delete;
+    TestEnvironment &operator=(const TestEnvironment &) = delete;
+
+    QString contentDir() const { return root_.path(); }
+    QString multipleDir() const;
+    // Replaces one content folder with an empty writable one (e.g. to remove pictures).
+    void emptyFolder(const QString &folder);
+
+    std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
+    QStringList messages;                 // every message shown, in order
+    std::deque<MsgResult> answers;        // answers for OK/Cancel questions; OK when empty
+    std::deque<double> randomNumbers;     // next rnd() values; 0 when empty
+    int programEnds = 0;
+
+private:
+    QTemporaryDir root_;
+};
+
+// The visible screen on top, by name, or "" (the backdrop does not count).
+QString topScreenName();
+
+// Pointer actions on real widgets with real Qt events.
+void clickOn(QWidget *widget, QPoint at = QPoint(-1, -1));
+void hoverOver(QWidget *widget, QPoint at = QPoint(-1, -1));
+void pressOn(QWidget *widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void moveWithButton(QWidget *widget, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton);
+void releaseOn(QWidget *widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+// Lets timers and posted events run for about ms milliseconds.
+void runEventsFor(int ms);
