@@ -9,7 +9,7 @@ namespace {
 void registerBundledFaces()
 {
     static const bool done = [] {
-        if (!QFontDatabase::hasFamily(QStringLiteral("Tahoma"))) {
+        if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive)) {
             for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
                 QFontDatabase::addApplicationFont(QString::fromLatin1(file));
         }
@@ -19,11 +19,27 @@ void registerBundledFaces()
 }
 } // namespace
 
-QString resolveFontFamily(const QString &windowsName)
+namespace {
+// Installed families by lower-case name, read once: asking fontconfig about
+// each family in turn costs far more than listing them all.
+const QHash<QString, QString> &installedFamilies()
 {
-    registerBundledFaces();
-    if (QFontDatabase::hasFamily(windowsName) && windowsName.compare("Symbol", Qt::CaseInsensitive) != 0)
-        return windowsName;
+    static const QHash<QString, QString> families = [] {
+        registerBundledFaces();
+        QHash<QString, QString> byLower;
+        for (const QString &f : QFontDatabase::families())
+            byLower.insert(f.toLower(), f);
+        return byLower;
+    }();
+    return families;
+}
+
+QString findStandIn(const QString &windowsName)
+{
+    const auto &installed = installedFamilies();
+    const QString lower = windowsName.toLower();
+    if (lower != QLatin1String("symbol") && installed.contains(lower))
+        return installed.value(lower);
     static const QHash<QString, QStringList> standIns = {
         {"tahoma", {"Tahoma", "DejaVu Sans"}},
         {"times new roman", {"Liberation Serif", "DejaVu Serif"}},
@@ -32,12 +48,22 @@ QString resolveFontFamily(const QString &windowsName)
         {"symbol", {"Liberation Serif", "DejaVu Serif"}},
         {"ms sans serif", {"Liberation Sans", "DejaVu Sans"}},
     };
-    const auto it = standIns.find(windowsName.toLower());
+    const auto it = standIns.find(lower);
     if (it != standIns.end())
         for (const QString &family : *it)
-            if (QFontDatabase::hasFamily(family))
-                return family;
+            if (installed.contains(family.toLower()))
+                return installed.value(family.toLower());
     return windowsName;
+}
+} // namespace
+
+QString resolveFontFamily(const QString &windowsName)
+{
+    static QHash<QString, QString> resolved;
+    auto it = resolved.find(windowsName);
+    if (it == resolved.end())
+        it = resolved.insert(windowsName, findStandIn(windowsName));
+    return *it;
 }
 
 QFont makeFont(const FontSpec &spec)
