@@ -1,11 +1,18 @@
 #include "shell/intro0.h"
 #include "shell/colours.h"
 #include "shell/commonsetup.h"
+#include "shell/fighters.h"
 #include "shell/grey.h"
+#include "shell/guide.h"
+#include "shell/teacher.h"
 #include "shell/module1.h"
 #include "shell/titlefrm.h"
+#include "shell/writing.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "worksheets/catalogueread.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheets.h"
 
 namespace {
 // The menu entries, by index. Entries of units not yet written are disabled.
@@ -115,20 +122,68 @@ void intro0::load()
     Timer1->setEnabled(true);
 }
 
+// Reads the catalogue once, right after loading; a missing or damaged file
+// stops the read silently and keeps whatever was read.
 void intro0::Timer1_Timer()
 {
+    readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
     Timer1->setEnabled(false);
 }
 
 void intro0::Label2_Click(int index)
 {
     switch (index) {
+    case GreekFighters:
+        touch<fighters>().showScreen();
+        break;
+    case GreekWriting:
+        touch<writing>().showScreen();
+        break;
     case Exit:
         touch<Titlefrm>().Command1->setText(QStringLiteral("Cancel"));
         touch<Titlefrm>().showScreen();
+        break;
+    case MultipleChoiceWizard:
+        touch<wizard>().showScreen();
+        break;
+    case WorksheetCatalogue:
+        // The catalogue brings a freshly loaded menu back with its "Exit".
+        touch<worksheets>().showScreen();
+        unload();
+        break;
+    case Acknowledgments:
+        showAcknowledgments();
+        break;
+    case TeachersGuide:
+        showGuide();
         break;
     default:
         break;
     }
     playIfSoundOn(QStringLiteral("wav\\click.wav"));
+}
+
+// The page viewer as a single acknowledgments page with the animated logo.
+// The first touch loads the viewer, whose own load runs before these settings.
+void intro0::showAcknowledgments()
+{
+    teacher &viewer = touch<teacher>();
+    viewer.Label1->hide();
+    viewer.Label3[2]->hide();
+    viewer.Label3[3]->hide();
+    viewer.Image1->loadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
+    viewer.Picture2->loadPicture(QStringLiteral("logo\\quorvane2.bmp"));
+    viewer.Image2->loadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));
+    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.Timer1->setEnabled(true);
+    viewer.showScreen();
+}
+
+void intro0::showGuide()
+{
+    guide &viewer = touch<guide>();
+    viewer.Image1->loadPicture(QStringLiteral("wmf\\guide1.wmf"));
+    viewer.Image2->loadPicture(QStringLiteral("wmf2\\guide1.wmf"));
+    Module1.currentPage = 1;
+    viewer.showScreen();
 }

@@ -28,4 +28,6 @@ protected:
 private:
     void Label2_Click(int index);
     void Timer1_Timer();
+    void showAcknowledgments();
+    void showGuide();
 };

@@ -5,6 +5,7 @@
 #include "testregistry.h"
 #include "toolkit/twips.h"
 
+#include <QFile>
 #include <QtTest>
 
 namespace {
@@ -16,6 +17,8 @@ intro0 &openMenu()
     menu.showScreen();
     return menu;
 }
+
+intro0 &menu() { return touch<intro0>(); }
 
 QPoint backgroundPoint() { return QPoint(500, 360); } // between the columns and the picture
 } // namespace
@@ -81,6 +84,40 @@ private slots:
         QCOMPARE(Module1.soundOn, 1);
         clickOn(menu.Label2[16]);
         QCOMPARE(env.sound->played, QStringList{"wav\\click.wav"});
+    }
+
+    void theStartUpReadKeepsWhatTheCatalogueHolds_data()
+    {
+        QTest::addColumn<QByteArray>("catalogue");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("lastIndex");
+        QTest::addColumn<QString>("last");
+        QTest::newRow("no file") << QByteArray() << 0 << 1 << QString();
+        QTest::newRow("two titles") << QByteArray(" 2 \r\nVases\r\nTriremes\r\n") << 2 << 2 << "Triremes";
+        QTest::newRow("short file keeps what was read") << QByteArray(" 5 \r\nVases\r\nTriremes\r\n") << 5 << 2 << "Triremes";
+        QByteArray many = " 1001 \r\n";
+        for (int i = 1; i <= 1001; ++i)
+            many += "Sheet " + QByteArray::number(i) + "\r\n";
+        QTest::newRow("1001 titles keeps the first 1000") << many << 1000 << 1000 << "Sheet 1000";
+    }
+    void theStartUpReadKeepsWhatTheCatalogueHolds()
+    {
+        QFETCH(QByteArray, catalogue);
+        QFETCH(int, count);
+        QFETCH(int, lastIndex);
+        QFETCH(QString, last);
+        TestEnvironment env;
+        QFile::remove(env.multipleDir() + "/track.txt");
+        if (!catalogue.isEmpty()) {
+            QFile f(env.multipleDir() + "/track.txt");
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(catalogue);
+        }
+        openMenu();
+        runEventsFor(30);
+        QCOMPARE(Module1.worksheetCount, count);
+        QCOMPARE(Module1.worksheetTitles[lastIndex], last);
+        QVERIFY(!menu().Timer1->isEnabled());
     }
 
     void theStartUpTimerRunsOnceAndSwitchesItselfOff()

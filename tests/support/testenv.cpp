@@ -2,6 +2,7 @@
 #include "shell/module1.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/display.h"
+#include "toolkit/printer.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/screen.h"
 
@@ -59,6 +60,7 @@ TestEnvironment::TestEnvironment()
     });
     setDisplaySizeOverride(QSizeF(1024 * 15, 768 * 15));
     setProgramEndHandler([this] { ++programEnds; });
+    setPrinterFactory(recordingPrinterFactory(printer));
 }
 
 TestEnvironment::~TestEnvironment()
@@ -69,6 +71,7 @@ TestEnvironment::~TestEnvironment()
     setRandomSource({});
     setDisplaySizeOverride({});
     setProgramEndHandler({});
+    setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>())); // never real printers in tests
     setContentRoot({});
     Module1 = Module1State{};
 }
@@ -95,7 +98,18 @@ QPoint centreIfUnset(QWidget *w, QPoint at) { return at == QPoint(-1, -1) ? w->r
 
 void clickOn(QWidget *widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, centreIfUnset(widget, at)); }
 
-void hoverOver(QWidget *widget, QPoint at) { QTest::mouseMove(widget, centreIfUnset(widget, at)); }
+// The move is delivered to whatever control lies under the point, as the
+// window system would; a disabled or passive control passes it on to its parent.
+void hoverOver(QWidget *widget, QPoint at)
+{
+    at = centreIfUnset(widget, at);
+    QWidget *target = widget;
+    if (QWidget *child = widget->childAt(at)) {
+        target = child;
+        at = child->mapFrom(widget, at);
+    }
+    moveWithButton(target, at, Qt::NoButton);
+}
 
 void pressOn(QWidget *widget, QPoint at, Qt::MouseButton button) { QTest::mousePress(widget, button, {}, at); }
 

@@ -2,8 +2,9 @@
 // A fresh world for each test story: empty shared state, no screens loaded,
 // content read from the repository through a private folder whose
 // "multiple" folder is a writable copy, and recording doubles in place of
-// sound, message boxes, random numbers, display size and program end.
+// sound, message boxes, the printer, random numbers, display size and program end.
 #include "toolkit/messagebox.h"
+#include "toolkit/printerrecording.h"
 #include "toolkit/sound.h"
 
 #include <QPoint>
@@ -40,6 +41,7 @@ public:
     std::deque<MsgResult> answers;        // answers for OK/Cancel questions; OK when empty
     std::deque<double> randomNumbers;     // next rnd() values; 0 when empty
     int programEnds = 0;
+    std::shared_ptr<PrintRecord> printer = std::make_shared<PrintRecord>(); // every print job
 
 private:
     QTemporaryDir root_;

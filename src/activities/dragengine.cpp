@@ -1,0 +1,188 @@
+#include "activities/dragengine.h"
+
+#include "activities/activitylook.h"
+#include "quiz/welldone.h"
+#include "shell/commonsetup.h"
+#include "shell/grey.h"
+#include "shell/module1.h"
+#include "toolkit/builders.h"
+#include "toolkit/hover.h"
+
+namespace {
+const QString kThud = QStringLiteral("wav\\thud3.wav");
+const QString kClick = QStringLiteral("wav\\click.wav");
+
+struct ButtonPlace {
+    int index;
+    const char *caption;
+    double left, top, width, height;
+    bool visible;
+};
+
+// The three buttons stand at the same place on every activity screen.
+const ButtonPlace kButtons[] = {
+    {DragActivity::Exit, "Exit", 10560, 7920, 1245, 495, true},
+    {DragActivity::StartAgain, "Start Again", 3360, 7920, 2565, 495, true},
+    {DragActivity::CheckScore, "Check Score", 6000, 7920, 2565, 495, false},
+};
+} // namespace
+
+TwipsBox boxOf(const Label *label)
+{
+    return {float(label->left()), float(label->top()), float(label->width()), float(label->height())};
+}
+
+DragActivity::DragActivity(const QString &name, DragLayout layout) : Screen(name), layout_(std::move(layout)) {}
+
+void DragActivity::buildDragControls()
+{
+    using namespace activitylook;
+    const DragLayout &d = layout_;
+    // Boxes and home slots first: labels lying on them stay on top and keep
+    // receiving the pointer.
+    for (int i = 0; i < count(); ++i) {
+        const DragItem &item = d.items[size_t(i)];
+        Label1.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label1"), i),
+                                boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d.labelWidth,
+                                      d.labelHeight, d.font)));
+    }
+    for (int i = 0; i < count(); ++i) {
+        const DragItem &item = d.items[size_t(i)];
+        LabelSpec slot = text(i, QString(), item.trayLeft, item.trayTop, d.homeSlotWidth, d.homeSlotHeight, d.font,
+                              yellow, Qt::AlignHCenter, false);
+        slot.border = true;
+        Label4.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label4"), i), slot));
+    }
+    for (const ButtonPlace &b : kButtons)
+        Label3.add(b.index, makeLabel(this, arrayMemberName(QStringLiteral("Label3"), b.index),
+                                      boxed(b.index, QString::fromUtf8(b.caption), b.left, b.top, b.width, b.height,
+                                            buttonFont, b.visible)));
+    Label6 = makeLabel(this, QStringLiteral("Label6"), d.heading);
+    for (int i = 0; i < count(); ++i) {
+        const DragItem &item = d.items[size_t(i)];
+        Label2.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label2"), i),
+                                boxed(i, QString(), item.trayLeft, item.trayTop, d.labelWidth, d.labelHeight, d.font)));
+    }
+
+    wireHoverHighlight(*this, Label3);
+    Label2.onMouseMove = [this](int index, const MouseState &state) { Label2_MouseMove(index, state); };
+    Label2.onMouseUp = [this](int index, const MouseState &) { Label2_MouseUp(index); };
+    Label3.onClick = [this](int index) { Label3_Click(index); };
+}
+
+void DragActivity::load()
+{
+    commonSetup(*this);
+    Module1.questionCount = count();
+    prepareScreen();
+    fitHomeSlots();
+    putLabelsInTray();
+}
+
+void DragActivity::fitHomeSlots()
+{
+    const bool width = layout_.homeSlotFit != HomeSlotFit::Height;
+    const bool height = layout_.homeSlotFit != HomeSlotFit::Width;
+    for (int i = 0; i < count(); ++i) {
+        Label *slot = Label4[i];
+        const Label *label = Label2[i];
+        slot->setGeometryTwips(slot->left(), slot->top(), width ? label->width() : slot->width(),
+                               height ? label->height() : slot->height());
+    }
+}
+
+// Each label takes its box's caption and the box becomes a bare outline; the
+// home slots move under the labels' tray places.
+void DragActivity::putLabelsInTray()
+{
+    for (int i = 0; i < count(); ++i) {
+        Label2[i]->setCaption(Label1[i]->caption());
+        Label1[i]->setCaption(QString());
+        Label1[i]->setBackStyle(BackStyle::Transparent);
+        Label1[i]->setVisible(true);
+        Label4[i]->moveTo(Label2[i]->left(), Label2[i]->top());
+        Label2[i]->setVisible(true);
+        Label4[i]->setVisible(true);
+    }
+}
+
+// Only the left button alone drags; the label's centre jumps to the pointer.
+void DragActivity::Label2_MouseMove(int index, const MouseState &state)
+{
+    if (state.buttons != Qt::LeftButton)
+        return;
+    Label *label = Label2[index];
+    const QSizeF client = clientSizeTwips();
+    const TwipsPoint to =
+        followPointer(boxOf(label), float(state.x), float(state.y), float(client.width()), float(client.height()));
+    label->moveTo(to.left, to.top);
+}
+
+std::vector<TwipsBox> DragActivity::zonesInTestOrder() const
+{
+    std::vector<TwipsBox> zones;
+    zones.reserve(size_t(2 * count()));
+    for (int i = 0; i < count(); ++i) {
+        zones.push_back(boxOf(Label1[i]));
+        zones.push_back(boxOf(Label4[i]));
+    }
+    return zones;
+}
+
+// Any button's release drops the label: it snaps into every zone that holds
+// its corner, in order, with a thud each time; then the completion test.
+void DragActivity::Label2_MouseUp(int index)
+{
+    Label *label = Label2[index];
+    const DropResult drop = dropOnZones(boxOf(label).corner(), zonesInTestOrder());
+    for (size_t snap = 0; snap < drop.snaps.size(); ++snap)
+        playIfSoundOn(kThud);
+    if (!drop.snaps.empty())
+        label->moveTo(drop.corner.left, drop.corner.top);
+    if (countLabelsInBoxes(labelCorners(), boxCorners()) == Module1.questionCount)
+        Label3[CheckScore]->setVisible(true);
+}
+
+void DragActivity::Label3_Click(int index)
+{
+    Module1.score = 0;
+    switch (index) {
+    case Exit:
+        unload();
+        break;
+    case StartAgain:
+        for (int i = 0; i < count(); ++i)
+            Label2[i]->moveTo(Label4[i]->left(), Label4[i]->top());
+        Label3[CheckScore]->setVisible(false);
+        break;
+    case CheckScore:
+        Module1.score = scoreLabels();
+        showResults();
+        break;
+    default:
+        break;
+    }
+    playIfSoundOn(kClick);
+}
+
+// The results screen reads the shared score and count when it opens, above
+// this screen, which stays as it is beneath.
+void DragActivity::showResults() { touch<Welldone>().showScreen(); }
+
+int DragActivity::scoreLabels() const { return standardScore(labelCorners(), boxCorners()); }
+
+std::vector<TwipsPoint> DragActivity::labelCorners() const
+{
+    std::vector<TwipsPoint> corners;
+    for (int i = 0; i < count(); ++i)
+        corners.push_back(boxOf(Label2[i]).corner());
+    return corners;
+}
+
+std::vector<TwipsPoint> DragActivity::boxCorners() const
+{
+    std::vector<TwipsPoint> corners;
+    for (int i = 0; i < count(); ++i)
+        corners.push_back(boxOf(Label1[i]).corner());
+    return corners;
+}

@@ -1,0 +1,25 @@
+#pragma once
+// The certificate a pupil earns with a full score, printed from the results
+// screen's "Print Certificate" button on the default printer: two banners of
+// "Well Done", the title, the subject, the pupil's name and score, inside
+// five nested frames with three inner ones.
+#include <QLineF>
+#include <QList>
+#include <QString>
+
+// Prints the certificate for the pupil named in the results screen's name box,
+// then says "Your certificate is now printing.". Any printing failure stops it
+// at once with "There was a problem printing to your printer." and the page is
+// dropped; anything else escapes to the caller.
+void Printpage();
+
+// The size in points of the subject line: 28 when the subject is wider than a
+// quarter of the printable width, otherwise 36.
+double certificateSubjectPoints(double subjectWidthTwips, double printableWidthTwips);
+// The subject's width in twips in the results screen's own font (the
+// toolkit's default user-interface font, which that screen never changes).
+double subjectWidthOnScreen(const QString &subject);
+// The frame lines in drawing order on a printable area of width by height
+// twips: five outer rectangles 45 twips apart, the first three each followed
+// by its inner rectangle; each rectangle top, left, right, bottom.
+QList<QLineF> certificateFrameLines(double width, double height);

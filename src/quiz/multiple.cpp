@@ -1,0 +1,210 @@
+#include "quiz/multiple.h"
+
+#include "quiz/scoretext.h"
+#include "quiz/welldone.h"
+#include "quiz/wrong.h"
+#include "shell/colours.h"
+#include "shell/commonsetup.h"
+#include "shell/grey.h"
+#include "shell/module1.h"
+#include "toolkit/builders.h"
+#include "toolkit/hover.h"
+#include "worksheets/rightanswer.h"
+#include "worksheets/worksheetprint.h"
+
+namespace {
+enum Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
+constexpr int kNoAnswer = 5;
+constexpr int kQuestions = 10;
+// The hidden choice sits this far inside the picture's top-left corner.
+constexpr double kUnderPictureOffset = 240;
+
+const QString kNext = QStringLiteral("Next Question >>");
+const QString kCheckScore = QStringLiteral("Check Score >>");
+
+LabelSpec text(const QString &caption, double l, double t, double w, double h, FontSpec font, QColor fore,
+               Qt::Alignment alignment = Qt::AlignHCenter, bool wrap = false)
+{
+    LabelSpec s;
+    s.caption = caption;
+    s.left = l, s.top = t, s.width = w, s.height = h;
+    s.font = std::move(font);
+    s.foreColor = fore;
+    s.alignment = alignment;
+    s.wordWrap = wrap;
+    return s;
+}
+
+LabelSpec button(int index, const QString &caption, double l, double t, double w, bool visible)
+{
+    LabelSpec s;
+    s.index = index;
+    s.caption = caption;
+    s.left = l, s.top = t, s.width = w, s.height = 495;
+    s.font = {QStringLiteral("Tahoma"), 15.75, true};
+    s.foreColor = colours::text;
+    s.backColor = colours::black;
+    s.border = true;
+    s.alignment = Qt::AlignHCenter;
+    s.visible = visible;
+    return s;
+}
+
+InputSpec answer(double top)
+{
+    InputSpec s;
+    s.left = 2400, s.top = top, s.width = 6975, s.height = 525;
+    s.font = {QStringLiteral("Times New Roman"), 20.25};
+    s.foreColor = colours::text;
+    s.backColor = colours::screenBack;
+    return s;
+}
+} // namespace
+
+QuizPicture::QuizPicture(QWidget *parent, double left, double top, double width, double height)
+    : PictureBox(parent, left, top, width, height), designWidth_(width), designHeight_(height)
+{
+}
+
+void QuizPicture::pictureChanged()
+{
+    const QSizeF own = picture_.isNull() ? QSizeF() : picture_.sizeTwips();
+    setGeometryTwips(left(), top(), std::max(designWidth_, own.width()), std::max(designHeight_, own.height()));
+}
+
+multiple::multiple() : Screen(QStringLiteral("multiple"))
+{
+    const QColor green(0, 255, 0);
+    const QColor lavender(128, 128, 255);
+    const FontSpec times24{QStringLiteral("Times New Roman"), 24};
+
+    // The hidden choice is made first so that the picture, made later, lies over it.
+    for (int i = 1; i <= 4; ++i)
+        Option1.add(i, named(new OptionButton(this, answer(5400 + 600 * (i - 1))), arrayMemberName("Option1", i)));
+    InputSpec none;
+    none.width = 255, none.height = 255;
+    Option1.add(kNoAnswer, named(new OptionButton(this, none), arrayMemberName("Option1", kNoAnswer)));
+
+    Label1 = makeLabel(this, "Label1",
+                       text("Multiple Choice", 120, 120, 6240, 900, {QStringLiteral("Tahoma"), 36, true}, colours::text));
+    Label5 = makeLabel(this, "Label5", text({}, 120, 1200, 6465, 585, times24, green));
+    Label6 = makeLabel(this, "Label6", text({}, 120, 1920, 6465, 705, times24, lavender));
+    Picture1 = named(new QuizPicture(this, 6840, 240, 855, 615), QStringLiteral("Picture1"));
+    Label4 = makeLabel(this, "Label4", text({}, 360, 3240, 5415, 615, times24, colours::text, Qt::AlignLeft));
+    Label2 = makeLabel(this, "Label2",
+                       text({}, 960, 3960, 9840, 1455, {QStringLiteral("Times New Roman"), 30}, colours::text,
+                            Qt::AlignHCenter, true));
+    makeLabels(this, Label3, "Label3",
+               {
+                   button(PreviousQuestion, "<< Previous Question", 2040, 7920, 3765, false),
+                   button(NextQuestion, kNext, 6000, 7920, 3765, true),
+                   button(Exit, "Exit", 10560, 7920, 1245, true),
+                   button(PrintWorksheet, "Print Worksheet", 7920, 1920, 3045, false),
+               });
+
+    Option1.forEach([this](int index, OptionButton *choice) {
+        connect(choice, &QAbstractButton::clicked, this, [this, index] { Option1_Click(index); });
+    });
+    Label3.onClick = [this](int index) { Label3_Click(index); };
+    wireHoverHighlight(*this, Label3);
+}
+
+void multiple::load()
+{
+    commonSetup(*this);
+    Module1.score = 0;
+    Module1.questionCount = kQuestions;
+    Module1.questionNumber = 1;
+    for (int i = 1; i <= kQuestions; ++i)
+        Module1.questionMark[i] = 0;
+    Option1[kNoAnswer]->moveTo(Picture1->left() + kUnderPictureOffset, Picture1->top() + kUnderPictureOffset);
+    for (int i = 1; i <= 4; ++i)
+        Option1[i]->setBackColor(colours::screenBack);
+    Label6->setCaption(Module1.quizTitle);
+    // Teachers print topic quizzes and their own worksheets alike, so every quiz offers it.
+    Label3[PrintWorksheet]->setVisible(true);
+    showquest();
+}
+
+void multiple::showquest()
+{
+    const int n = Module1.questionNumber;
+    Option1[kNoAnswer]->setChecked(true);
+    Label3[PreviousQuestion]->setVisible(true);
+    Label3[NextQuestion]->setCaption(kNext);
+    Label4->setCaption(QStringLiteral("Question") + numberWithSignPlace(n));
+    Label2->setCaption(Module1.questionText[n]);
+    Option1[1]->setText(Module1.answerA[n]);
+    Option1[2]->setText(Module1.answerB[n]);
+    Option1[3]->setText(Module1.answerC[n]);
+    Option1[4]->setText(Module1.answerD[n]);
+    if (n == 1)
+        Label3[PreviousQuestion]->setVisible(false);
+    if (n == kQuestions)
+        Label3[NextQuestion]->setCaption(kCheckScore);
+    // The focus goes under the picture, so no answer carries a focus mark.
+    if (!Option1[kNoAnswer]->isHidden())
+        Option1[kNoAnswer]->setFocus();
+}
+
+void multiple::Option1_Click(int)
+{
+    playIfSoundOn(QStringLiteral("wav\\typekey.wav"));
+}
+
+void multiple::Label3_Click(int index)
+{
+    switch (index) {
+    case PreviousQuestion:
+        --Module1.questionNumber;
+        showquest();
+        break;
+    case NextQuestion:
+        recordMarkAndMoveOn();
+        break;
+    case Exit:
+        unload();
+        break;
+    case PrintWorksheet:
+        Printpage(*this);
+        break;
+    default:
+        break;
+    }
+    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+}
+
+void multiple::recordMarkAndMoveOn()
+{
+    const int n = Module1.questionNumber;
+    // Openers refuse sets whose right answer is not 1 to 4; anything else scores nothing.
+    const int right = rightAnswerChoice(Module1.correctAnswer[n]).value_or(0);
+    Module1.questionMark[n] = (right >= 1 && right <= 4 && Option1[right]->isChecked()) ? 1 : 0;
+    ++Module1.questionNumber;
+    if (Module1.questionNumber < kQuestions + 1) {
+        showquest();
+        return;
+    }
+    scoreAndHandOver();
+}
+
+void multiple::scoreAndHandOver()
+{
+    for (int i = 1; i <= kQuestions; ++i) {
+        Module1.score += Module1.questionMark[i];
+        if (Module1.questionMark[i] == 0) {
+            // With the score just updated this is the count of wrong answers so far, less one.
+            Label *line = touch<Wrong>().Label2[(i - 1) - Module1.score];
+            line->setCaption(numberWithSignPlace(i) + QStringLiteral(". ") + Module1.questionText[i]);
+            line->setVisible(true);
+        }
+    }
+    Module1.certificateSubject = Label5->caption();
+    touch<Wrong>().Label6->setCaption(Label6->caption());
+    Welldone &results = touch<Welldone>(); // its opening step reads the final score
+    results.Label6->setVisible(false);
+    results.Label5->setVisible(true);
+    results.Label3[0]->setVisible(true);
+    results.showScreen();
+    unload();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// The results screen after every quiz and activity: praise by score, a
+// picture, a reward sound picked by score, and either the wrong answers or,
+// after a full score, a name box and the certificate.
+#include "toolkit/controlarray.h"
+#include "toolkit/inputs.h"
+#include "toolkit/label.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/screen.h"
+#include "toolkit/timer.h"
+
+class Welldone : public Screen {
+    Q_OBJECT
+public:
+    Welldone();
+
+    Label *Label4;
+    ControlArray<Label> Label3; // 0: "Print Certificate" or "Check Wrong Answers"; 1: "Exit"
+    PictureBox *Picture1;
+    Label *Label1;
+    Label *Label5;
+    Label *Label6;
+    TextBox *Text1;
+    Label *Label2;
+    // The reward sequence: picture, then focus and highlight, then the sound.
+    Timer *Timer1;
+    Timer *Timer2;
+    Timer *Timer3;
+
+protected:
+    void load() override;
+
+private:
+    void Label3_Click(int index);
+    void Timer1_Timer();
+    void Timer2_Timer();
+    void Timer3_Timer();
+};

@@ -1,0 +1,47 @@
+#include "shell/viewerbuttons.h"
+#include "shell/colours.h"
+#include "toolkit/builders.h"
+
+namespace {
+const FontSpec kButtonFont{QStringLiteral("Tahoma"), 15.75, true};
+
+LabelSpec button(int index, const char *caption, double left, double top, double width, bool enabled = true)
+{
+    LabelSpec s;
+    s.index = index;
+    s.caption = QString::fromUtf8(caption);
+    s.left = left, s.top = top, s.width = width, s.height = 495;
+    s.font = kButtonFont;
+    s.foreColor = colours::text;
+    s.backColor = colours::black;
+    s.border = true;
+    s.alignment = Qt::AlignHCenter;
+    s.enabled = enabled;
+    return s;
+}
+} // namespace
+
+void makeViewerButtons(QWidget *screen, ControlArray<Label> &buttons)
+{
+    makeLabels(screen, buttons, QStringLiteral("Label3"),
+               {
+                   button(viewer::Print, "Print", 10680, 120, 1125),
+                   button(viewer::Exit, "Exit", 10680, 7920, 1125),
+                   button(viewer::NextPage, "Next Page", 6720, 7920, 2685),
+                   button(viewer::PreviousPage, "Previous Page", 1320, 7920, 2685, false),
+               });
+}
+
+Label *makePageLabel(QWidget *screen, const QString &caption)
+{
+    LabelSpec s;
+    s.caption = caption;
+    s.left = 4200, s.top = 7920, s.width = 2295, s.height = 495;
+    s.font = kButtonFont;
+    s.foreColor = Qt::black;
+    s.backColor = Qt::white;
+    s.backStyle = BackStyle::Opaque;
+    s.border = true;
+    s.alignment = Qt::AlignHCenter;
+    return makeLabel(screen, QStringLiteral("Label1"), s);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// Print jobs on real printers through Qt: the default printer, opened with no
+// dialog at the printer's high resolution, and a PDF file with the same
+// layout (for checking pages without paper).
+#include "toolkit/printer.h"
+
+#include <QPageSize>
+
+// The system's default printer. Throws PrintError when there is none.
+std::unique_ptr<PrinterSurface> openDefaultPrinter();
+// A PDF file at path on paper of the given size, with the printer's usual margins.
+std::unique_ptr<PrinterSurface> openPdfPrinter(const QString &path,
+                                               const QPageSize &paper = QPageSize(QPageSize::A4));

@@ -1,0 +1,312 @@
+#include "toolkit/seqfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <atomic>
+#include <limits>
+
+namespace {
+using Kind = SeqFileError::Kind;
+
+std::atomic<bool> channelInUse{false};
+
+// File channel 1: taken on open, given back on close or when its holder dies.
+class ChannelClaim {
+public:
+    ChannelClaim()
+    {
+        if (channelInUse.exchange(true))
+            throw SeqFileError(Kind::ChannelBusy, QStringLiteral("file channel 1 is already open"));
+    }
+    ~ChannelClaim() { release(); }
+    ChannelClaim(const ChannelClaim &) = delete;
+    ChannelClaim &operator=(const ChannelClaim &) = delete;
+    void release()
+    {
+        if (m_held) {
+            m_held = false;
+            channelInUse = false;
+        }
+    }
+
+private:
+    bool m_held = true;
+};
+
+QStringEncoder &windows1252Encoder()
+{
+    thread_local QStringEncoder encoder("windows-1252");
+    return encoder;
+}
+
+QStringDecoder &windows1252Decoder()
+{
+    thread_local QStringDecoder decoder("windows-1252");
+    return decoder;
+}
+
+bool isAscii(const QByteArray &bytes)
+{
+    for (char c : bytes)
+        if (static_cast<unsigned char>(c) >= 0x80)
+            return false;
+    return true;
+}
+
+constexpr int endOfInput = -1;
+} // namespace
+
+SeqFileError::SeqFileError(Kind kind, const QString &detail)
+    : std::runtime_error(detail.toStdString()), m_kind(kind)
+{
+}
+
+// ---------------------------------------------------------------- encoding
+
+QByteArray encodeWindows1252(const QString &text)
+{
+    QStringEncoder &encoder = windows1252Encoder();
+    if (!encoder.isValid())
+        throw SeqFileError(Kind::NotStorable, QStringLiteral("no Windows-1252 converter"));
+    encoder.resetState();
+    QByteArray bytes = encoder.encode(text);
+    // Judged by the round trip rather than the converter's error flag: an
+    // unmapped character becomes 0x1A and a lone surrogate vanishes, and any
+    // look-alike substitution would show up the same way.
+    if (bytes.size() != text.size() || decodeWindows1252(bytes) != text)
+        throw SeqFileError(Kind::NotStorable, QStringLiteral("text outside Windows-1252: ") + text);
+    return bytes;
+}
+
+QString decodeWindows1252(const QByteArray &bytes)
+{
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes);
+    QStringDecoder &decoder = windows1252Decoder();
+    decoder.resetState();
+    return decoder.decode(bytes);
+}
+
+bool fitsWindows1252(const QString &text)
+{
+    return charactersOutsideWindows1252(text).isEmpty();
+}
+
+QString charactersOutsideWindows1252(const QString &text)
+{
+    QString outside;
+    QStringEncoder &encoder = windows1252Encoder();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype width = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
+        const QString character = text.mid(i, width);
+        i += width;
+        if (character.size() == 1 && character[0].unicode() < 0x80)
+            continue;
+        encoder.resetState();
+        const QByteArray byte = encoder.encode(character);
+        const bool fits = encoder.isValid() && byte.size() == 1 && decodeWindows1252(byte) == character;
+        if (!fits && !outside.contains(character))
+            outside += character;
+    }
+    return outside;
+}
+
+// ------------------------------------------------------------------ reader
+
+struct SeqFileReader::Impl {
+    ChannelClaim claim;
+    std::unique_ptr<QFile> file; // null when the bytes came from memory
+    QByteArray buffer;
+    qsizetype pos = 0;
+    bool closed = false;
+
+    int peek()
+    {
+        if (pos < buffer.size())
+            return static_cast<unsigned char>(buffer.constData()[pos]);
+        if (!file)
+            return endOfInput;
+        buffer = file->read(64 * 1024);
+        pos = 0;
+        if (buffer.isEmpty()) {
+            // The end of the file, or a read error, which a reader meets the
+            // same way: the next field is not there.
+            file.reset();
+            return endOfInput;
+        }
+        return static_cast<unsigned char>(buffer.constData()[pos]);
+    }
+    void advance() { ++pos; }
+
+    void consumeFieldEnd()
+    {
+        const int c = peek();
+        if (c == ',' || c == '\n') {
+            advance();
+        } else if (c == '\r') {
+            advance();
+            if (peek() == '\n')
+                advance();
+        }
+    }
+
+    // Appends bytes to field up to (not including) a stop byte or the end.
+    void takeUntil(QByteArray *field, bool stopAtComma, bool stopAtQuote)
+    {
+        for (;;) {
+            const int c = peek();
+            if (c == endOfInput || c == '\r' || c == '\n' || (stopAtComma && c == ',') || (stopAtQuote && c == '"'))
+                return;
+            if (field)
+                field->append(static_cast<char>(c));
+            advance();
+        }
+    }
+};
+
+SeqFileReader::SeqFileReader(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
+
+SeqFileReader::SeqFileReader(const QString &absolutePath) : d(std::make_unique<Impl>())
+{
+    d->file = std::make_unique<QFile>(absolutePath);
+    if (!d->file->open(QIODevice::ReadOnly))
+        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + d->file->errorString());
+}
+
+SeqFileReader SeqFileReader::fromBytes(const QByteArray &bytes)
+{
+    auto impl = std::make_unique<Impl>();
+    impl->buffer = bytes;
+    return SeqFileReader(std::move(impl));
+}
+
+SeqFileReader::SeqFileReader(SeqFileReader &&) noexcept = default;
+SeqFileReader &SeqFileReader::operator=(SeqFileReader &&) noexcept = default;
+SeqFileReader::~SeqFileReader() = default;
+
+bool SeqFileReader::atEnd() const
+{
+    return !d || d->closed || d->peek() == endOfInput;
+}
+
+QString SeqFileReader::readField()
+{
+    if (!d || d->closed || d->peek() == endOfInput)
+        throw SeqFileError(Kind::PastEnd, QStringLiteral("input past end of file"));
+    while (d->peek() == ' ')
+        d->advance();
+    QByteArray field;
+    if (d->peek() == '"') {
+        d->advance();
+        d->takeUntil(&field, false, true);
+        if (d->peek() == '"') {
+            d->advance();
+            d->takeUntil(nullptr, true, false); // what follows the closing quote
+        }
+    } else {
+        d->takeUntil(&field, true, false);
+    }
+    d->consumeFieldEnd();
+    return decodeWindows1252(field);
+}
+
+int SeqFileReader::readNumber()
+{
+    const QString field = readField();
+    qsizetype begin = 0;
+    qsizetype end = field.size();
+    while (begin < end && field[begin] == ' ')
+        ++begin;
+    while (end > begin && field[end - 1] == ' ')
+        --end;
+    bool negative = false;
+    if (begin < end && (field[begin] == '-' || field[begin] == '+')) {
+        negative = field[begin] == '-';
+        ++begin;
+    }
+    if (begin == end)
+        throw SeqFileError(Kind::NotANumber, QStringLiteral("not a number: ") + field);
+    long long value = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t c = field[i].unicode();
+        if (c < '0' || c > '9')
+            throw SeqFileError(Kind::NotANumber, QStringLiteral("not a number: ") + field);
+        value = value * 10 + (c - '0');
+        if (value > std::numeric_limits<int>::max())
+            throw SeqFileError(Kind::NotANumber, QStringLiteral("number out of range: ") + field);
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+void SeqFileReader::close()
+{
+    if (!d)
+        return;
+    d->closed = true;
+    d->file.reset();
+    d->buffer.clear();
+    d->claim.release();
+}
+
+// ------------------------------------------------------------------ writer
+
+struct SeqFileWriter::Impl {
+    ChannelClaim claim;
+    QSaveFile file;
+    bool closed = false;
+
+    explicit Impl(const QString &path) : file(path) {}
+
+    void put(const QByteArray &bytes)
+    {
+        if (closed)
+            throw SeqFileError(Kind::WriteFailed, QStringLiteral("file channel 1 is closed"));
+        if (file.write(bytes) != bytes.size())
+            throw SeqFileError(Kind::WriteFailed, file.fileName() + QStringLiteral(": ") + file.errorString());
+    }
+};
+
+SeqFileWriter::SeqFileWriter(const QString &absolutePath) : d(std::make_unique<Impl>(absolutePath))
+{
+    // Never fall back to writing over the old file in place: that is the
+    // truncation this class exists to prevent.
+    d->file.setDirectWriteFallback(false);
+    if (!d->file.open(QIODevice::WriteOnly))
+        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + d->file.errorString());
+}
+
+SeqFileWriter::SeqFileWriter(SeqFileWriter &&) noexcept = default;
+SeqFileWriter &SeqFileWriter::operator=(SeqFileWriter &&) noexcept = default;
+
+SeqFileWriter::~SeqFileWriter()
+{
+    if (d && !d->closed)
+        d->file.cancelWriting(); // the temporary file goes, the old file stays
+}
+
+void SeqFileWriter::writeLine(const QString &text)
+{
+    if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
+        throw SeqFileError(Kind::NotStorable, QStringLiteral("a line break inside a field"));
+    d->put(encodeWindows1252(text) + "\r\n");
+}
+
+void SeqFileWriter::writeNumber(int number)
+{
+    // The sign place holds a space for numbers that are not negative.
+    const QByteArray digits = QByteArray::number(number);
+    d->put((number < 0 ? digits : ' ' + digits) + " \r\n");
+}
+
+void SeqFileWriter::close()
+{
+    if (!d || d->closed)
+        return;
+    d->closed = true;
+    const bool committed = d->file.commit();
+    d->claim.release();
+    if (!committed)
+        throw SeqFileError(Kind::WriteFailed, d->file.fileName() + QStringLiteral(": ") + d->file.errorString());
+}

@@ -1,0 +1,98 @@
+#pragma once
+// Sequential text files as classroom programs write them: comma-separated
+// fields read one at a time, lines written one at a time, every line ending
+// CR LF, one byte per character in Windows-1252 so a file written here is
+// byte-identical to one written on a Windows PC.
+//
+// There is one file channel: at most one sequential file is open at a time.
+// Readers and writers hold the channel while they live and give it back when
+// they are closed or destroyed, also when an error unwinds past them.
+#include <QByteArray>
+#include <QString>
+#include <memory>
+#include <stdexcept>
+
+class SeqFileError : public std::runtime_error {
+public:
+    enum class Kind {
+        CannotOpen,   // missing, unreadable, or cannot be created
+        ChannelBusy,  // another sequential file is still open
+        PastEnd,      // a field was read after the last one
+        NotANumber,   // a number field held something else
+        NotStorable,  // text with a line break or outside Windows-1252
+        WriteFailed,  // the new file could not be written or put in place
+    };
+    SeqFileError(Kind kind, const QString &detail);
+    Kind kind() const { return m_kind; }
+
+private:
+    Kind m_kind;
+};
+
+// Reads fields in order:
+// - leading spaces are skipped;
+// - a field that starts with a double quote runs to the next double quote
+//   (or the line end when none follows); the rest of its line up to a comma
+//   or the line end is dropped;
+// - any other field runs to the next comma or line end;
+// - the comma or line end (CR LF, LF or CR) that ends a field is consumed;
+// - an empty line, or a line of spaces, reads as an empty field;
+// - trailing spaces of a field are kept, as the writer wrote them;
+// - reading when nothing at all is left throws PastEnd.
+class SeqFileReader {
+public:
+    // Opens a file for input; throws CannotOpen or ChannelBusy.
+    explicit SeqFileReader(const QString &absolutePath);
+    // Reads bytes already in memory, for parsers fed by a fuzzer or a test.
+    static SeqFileReader fromBytes(const QByteArray &bytes);
+    SeqFileReader(SeqFileReader &&) noexcept;
+    SeqFileReader &operator=(SeqFileReader &&) noexcept;
+    ~SeqFileReader();
+
+    QString readField();
+    // A field taken as a whole number; spaces around the digits are skipped.
+    // Anything else (empty, letters, out of range) throws NotANumber.
+    int readNumber();
+    bool atEnd() const;
+    // Gives the channel back; reading afterwards throws PastEnd.
+    void close();
+
+private:
+    struct Impl;
+    explicit SeqFileReader(std::unique_ptr<Impl> impl);
+    std::unique_ptr<Impl> d;
+};
+
+// Writes a new file safely: the text goes to a temporary file in the same
+// folder, and only close() puts it in place of the old file (flush, then
+// rename). A writer destroyed without close(), or a close() that fails,
+// leaves the previous file exactly as it was.
+class SeqFileWriter {
+public:
+    // Throws CannotOpen (for example a read-only or missing folder) or ChannelBusy.
+    explicit SeqFileWriter(const QString &absolutePath);
+    SeqFileWriter(SeqFileWriter &&) noexcept;
+    SeqFileWriter &operator=(SeqFileWriter &&) noexcept;
+    ~SeqFileWriter();
+
+    // The text exactly as it is, then CR LF. Throws NotStorable for text with
+    // a line break or a character Windows-1252 cannot hold: nothing is ever
+    // replaced silently.
+    void writeLine(const QString &text);
+    // The number with a sign place and a trailing space: " 3 " then CR LF.
+    void writeNumber(int number);
+    // Commits the new file; throws WriteFailed and keeps the old file on failure.
+    void close();
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
+
+// Whether every character of text has a Windows-1252 byte.
+bool fitsWindows1252(const QString &text);
+// The characters of text that Windows-1252 cannot hold, each once, in order.
+QString charactersOutsideWindows1252(const QString &text);
+// The Windows-1252 bytes of text; throws NotStorable if a character has none.
+QByteArray encodeWindows1252(const QString &text);
+QString decodeWindows1252(const QByteArray &bytes);

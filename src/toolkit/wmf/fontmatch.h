@@ -1,0 +1,11 @@
+#pragma once
+// Windows face names in metafiles to installed families with similar metrics.
+#include <QString>
+
+namespace wmf {
+
+// The installed family to draw a face with. Symbol text is already turned
+// into Unicode, so it needs a face that has Greek letters and maths signs.
+QString familyForFace(const QString &face, bool symbol);
+
+} // namespace wmf

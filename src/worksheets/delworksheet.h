@@ -1,0 +1,14 @@
+#pragma once
+// Removes a title from the catalogue file; the worksheet's own file stays.
+
+enum class DeleteOutcome {
+    Deleted,    // the last entry equal to the title is gone; worksheetCount is one less
+    NotListed,  // not in the file (perhaps removed from another PC): nothing written,
+                // Module1 holds the catalogue as read
+    Failed,     // no lock, no readable catalogue, or the write failed: file unchanged
+};
+
+// Removes Module1.selectedWorksheet: reads the catalogue into Module1 under
+// the catalogue lock, drops the LAST exact match, shifts the later titles up,
+// rewrites track.txt with the count one less, and sets worksheetCount to it.
+DeleteOutcome delworksheet();

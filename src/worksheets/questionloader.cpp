@@ -1,0 +1,53 @@
+#include "worksheets/questionloader.h"
+
+#include "shell/module1.h"
+#include "toolkit/contentpath.h"
+#include "toolkit/seqfile.h"
+#include "worksheets/questionfield.h"
+#include "worksheets/worksheetpaths.h"
+
+#include <optional>
+
+void loadQuestionSet(SeqFileReader &file)
+{
+    Module1.quizTitle = decodeQuestionField(file.readField());
+    file.readField(); // separator line
+    for (int k = 1; k <= 10; ++k) {
+        Module1.questionText[k] = decodeQuestionField(file.readField());
+        Module1.answerA[k] = decodeQuestionField(file.readField());
+        Module1.answerB[k] = decodeQuestionField(file.readField());
+        Module1.answerC[k] = decodeQuestionField(file.readField());
+        Module1.answerD[k] = decodeQuestionField(file.readField());
+        Module1.correctAnswer[k] = file.readField(); // as read, checked by its users
+        file.readField(); // separator line
+    }
+}
+
+namespace {
+QuestionFileLoad loadFromPath(const QString &absolutePath)
+{
+    std::optional<SeqFileReader> file;
+    try {
+        file.emplace(absolutePath);
+    } catch (const SeqFileError &) {
+        return QuestionFileLoad::CannotOpen;
+    }
+    try {
+        loadQuestionSet(*file);
+    } catch (const SeqFileError &) {
+        return QuestionFileLoad::Incomplete; // the reader closes the channel as it goes
+    }
+    file->close();
+    return QuestionFileLoad::Loaded;
+}
+} // namespace
+
+QuestionFileLoad loadQuestionFile(const QString &relativePath)
+{
+    return loadFromPath(resolveContentPath(relativePath));
+}
+
+QuestionFileLoad loadWorksheetQuestions(const QString &title)
+{
+    return loadFromPath(worksheetFilePath(title));
+}

@@ -1,0 +1,134 @@
+#!/usr/bin/env bash
+# A teacher writes a whole worksheet in the real program under an X server:
+# types every box with real keystrokes, ticks the right answers, saves and
+# confirms the message; the file must hold the 72 lines byte for byte and the
+# catalogue must list it. Then a pupil opens it from the catalogue, answers
+# all ten questions right and reaches the results with the certificate name box.
+source "$(dirname "$0")/lib.sh"
+
+TITLE="Greek Heroes"
+RIGHT=(1 2 3 4 2 3 4 1 3 2)   # the right answer, 1 to 4, of questions 1 to 10
+LETTERS=(A B C D)
+
+question_text() { if [ "$1" -eq 1 ]; then echo "Who won, Athens or Sparta?"; else echo "Which hero is number $1?"; fi; }
+answer_text() { echo "Hero $1${LETTERS[$2]}"; }
+
+# Visible program windows of one pixel size.
+count_windows() {
+  local n=0 id
+  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
+    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: ${1}x${2}$" && n=$((n + 1))
+  done
+  echo "$n"
+}
+has_count() { [ "$(count_windows "$1" "$2")" = "$3" ]; }
+wait_for_count() {  # W H N
+  wait_until 15 has_count "$1" "$2" "$3" || fail "expected $3 windows of ${1}x${2}, found $(count_windows "$1" "$2")"
+}
+
+# A message box: a visible program window that is neither a screen, the
+# title window nor the full-display backdrop.
+dialog_window() {
+  local id geo
+  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
+    geo=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
+    case "$geo" in 800x600|364x438|1024x768|"") ;; *) echo "$id"; return 0 ;; esac
+  done
+  return 1
+}
+
+# The colour "r,g,b" of the screen pixel at a point given in twips inside a window.
+pixel_at() {
+  local pos x y
+  pos=$(xdotool getwindowgeometry "$1" | awk '/Position/ {print $2}')
+  x=$(( ${pos%,*} + $2 / 15 )); y=$(( ${pos#*,} + $3 / 15 ))
+  import -window root -crop "1x1+$x+$y" -depth 8 txt:- | awk 'NR == 2 {print $2}' | tr -d '()' | cut -d, -f1-3
+}
+has_pixel() { [ "$(pixel_at "$1" "$2" "$3")" = "$4" ]; }
+dialog_gone() { ! xdotool search --onlyvisible --name '^Velmora$' | grep -qx "$1"; }
+
+# Clicks into a text box and types into it.
+type_into() {  # WINDOW LEFT TOP WIDTH HEIGHT TEXT
+  click_control "$1" "$2" "$3" "$4" "$5"
+  xdotool type --delay 6 -- "$6"
+}
+
+# Wizard layout: question q (0-9) in column q / 5, row q % 5.
+col() { [ "$1" -lt 5 ] && echo 0 || echo 5880; }
+row() { echo $(( 1440 * ($1 % 5) )); }
+
+start_xvfb
+prepare_program
+printf ' 0 \r\n' > "$APP_DIR/multiple/track.txt"
+rm -f "$APP_DIR/multiple/$TITLE.txt"
+start_program
+
+title=$(wait_for_window 364 438)
+click_control "$title" 1320 6000 1335 375                 # OK
+menu=$(wait_for_window 800 600)
+wait_for_count 364 438 0
+click_control "$menu" 6930 5760 4635 495                  # "Multiple Choice Wizard"
+wait_for_count 800 600 2
+screen=$menu  # every screen lies at the same place; clicks reach the one on top
+
+# The teacher's worksheet, box by box.
+type_into "$screen" 7560 120 4215 375 "$TITLE"
+for q in $(seq 0 9); do
+  c=$(col "$q"); r=$(row "$q")
+  type_into "$screen" $((240 + c)) $((840 + r)) 5655 375 "$(question_text $((q + 1)))"
+  for a in 0 1 2 3; do
+    left=$(( (a % 2 == 0 ? 720 : 3600) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
+    type_into "$screen" "$left" "$top" 2295 330 "$(answer_text $((q + 1)) "$a")"
+  done
+  a=$(( ${RIGHT[$q]} - 1 ))
+  left=$(( (a % 2 == 0 ? 480 : 3330) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
+  click_twips "$screen" $((left + 100)) $((top + 157))    # the tick box's square
+done
+
+click_control "$screen" 240 7920 3165 495                 # "Save Worksheet"
+wait_until 15 dialog_window || fail "no message after saving"
+dialog=$(dialog_window)
+xdotool mousemove --window "$dialog" 5 5 click 1 key Return
+wait_until 10 dialog_gone "$dialog" || fail "the message did not close"
+
+# The file, byte for byte: title, " ", then per question its text (commas
+# stored as "&"), four answers, the right digit and " ".
+expected="$E2E_TMP/expected.txt"
+{
+  printf '%s\r\n \r\n' "$TITLE"
+  for q in $(seq 1 10); do
+    printf '%s\r\n' "$(question_text "$q" | tr ',' '&')"
+    for a in 0 1 2 3; do printf '%s\r\n' "$(answer_text "$q" "$a")"; done
+    printf '%s\r\n \r\n' "${RIGHT[$((q - 1))]}"
+  done
+} > "$expected"
+saved="$APP_DIR/multiple/$TITLE.txt"
+[ -f "$saved" ] || fail "no worksheet file; a check refused the worksheet"
+cmp "$expected" "$saved" || { diff <(tr -d '\r' < "$expected") <(tr -d '\r' < "$saved") >&2; fail "worksheet file differs"; }
+[ "$(grep -c $'\r$' "$saved")" -eq 72 ] || fail "worksheet file does not have 72 CR LF lines"
+cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$APP_DIR/multiple/track.txt" || fail "catalogue does not list the worksheet"
+
+# Back to the menu and into the catalogue (known by its "Edit Worksheet" tick box).
+click_control "$screen" 10560 7920 1245 495               # wizard "Exit"
+wait_for_count 800 600 1
+click_control "$screen" 6930 6600 4635 495                # "Worksheet Catalogue"
+screen=$(wait_for_window 800 600)
+wait_until 10 has_pixel "$screen" 2580 300 0,78,152 \
+  || fail "the catalogue did not open (pixel $(pixel_at "$screen" 2580 300))"
+click_control "$screen" 120 720 5715 375                  # the first title: answer mode
+wait_for_count 800 600 2
+
+# Every question answered right, then "Check Score >>".
+for q in $(seq 0 9); do
+  choice=${RIGHT[$q]}
+  click_twips "$screen" $((2400 + 120)) $((5400 + 600 * (choice - 1) + 262))
+  sleep 0.15
+  click_control "$screen" 6000 7920 3765 495              # "Next Question >>" / "Check Score >>"
+  sleep 0.25
+done
+
+# A full score shows the white name box for the certificate.
+wait_until 15 has_pixel "$screen" 6000 6700 255,255,255 \
+  || { import -window root "$E2E_TMP/results.png" 2>/dev/null; fail "no certificate name box after answering (pixel $(pixel_at "$screen" 6000 6700))"; }
+kill -0 "$VELMORA_PID" || fail "the program ended"
+echo "PASS: worksheet typed, saved byte for byte, listed, answered to a full score"

@@ -1,0 +1,109 @@
+// Every button label's caption fits inside its border in the fonts this
+// machine draws with, in every caption a screen gives it.
+#include "activities/fighterslab.h"
+#include "activities/fightersord.h"
+#include "activities/writinglab.h"
+#include "activities/writingord.h"
+#include "quiz/multiple.h"
+#include "quiz/welldone.h"
+#include "quiz/wrong.h"
+#include "shell/fighters.h"
+#include "shell/intro0.h"
+#include "shell/module1.h"
+#include "shell/writing.h"
+#include "support/testenv.h"
+#include "testregistry.h"
+#include "worksheets/wizard.h"
+#include "worksheets/worksheets.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QtTest>
+
+namespace {
+// Checks every bordered label of a screen as it stands now, except the
+// members of a control array that the screen never shows.
+void checkButtonsFit(const Screen &screen, const QString &neverShownArray = {})
+{
+    const QList<Label *> labels = screen.findChildren<Label *>();
+    int buttons = 0;
+    for (const Label *label : labels) {
+        if (!label->hasBorder())
+            continue;
+        if (!neverShownArray.isEmpty() && label->objectName().startsWith(neverShownArray + '('))
+            continue;
+        ++buttons;
+        const int needed = QFontMetrics(label->font()).horizontalAdvance(label->displayedText());
+        const int room = label->textArea().width();
+        QVERIFY2(needed <= room, qPrintable(QStringLiteral("%1 %2 \"%3\": %4 px of text in %5 px")
+                                                .arg(screen.screenName(), label->objectName(), label->caption())
+                                                .arg(needed)
+                                                .arg(room)));
+    }
+    QVERIFY2(buttons > 0, qPrintable(screen.screenName()));
+}
+} // namespace
+
+class CaptionFitTest : public QObject {
+    Q_OBJECT
+private slots:
+    void mainMenu()
+    {
+        TestEnvironment env;
+        checkButtonsFit(touch<intro0>());
+    }
+
+    void topicMenus()
+    {
+        TestEnvironment env;
+        checkButtonsFit(touch<fighters>());
+        checkButtonsFit(touch<writing>());
+    }
+
+    void quizInEveryState()
+    {
+        TestEnvironment env;
+        multiple &quiz = touch<multiple>();
+        checkButtonsFit(quiz); // "Next Question >>", with the hidden ones too
+        quiz.Label3[1]->setCaption(QStringLiteral("Check Score >>"));
+        checkButtonsFit(quiz);
+    }
+
+    void resultsInEveryState()
+    {
+        TestEnvironment env;
+        Module1.score = 10;
+        Module1.questionCount = 10;
+        checkButtonsFit(touch<Welldone>()); // "Print Certificate"
+        touch<Welldone>().unload();
+        Module1.score = 8;
+        checkButtonsFit(touch<Welldone>()); // "Check Wrong Answers"
+        checkButtonsFit(touch<Wrong>());
+    }
+
+    void worksheetScreens()
+    {
+        TestEnvironment env;
+        checkButtonsFit(touch<wizard>()); // "Save Worksheet", "Exit"
+        // The page commands (hidden ones too), "Exit", and a slot with a full 25-character title.
+        QFile catalogue(env.multipleDir() + QStringLiteral("/track.txt"));
+        QVERIFY(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        catalogue.write(" 1 \r\nThe Battle of Thermopylae\r\n");
+        catalogue.close();
+        worksheets &list = touch<worksheets>();
+        QCOMPARE(list.Label2[1]->caption(), QStringLiteral("The Battle of Thermopylae"));
+        checkButtonsFit(list);
+    }
+
+    void activitiesWithTheirLabelsInTheTray()
+    {
+        TestEnvironment env;
+        checkButtonsFit(touch<fighterslab>());
+        checkButtonsFit(touch<writinglab>(), QStringLiteral("Label10")); // the hidden alphabet strip
+        checkButtonsFit(touch<fightersord>());
+        checkButtonsFit(touch<writingord>());
+    }
+};
+
+VELMORA_TEST(CaptionFitTest)
+#include "caption_fit_test.moc"
