@@ -171,10 +171,10 @@ gen roar synth 2.8 pinknoise gain -8 bandpass 800 1.2q tremolo 7 35 fade q 0.4 2
 # out, over its roar.
 shouts=()
 i=0
-for spec in "en+m3 70 Hooray 0.05 1" "en 55 Yay 0.12 0.5" "en+f4 80 Hooray 0.2 1" "en+m3 40 Yeah 0.3 0.45" \
+for voice in "en+m3 70 Hooray 0.05 1" "en 55 Yay 0.12 0.5" "en+f4 80 Hooray 0.2 1" "en+m3 40 Yeah 0.3 0.45" \
             "en+f4 95 Yay 0.38 0.5" "en 75 Hooray 0.5 1" "en+f4 60 Woo 0.62 0.5" "en+m3 85 Yay 0.75 0.55" \
             "en+f4 70 Yeah 0.9 0.5" "en+m3 55 Hooray 1.05 1" "en 90 Yay 1.2 0.45" "en+f4 85 Hooray 1.3 0.8"; do
-    read -r v p t d stretch <<<"$spec"
+    read -r v p t d stretch <<<"$voice"
     say "cr_s$i" "$v" "$p" 170 "$t!"
     fx "cr_s$i" "cr_d$i" tempo -s "$stretch" pad "$d"
     shouts+=(0.16 "cr_d$i")
@@ -189,8 +189,8 @@ say ch_hip1 en+m3 55 190 "Hip hip!"
 fx ch_hip1 ch_hip1d pad 0.05
 hurrahs=()
 i=0
-for spec in "en+m3 45 0.00" "en 65 0.02" "en+f4 75 0.01" "en+f4 90 0.035" "en+m3 70 0.025" "en 50 0.045"; do
-    read -r v p d <<<"$spec"
+for voice in "en+m3 45 0.00" "en 65 0.02" "en+f4 75 0.01" "en+f4 90 0.035" "en+m3 70 0.025" "en 50 0.045"; do
+    read -r v p d <<<"$voice"
     say "ch_h$i" "$v" "$p" 150 "Hooray!"
     fx "ch_h$i" "ch_hd$i" pad "$(awk -v d="$d" 'BEGIN{print 0.75 + d}')"
     hurrahs+=(0.2 "ch_hd$i")

@@ -1,14 +1,14 @@
 #include "toolkit/builders.h"
 
-Label *makeLabel(QWidget *screen, const QString &name, const LabelSpec &spec)
+Label *makeLabel(QWidget *screen, const QString &name, const LabelSpec &design)
 {
-    return named(new Label(screen, spec), name);
+    return named(new Label(screen, design), name);
 }
 
 void makeLabels(QWidget *screen, ControlArray<Label> &array, const QString &name, std::initializer_list<LabelSpec> specs)
 {
-    for (const LabelSpec &spec : specs)
-        array.add(spec.index, makeLabel(screen, arrayMemberName(name, spec.index), spec));
+    for (const LabelSpec &design : specs)
+        array.add(design.index, makeLabel(screen, arrayMemberName(name, design.index), design));
 }
 
 QString arrayMemberName(const QString &name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }

@@ -8,7 +8,7 @@
 
 class QWidget;
 
-Label *makeLabel(QWidget *screen, const QString &name, const LabelSpec &spec);
+Label *makeLabel(QWidget *screen, const QString &name, const LabelSpec &design);
 void makeLabels(QWidget *screen, ControlArray<Label> &array, const QString &name, std::initializer_list<LabelSpec> specs);
 
 template <class Control>

@@ -66,13 +66,13 @@ QString resolveFontFamily(const QString &windowsName)
     return *it;
 }
 
-QFont makeFont(const FontSpec &spec)
+QFont makeFont(const FontSpec &design)
 {
-    QFont font(resolveFontFamily(spec.name));
-    font.setPixelSize(twips::fontPixels(spec.points));
-    font.setBold(spec.bold);
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
+    QFont font(resolveFontFamily(design.name));
+    font.setPixelSize(twips::fontPixels(design.points));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    font.setUnderline(design.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
     return font;
 }

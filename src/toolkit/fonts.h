@@ -15,6 +15,6 @@ struct FontSpec {
 // The installed family that stands in for a Windows family name.
 QString resolveFontFamily(const QString &windowsName);
 // A QFont at the twips mapping's pixel size.
-QFont makeFont(const FontSpec &spec);
+QFont makeFont(const FontSpec &design);
 // Symbol-font text: Latin letters become the Greek letters of the same code.
 QString symbolToGreek(const QString &latin);

@@ -15,16 +15,16 @@ void setWidgetColors(QWidget *widget, const QColor &fore, const QColor &back)
     widget->setAutoFillBackground(true);
 }
 
-void applyInputSpec(QWidget *widget, const InputSpec &spec)
+void applyInputSpec(QWidget *widget, const InputSpec &design)
 {
-    twips::place(widget, QRectF(spec.left, spec.top, spec.width, spec.height));
-    widget->setFont(makeFont(spec.font));
-    setWidgetColors(widget, spec.foreColor, spec.backColor);
+    twips::place(widget, QRectF(design.left, design.top, design.width, design.height));
+    widget->setFont(makeFont(design.font));
+    setWidgetColors(widget, design.foreColor, design.backColor);
 }
 
-OptionButton::OptionButton(QWidget *parent, const InputSpec &spec) : QRadioButton(spec.caption, parent)
+OptionButton::OptionButton(QWidget *parent, const InputSpec &design) : QRadioButton(design.caption, parent)
 {
-    applyInputSpec(this, spec);
+    applyInputSpec(this, design);
 }
 
 void OptionButton::setBackColor(const QColor &c)
@@ -38,18 +38,18 @@ void OptionButton::moveTo(double left, double top)
     twips::place(this, QRectF(left, top, g.width(), g.height()));
 }
 
-CheckBox::CheckBox(QWidget *parent, const InputSpec &spec) : QCheckBox(spec.caption, parent) { applyInputSpec(this, spec); }
+CheckBox::CheckBox(QWidget *parent, const InputSpec &design) : QCheckBox(design.caption, parent) { applyInputSpec(this, design); }
 
-CommandButton::CommandButton(QWidget *parent, const InputSpec &spec) : QPushButton(spec.caption, parent)
+CommandButton::CommandButton(QWidget *parent, const InputSpec &design) : QPushButton(design.caption, parent)
 {
-    applyInputSpec(this, spec);
+    applyInputSpec(this, design);
     setAutoFillBackground(false);
 }
 
-TextBox::TextBox(QWidget *parent, const InputSpec &spec, int maxLength) : QLineEdit(parent)
+TextBox::TextBox(QWidget *parent, const InputSpec &design, int maxLength) : QLineEdit(parent)
 {
-    applyInputSpec(this, spec);
-    setText(spec.caption);
+    applyInputSpec(this, design);
+    setText(design.caption);
     if (maxLength > 0)
         setMaxLength(maxLength);
 }

@@ -20,13 +20,13 @@ struct InputSpec {
 };
 
 // Applies geometry, font and colours shared by every input control.
-void applyInputSpec(QWidget *widget, const InputSpec &spec);
+void applyInputSpec(QWidget *widget, const InputSpec &design);
 void setWidgetColors(QWidget *widget, const QColor &fore, const QColor &back);
 
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
-    OptionButton(QWidget *parent, const InputSpec &spec);
+    OptionButton(QWidget *parent, const InputSpec &design);
     void setBackColor(const QColor &c);
     // Moves the button, keeping its size (twips).
     void moveTo(double left, double top);
@@ -35,13 +35,13 @@ public:
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    CheckBox(QWidget *parent, const InputSpec &spec);
+    CheckBox(QWidget *parent, const InputSpec &design);
 };
 
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
-    CommandButton(QWidget *parent, const InputSpec &spec);
+    CommandButton(QWidget *parent, const InputSpec &design);
 };
 
 // A text box with a length limit. onKeyPress sees each typed character as
@@ -49,7 +49,7 @@ public:
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    TextBox(QWidget *parent, const InputSpec &spec, int maxLength = 0);
+    TextBox(QWidget *parent, const InputSpec &design, int maxLength = 0);
     std::function<void(int &keyAscii)> onKeyPress;
 
 protected:

@@ -4,14 +4,14 @@
 #include <QEvent>
 #include <QPainter>
 
-Label::Label(QWidget *parent, const LabelSpec &spec)
-    : MouseControl(parent), caption_(spec.caption), font_(spec.font), fore_(spec.foreColor), back_(spec.backColor),
-      backStyle_(spec.backStyle), border_(spec.border), alignment_(spec.alignment), wordWrap_(spec.wordWrap)
+Label::Label(QWidget *parent, const LabelSpec &design)
+    : MouseControl(parent), caption_(design.caption), font_(design.font), fore_(design.foreColor), back_(design.backColor),
+      backStyle_(design.backStyle), border_(design.border), alignment_(design.alignment), wordWrap_(design.wordWrap)
 {
     QWidget::setFont(makeFont(font_));
-    setGeometryTwips(spec.left, spec.top, spec.width, spec.height);
-    setVisible(spec.visible);
-    setEnabled(spec.enabled);
+    setGeometryTwips(design.left, design.top, design.width, design.height);
+    setVisible(design.visible);
+    setEnabled(design.enabled);
 }
 
 void Label::setCaption(const QString &caption)

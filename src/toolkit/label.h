@@ -27,7 +27,7 @@ struct LabelSpec {
 class Label : public MouseControl {
     Q_OBJECT
 public:
-    explicit Label(QWidget *parent, const LabelSpec &spec = {});
+    explicit Label(QWidget *parent, const LabelSpec &design = {});
 
     void setCaption(const QString &caption);
     QString caption() const { return caption_; }

@@ -87,24 +87,24 @@ protected:
     }
 
 private:
-    QFont deviceFont(const FontSpec &spec) const
+    QFont deviceFont(const FontSpec &design) const
     {
-        QFont font(resolveFontFamily(spec.name));
-        font.setPointSizeF(spec.points);
-        font.setBold(spec.bold);
-        font.setItalic(spec.italic);
-        font.setUnderline(spec.underline);
+        QFont font(resolveFontFamily(design.name));
+        font.setPointSizeF(design.points);
+        font.setBold(design.bold);
+        font.setItalic(design.italic);
+        font.setUnderline(design.underline);
         // Unhinted outlines keep measured and printed widths the same at any resolution.
         font.setHintingPreference(QFont::PreferNoHinting);
         return font;
     }
 
-    const QFontMetricsF &metrics(const FontSpec &spec)
+    const QFontMetricsF &metrics(const FontSpec &design)
     {
-        if (!metrics_ || spec.name != metricsFont_.name || spec.points != metricsFont_.points ||
-            spec.bold != metricsFont_.bold || spec.italic != metricsFont_.italic) {
-            metrics_.emplace(deviceFont(spec), printer_.get());
-            metricsFont_ = spec;
+        if (!metrics_ || design.name != metricsFont_.name || design.points != metricsFont_.points ||
+            design.bold != metricsFont_.bold || design.italic != metricsFont_.italic) {
+            metrics_.emplace(deviceFont(design), printer_.get());
+            metricsFont_ = design;
         }
         return *metrics_;
     }

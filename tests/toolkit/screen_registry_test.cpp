@@ -13,10 +13,10 @@ class ProbeScreen : public Screen {
 public:
     ProbeScreen() : Screen(QStringLiteral("ProbeScreen"))
     {
-        LabelSpec spec;
-        spec.caption = QStringLiteral("design");
-        spec.width = 1500, spec.height = 300;
-        Label1 = makeLabel(this, QStringLiteral("Label1"), spec);
+        LabelSpec design;
+        design.caption = QStringLiteral("design");
+        design.width = 1500, design.height = 300;
+        Label1 = makeLabel(this, QStringLiteral("Label1"), design);
         connect(Label1, &MouseControl::clicked, this, [this] {
             unload();
             Label1->setCaption(QStringLiteral("after unload")); // still safe: destroyed later
