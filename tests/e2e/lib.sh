@@ -19,7 +19,11 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+fail() {
+  echo "FAIL: $*" >&2
+  [ -f "$E2E_TMP/velmora.log" ] && tail -n 60 "$E2E_TMP/velmora.log" >&2
+  exit 1
+}
 
 # wait_until SECONDS command...: polls every 0.1 s.
 wait_until() {

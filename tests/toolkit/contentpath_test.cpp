@@ -60,7 +60,7 @@ private slots:
         QString error;
         QVERIFY(Picture::load("images\\nothing.jpg", &error).isNull());
         QVERIFY(!error.isEmpty());
-        QVERIFY(Picture::fromBytes(QByteArray("\xFF\xD8\xFF garbage", 14)).isNull());
+        QVERIFY(Picture::fromBytes(QByteArray::fromHex("ffd8ff") + " garbage").isNull());
         QVERIFY(Picture::fromBytes(QByteArray()).isNull());
     }
 };
