@@ -1,4 +1,5 @@
 #include "quiz/multiple.h"
+#include "shell/buttonlabel.h"
 
 #include "quiz/scoretext.h"
 #include "quiz/welldone.h"
@@ -37,15 +38,7 @@ LabelSpec text(const QString &caption, double l, double t, double w, double h, F
 
 LabelSpec button(int index, const QString &caption, double l, double t, double w, bool visible)
 {
-    LabelSpec s;
-    s.index = index;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = 495;
-    s.font = {QStringLiteral("Tahoma"), 15.75, true};
-    s.foreColor = colours::text;
-    s.backColor = colours::black;
-    s.border = true;
-    s.alignment = Qt::AlignHCenter;
+    LabelSpec s = buttonLabel(index, caption, l, t, w);
     s.visible = visible;
     return s;
 }

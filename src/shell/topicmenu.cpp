@@ -1,4 +1,5 @@
 #include "shell/topicmenu.h"
+#include "shell/buttonlabel.h"
 
 #include "quiz/multiple.h"
 #include "quiz/quizstart.h"
@@ -24,16 +25,7 @@ enum Button {
 
 LabelSpec button(int index, const QString &caption, double l, double t, double w)
 {
-    LabelSpec s;
-    s.index = index;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = 495;
-    s.font = {QStringLiteral("Tahoma"), 15.75, true};
-    s.foreColor = colours::text;
-    s.backColor = colours::black;
-    s.border = true;
-    s.alignment = Qt::AlignHCenter;
-    return s;
+    return buttonLabel(index, caption, l, t, w);
 }
 } // namespace
 

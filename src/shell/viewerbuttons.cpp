@@ -1,4 +1,5 @@
 #include "shell/viewerbuttons.h"
+#include "shell/buttonlabel.h"
 #include "shell/colours.h"
 #include "toolkit/builders.h"
 
@@ -7,15 +8,7 @@ const FontSpec kButtonFont{QStringLiteral("Tahoma"), 15.75, true};
 
 LabelSpec button(int index, const char *caption, double left, double top, double width, bool enabled = true)
 {
-    LabelSpec s;
-    s.index = index;
-    s.caption = QString::fromUtf8(caption);
-    s.left = left, s.top = top, s.width = width, s.height = 495;
-    s.font = kButtonFont;
-    s.foreColor = colours::text;
-    s.backColor = colours::black;
-    s.border = true;
-    s.alignment = Qt::AlignHCenter;
+    LabelSpec s = buttonLabel(index, QString::fromUtf8(caption), left, top, width);
     s.enabled = enabled;
     return s;
 }
