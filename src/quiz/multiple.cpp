@@ -63,6 +63,8 @@ void QuizPicture::pictureChanged()
 {
     const QSizeF own = picture_.isNull() ? QSizeF() : picture_.sizeTwips();
     setGeometryTwips(left(), top(), std::max(designWidth_, own.width()), std::max(designHeight_, own.height()));
+    if (onResized)
+        onResized();
 }
 
 multiple::multiple() : Screen(QStringLiteral("multiple"))
@@ -100,6 +102,22 @@ multiple::multiple() : Screen(QStringLiteral("multiple"))
     });
     Label3.onClick = [this](int index) { Label3_Click(index); };
     wireHoverHighlight(*this, Label3);
+    const auto clearHighlights = onMouseMove;
+    onMouseMove = [this, clearHighlights](const MouseState &state) {
+        clearHighlights(state);
+        keepPrintButtonReadable();
+    };
+    Picture1->onResized = [this] { keepPrintButtonReadable(); };
+}
+
+// A worksheet's quiz shows the main menu's large picture, which reaches under
+// "Print Worksheet"; there the button keeps its black box, or its caption
+// would be lost in the picture.
+void multiple::keepPrintButtonReadable()
+{
+    Label *print = Label3[PrintWorksheet];
+    const bool overPicture = Picture1->geometry().intersects(print->geometry());
+    print->setBackStyle(overPicture ? BackStyle::Opaque : BackStyle::Transparent);
 }
 
 void multiple::load()

@@ -9,12 +9,15 @@
 #include "toolkit/picturebox.h"
 #include "toolkit/screen.h"
 
+#include <functional>
+
 // The quiz picture grows to show a larger picture whole but never shrinks
 // below its design size, so it always covers the hidden "no answer" choice.
 class QuizPicture : public PictureBox {
     Q_OBJECT
 public:
     QuizPicture(QWidget *parent, double left, double top, double width, double height);
+    std::function<void()> onResized;
 
 protected:
     void pictureChanged() override;
@@ -48,6 +51,7 @@ protected:
 private:
     void Option1_Click(int index);
     void Label3_Click(int index);
+    void keepPrintButtonReadable();
     void recordMarkAndMoveOn();
     void scoreAndHandOver();
 };

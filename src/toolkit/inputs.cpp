@@ -22,14 +22,30 @@ void applyInputSpec(QWidget *widget, const InputSpec &design)
     setWidgetColors(widget, design.foreColor, design.backColor);
 }
 
+namespace {
+// The dot of an option button and the tick of a check box are drawn in the
+// text colour on the base colour. A caption colour such as yellow would make
+// the chosen answer all but invisible, so the mark stays black on white
+// whatever colour the caption has.
+void keepMarkReadable(QWidget *widget)
+{
+    QPalette pal = widget->palette();
+    pal.setColor(QPalette::Text, Qt::black);
+    pal.setColor(QPalette::Base, Qt::white);
+    widget->setPalette(pal);
+}
+} // namespace
+
 OptionButton::OptionButton(QWidget *parent, const InputSpec &design) : QRadioButton(design.caption, parent)
 {
     applyInputSpec(this, design);
+    keepMarkReadable(this);
 }
 
 void OptionButton::setBackColor(const QColor &c)
 {
     setWidgetColors(this, palette().color(QPalette::WindowText), c);
+    keepMarkReadable(this);
 }
 
 void OptionButton::moveTo(double left, double top)
@@ -38,7 +54,11 @@ void OptionButton::moveTo(double left, double top)
     twips::place(this, QRectF(left, top, g.width(), g.height()));
 }
 
-CheckBox::CheckBox(QWidget *parent, const InputSpec &design) : QCheckBox(design.caption, parent) { applyInputSpec(this, design); }
+CheckBox::CheckBox(QWidget *parent, const InputSpec &design) : QCheckBox(design.caption, parent)
+{
+    applyInputSpec(this, design);
+    keepMarkReadable(this);
+}
 
 CommandButton::CommandButton(QWidget *parent, const InputSpec &design) : QPushButton(design.caption, parent)
 {

@@ -43,6 +43,7 @@ public:
     bool hasBorder() const { return border_; }
     void setAlignment(Qt::Alignment alignment);
     void setWordWrap(bool wrap);
+    bool wordWrap() const { return wordWrap_; }
     // Symbol-font labels show Greek letters for the Latin caption.
     QString displayedText() const;
     // The room the caption has inside the border, in pixels.

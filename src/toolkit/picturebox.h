@@ -31,6 +31,7 @@ class ImageBox : public PictureView {
 public:
     ImageBox(QWidget *parent, double left, double top, double width = 0, double height = 0);
     void setStretch(bool stretch);
+    bool stretches() const { return stretch_; }
 
 protected:
     void pictureChanged() override;
@@ -47,6 +48,7 @@ public:
     void setBackColor(const QColor &c);
     QColor backColor() const { return back_; }
     void setAutoSize(bool autoSize);
+    bool autoSizes() const { return autoSize_; }
     void setBorder(bool border);
 
 protected:

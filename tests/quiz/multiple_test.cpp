@@ -22,6 +22,17 @@ int checkedChoice(const multiple &quiz)
     });
     return checked;
 }
+
+// Dark pixels in the left part of an option button, where its round mark is.
+int darkPixelsInMark(OptionButton *choice)
+{
+    const QImage image = choice->grab(QRect(0, 0, choice->height(), choice->height())).toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    return dark;
+}
 } // namespace
 
 class MultipleTest : public QObject {
@@ -83,6 +94,21 @@ private slots:
         Module1.soundOn = 0;
         chooseAnswer(quiz, 1);
         QCOMPARE(env.sound->played.size(), 2);
+    }
+
+    // The chosen answer's mark must stand out against the white circle even
+    // though the answers are written in yellow.
+    void theChosenAnswerShowsADarkMark()
+    {
+        TestEnvironment env;
+        writeFightersQuestions(env);
+        multiple &quiz = openFightersQuiz();
+        const int unchosen = darkPixelsInMark(quiz.Option1[2]);
+        chooseAnswer(quiz, 2);
+        QVERIFY2(darkPixelsInMark(quiz.Option1[2]) >= unchosen + 6,
+                 qPrintable(QStringLiteral("%1 dark pixels before, %2 after")
+                                .arg(unchosen)
+                                .arg(darkPixelsInMark(quiz.Option1[2]))));
     }
 
     void movingForwardRecordsTheMarkAndShowsTheNextQuestion()

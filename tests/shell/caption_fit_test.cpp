@@ -1,5 +1,6 @@
 // Every button label's caption fits inside its border in the fonts this
-// machine draws with, in every caption a screen gives it.
+// machine draws with, in every caption a screen gives it, and no label's
+// text runs past the edge of its window.
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
@@ -10,6 +11,7 @@
 #include "shell/fighters.h"
 #include "shell/intro0.h"
 #include "shell/module1.h"
+#include "shell/titlefrm.h"
 #include "shell/writing.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -42,6 +44,24 @@ void checkButtonsFit(const Screen &screen, const QString &neverShownArray = {})
     }
     QVERIFY2(buttons > 0, qPrintable(screen.screenName()));
 }
+
+// The lines a label draws, laid out in its text area, lie inside the window.
+void checkTextInsideWindow(const Screen &screen)
+{
+    const QRect window = screen.rect();
+    for (const Label *label : screen.findChildren<Label *>()) {
+        if (label->isHidden() || label->caption().isEmpty())
+            continue;
+        const QRect area = label->textArea().translated(label->pos());
+        const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop;
+        const QRect text = QFontMetrics(label->font()).boundingRect(area, flags, label->displayedText());
+        QVERIFY2(text.bottom() <= window.bottom(),
+                 qPrintable(QStringLiteral("%1 %2 \"%3\": text ends at %4 px, the window at %5 px")
+                                .arg(screen.screenName(), label->objectName(), label->caption())
+                                .arg(text.bottom())
+                                .arg(window.bottom())));
+    }
+}
 } // namespace
 
 class CaptionFitTest : public QObject {
@@ -51,6 +71,13 @@ private slots:
     {
         TestEnvironment env;
         checkButtonsFit(touch<intro0>());
+        checkTextInsideWindow(touch<intro0>());
+    }
+
+    void titleScreenFooterIsNotCutOff()
+    {
+        TestEnvironment env;
+        checkTextInsideWindow(touch<Titlefrm>());
     }
 
     void topicMenus()

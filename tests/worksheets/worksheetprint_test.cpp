@@ -72,6 +72,7 @@ private slots:
         multiple &fighters = openFightersQuiz();
         QVERIFY(fighters.Label3[3]->isVisible());
         QCOMPARE(fighters.Label3[3]->caption(), QStringLiteral("Print Worksheet"));
+        QCOMPARE(fighters.Label3[3]->backStyle(), BackStyle::Transparent); // clear of the small picture
         clickOn(fighters.Label3[2]); // Exit
         touch<intro0>().showScreen();
         clickOn(touch<intro0>().Label2[5]);
