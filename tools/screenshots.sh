@@ -153,7 +153,7 @@ visit_topic() {  # TOPIC QUESTION_FILE WRONG_QUESTIONS...
   fi
   sleep 0.3
   # Back on the quiz screen if it stayed open; its Exit returns to the menu.
-  if [ "$(count_content_windows)" -gt 2 ]; then click "Exit" 10560 7920 1245 495; fi
+  if [ "$(count_windows 800 600)" -gt 2 ]; then click "Exit" 10560 7920 1245 495; fi
 
   click "Labelling Activity" 3600 7920 3195 495
   shot "$TOPIC-labelling"
@@ -170,25 +170,6 @@ visit_topic() {  # TOPIC QUESTION_FILE WRONG_QUESTIONS...
   shot "$TOPIC-ordering"
   click "Exit" 10560 7920 1245 495
   click "Exit" 10560 7920 1245 495
-}
-
-# A message box: a visible program window that is neither a screen, the
-# title window nor the backdrop that covers the display.
-message_box() {
-  local id geometry
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    case "$geometry" in 800x600 | 364x438 | 1024x768 | "") ;; *) echo "$id"; return 0 ;; esac
-  done
-  return 1
-}
-
-count_content_windows() {
-  local n=0 id
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" | grep -q "Geometry: 800x600" && n=$((n + 1))
-  done
-  echo "$n"
 }
 
 # The five part names of the soldier, each from its tray place into its box

@@ -10,13 +10,6 @@ start_xvfb
 prepare_program
 start_program
 
-count_windows() { # count_windows W H: visible Velmora windows of that pixel size
-  local n=0 id
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" | grep -q "Geometry: ${1}x${2}" && n=$((n + 1))
-  done
-  echo "$n"
-}
 wait_for_screens() { # wait_for_screens N: at least N content screens are showing
   local end=$(( $(date +%s) + 15 ))
   until [ "$(count_windows 800 600)" -ge "$1" ]; do

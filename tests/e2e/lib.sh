@@ -82,6 +82,26 @@ window_of_size() {
   return 1
 }
 
+# How many visible Velmora windows have the given pixel size.
+count_windows() {
+  local n=0 id
+  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
+    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: ${1}x${2}$" && n=$((n + 1))
+  done
+  echo "$n"
+}
+
+# A message box: a visible program window that is neither a screen, the
+# title window nor the backdrop that covers the display; prints its id.
+message_box() {
+  local id geometry
+  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
+    geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
+    case "$geometry" in 800x600 | 364x438 | 1024x768 | "") ;; *) echo "$id"; return 0 ;; esac
+  done
+  return 1
+}
+
 wait_for_window() {
   wait_until "${3:-15}" window_of_size "$1" "$2" || fail "no ${1}x${2} window appeared"
   window_of_size "$1" "$2"

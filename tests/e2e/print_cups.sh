@@ -127,25 +127,12 @@ RIGHT=(1 2 3 4 1 2 3 4 1 2)
 } >"$APP_DIR/multiple/Greek Fighters.txt"
 start_program
 
-# Message boxes are the program's small windows other than the title window.
-message_box() {
-  local id geo
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    geo=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')
-    # Smaller than a content screen and the backdrop, and not the title window.
-    if [ "${geo%x*}" -lt 700 ] && [ "$geo" != "364x438" ]; then
-      echo "$id $geo"
-      return 0
-    fi
-  done
-  return 1
-}
-
 # Answers the message box on show with Return; prints its width in pixels.
 answer_message() {
   wait_until 30 message_box || fail "no message box appeared ($1)"
   local id geo
-  read -r id geo <<<"$(message_box)"
+  id=$(message_box)
+  geo=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')
   xdotool mousemove --window "$id" 5 5
   xdotool key Return
   if ! wait_until 5 bash -c '! message_box'; then

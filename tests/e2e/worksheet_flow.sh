@@ -13,28 +13,9 @@ LETTERS=(A B C D)
 question_text() { if [ "$1" -eq 1 ]; then echo "Who won, Athens or Sparta?"; else echo "Which hero is number $1?"; fi; }
 answer_text() { echo "Hero $1${LETTERS[$2]}"; }
 
-# Visible program windows of one pixel size.
-count_windows() {
-  local n=0 id
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: ${1}x${2}$" && n=$((n + 1))
-  done
-  echo "$n"
-}
 has_count() { [ "$(count_windows "$1" "$2")" = "$3" ]; }
 wait_for_count() {  # W H N
   wait_until 15 has_count "$1" "$2" "$3" || fail "expected $3 windows of ${1}x${2}, found $(count_windows "$1" "$2")"
-}
-
-# A message box: a visible program window that is neither a screen, the
-# title window nor the full-display backdrop.
-dialog_window() {
-  local id geo
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    geo=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    case "$geo" in 800x600|364x438|1024x768|"") ;; *) echo "$id"; return 0 ;; esac
-  done
-  return 1
 }
 
 # The colour "r,g,b" of the screen pixel at a point given in twips inside a window.
@@ -86,8 +67,8 @@ for q in $(seq 0 9); do
 done
 
 click_control "$screen" 240 7920 3165 495                 # "Save Worksheet"
-wait_until 15 dialog_window || fail "no message after saving"
-dialog=$(dialog_window)
+wait_until 15 message_box || fail "no message after saving"
+dialog=$(message_box)
 xdotool mousemove --window "$dialog" 5 5 click 1 key Return
 wait_until 10 dialog_gone "$dialog" || fail "the message did not close"
 
