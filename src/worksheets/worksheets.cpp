@@ -180,11 +180,13 @@ void worksheets::Label2_Click(int index)
     openTitle(Label2[index]->caption());
 }
 
-// Every mode loads the worksheet first; one that cannot be loaded (missing,
-// short, or not saying which answer is right) is reported and nothing else happens.
+// Every mode loads the worksheet first. One that cannot be loaded (missing or
+// cut short) is reported and opens nothing, but it can still be deleted: a
+// broken title must not stay in the catalogue for good.
 void worksheets::openTitle(const QString &title)
 {
-    if (loadWorksheetQuestions(title) != QuestionFileLoad::Loaded) {
+    const bool loaded = loadWorksheetQuestions(title) == QuestionFileLoad::Loaded;
+    if (!loaded && !Check2->isChecked()) {
         messageBox(corruptedMessage);
         return;
     }

@@ -18,14 +18,22 @@
 namespace {
 enum MenuButton { LabellingActivity = 1, OrderingActivity = 3 };
 
-// Opens the topic menu, then the activity from it.
-template <class Menu, class Activity>
-Activity &openFromMenu(int button)
+// Opens the topic menu of unit "fighters" or "writing", then the activity
+// from it; null when no activity came up.
+DragActivity *openFromMenu(const QString &unit, int button)
 {
     Module1.soundOn = 1;
-    Menu &menu = touch<Menu>();
-    menu.showScreen();
-    clickOn(menu.label3[button]);
+    TopicMenu *menu = unit == "fighters" ? static_cast<TopicMenu *>(&touch<fighters>())
+                                         : static_cast<TopicMenu *>(&touch<writing>());
+    menu->showScreen();
+    clickOn(menu->label3[button]);
+    return qobject_cast<DragActivity *>(screens::topmost());
+}
+
+template <class Activity>
+Activity &openFromMenu(const QString &unit, int button)
+{
+    openFromMenu(unit, button);
     return touch<Activity>();
 }
 
@@ -40,14 +48,6 @@ int scoreWith(DragActivity &screen, const std::vector<int> &boxOfLabel)
     return Module1.score;
 }
 
-std::vector<int> ownBoxes(int n)
-{
-    std::vector<int> boxes;
-    for (int i = 0; i < n; ++i)
-        boxes.push_back(i);
-    return boxes;
-}
-
 // Every character the label shows has a glyph in the font it is drawn with.
 bool fontHasEveryGlyph(const Label *label)
 {
@@ -59,48 +59,16 @@ bool fontHasEveryGlyph(const Label *label)
 }
 } // namespace
 
+Q_DECLARE_METATYPE(std::vector<int>)
+
 class ActivityScreensTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachMenuOpensItsActivitiesWithItsTitle_data()
-    {
-        QTest::addColumn<QString>("unit");
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("activity");
-        QTest::addColumn<int>("items");
-        QTest::addRow("fighters labelling") << "fighters" << int(LabellingActivity) << "fighterslab" << 5;
-        QTest::addRow("fighters ordering") << "fighters" << int(OrderingActivity) << "fightersord" << 10;
-        QTest::addRow("writing labelling") << "writing" << int(LabellingActivity) << "writinglab" << 6;
-        QTest::addRow("writing ordering") << "writing" << int(OrderingActivity) << "writingord" << 5;
-    }
-    void eachMenuOpensItsActivitiesWithItsTitle()
-    {
-        QFETCH(QString, unit);
-        QFETCH(int, button);
-        QFETCH(QString, activity);
-        QFETCH(int, items);
-        TestEnvironment env;
-        Module1.soundOn = 1;
-        TopicMenu *menu = unit == "fighters" ? static_cast<TopicMenu *>(&touch<fighters>())
-                                             : static_cast<TopicMenu *>(&touch<writing>());
-        menu->showScreen();
-        clickOn(menu->label3[button]);
-        QCOMPARE(topScreenName(), activity);
-        auto *screen = qobject_cast<DragActivity *>(screens::topmost());
-        QVERIFY(screen);
-        QCOMPARE(screen->Label6->caption(), menu->Label1->caption());
-        QCOMPARE(screen->count(), items);
-        QCOMPARE(Module1.questionCount, items);
-        QCOMPARE(screen->clientSizeTwips(), QSizeF(12000, 9000));
-        QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@" + activity});
-    }
-
-    void soldierScreen()
+    void soldierScreenLinesLeadToTheirBoxes()
     {
         TestEnvironment env;
-        fighterslab &screen = openFromMenu<fighters, fighterslab>(LabellingActivity);
+        fighterslab &screen = openFromMenu<fighterslab>("fighters", LabellingActivity);
         QCOMPARE(screen.Image1->picturePath(), QStringLiteral("Images\\SOLDIER.jpg"));
-        QVERIFY(!screen.Image1->picture().isNull());
         QCOMPARE(screen.Line1.size(), 5);
         // Each leader line runs level from the picture to the box of the part it names,
         // its box-side end just beside the box.
@@ -115,23 +83,12 @@ private slots:
             QVERIFY2(gap > 0 && gap <= 120, qPrintable(QString::number(line)));
         }
         QCOMPARE(screen.Label2[4]->caption(), QStringLiteral("Plumed Helmet"));
-        QCOMPARE(scoreWith(screen, ownBoxes(5)), 5);
-        QCOMPARE(topScreenName(), QStringLiteral("Welldone"));
-        QCOMPARE(touch<Welldone>().Label1->caption(), QStringLiteral("Excellent work. You have scored 5 out of 5."));
     }
 
-    void soldierScreenWithTwoPartsSwapped()
+    void greekWordsStandBesideTheirBoxes()
     {
         TestEnvironment env;
-        fighterslab &screen = openFromMenu<fighters, fighterslab>(LabellingActivity);
-        QCOMPARE(scoreWith(screen, {1, 0, 2, 3, 4}), 3);
-        QCOMPARE(touch<Welldone>().Label1->caption(), QStringLiteral("Good work. You have scored 3 out of 5."));
-    }
-
-    void greekWordsScreen()
-    {
-        TestEnvironment env;
-        writinglab &screen = openFromMenu<writing, writinglab>(LabellingActivity);
+        writinglab &screen = openFromMenu<writinglab>("writing", LabellingActivity);
         const QStringList greek{"Ατηενσ", "Ηοπλιτε", "Σπαρτα", "Σοχρατεσ", "Απολλο", "Αργοναυτ"};
         for (int i = 0; i < 6; ++i) {
             QCOMPARE(screen.Label5[i]->displayedText(), greek[i]);
@@ -144,45 +101,12 @@ private slots:
             QVERIFY(screen.Label5[word]->left() < screen.Label1[box]->left());
             QVERIFY(qAbs(screen.Label5[word]->top() - screen.Label1[box]->top()) <= 120);
         }
-        QCOMPARE(scoreWith(screen, ownBoxes(6)), 6);
     }
 
-    void greekWordsWithSpartaAndAthensSwapped()
+    void greekLettersHaveTheirGlyphs()
     {
         TestEnvironment env;
-        writinglab &screen = openFromMenu<writing, writinglab>(LabellingActivity);
-        QCOMPARE(scoreWith(screen, {1, 0, 2, 3, 4, 5}), 4);
-    }
-
-    void theHiddenAlphabetStripReadsThreeLettersOn()
-    {
-        TestEnvironment env;
-        writinglab &screen = openFromMenu<writing, writinglab>(LabellingActivity);
-        QCOMPARE(screen.Label7.size(), 26);
-        QCOMPARE(screen.Label10.size(), 26);
-        QString plain, shifted;
-        for (int i = 0; i < 26; ++i) {
-            plain += screen.Label7[i]->caption();
-            shifted += screen.Label10[i]->caption();
-            for (const Label *letter : {screen.Label7[i], screen.Label10[i]}) {
-                QVERIFY(letter->isHidden());
-                QCOMPARE(letter->left(), 360.0 + 435 * i);
-                QCOMPARE(letter->width(), 375.0);
-                QCOMPARE(letter->height(), 495.0);
-            }
-            QCOMPARE(screen.Label7[i]->top(), 2160.0);
-            QCOMPARE(screen.Label10[i]->top(), 2640.0);
-            QCOMPARE(screen.Label10[i]->backStyle(), BackStyle::Opaque);
-            QCOMPARE(screen.Label7[i]->backStyle(), BackStyle::Transparent);
-        }
-        QCOMPARE(plain, QStringLiteral("abcdefghijklmnopqrstuvwxyz"));
-        QCOMPARE(shifted, QStringLiteral("DEFGHIJKLMNOPQRSTUVWXYZABC"));
-    }
-
-    void greekLettersScreen()
-    {
-        TestEnvironment env;
-        writingord &screen = openFromMenu<writing, writingord>(OrderingActivity);
+        writingord &screen = openFromMenu<writingord>("writing", OrderingActivity);
         QString capitals, smalls;
         for (int i = 0; i < 5; ++i) {
             smalls += screen.Label5[i]->displayedText();
@@ -191,70 +115,48 @@ private slots:
         }
         QCOMPARE(capitals, QStringLiteral("ΑΒΓΔΕ"));
         QCOMPARE(smalls, QStringLiteral("αβγδε"));
-        QCOMPARE(screen.Label5[2]->top(), 3240.0); // the small gamma sits higher
-        // In the tray, left to right.
-        QStringList tray;
-        std::vector<const Label *> labels;
-        screen.Label2.forEach([&](int, const Label *l) { labels.push_back(l); });
-        std::sort(labels.begin(), labels.end(), [](const Label *a, const Label *b) { return a->left() < b->left(); });
-        for (const Label *l : labels)
-            tray << l->caption();
-        QCOMPARE(tray, QStringList({"Gamma", "Alpha", "Delta", "Beta", "Epsilon"}));
-        QCOMPARE(scoreWith(screen, ownBoxes(5)), 5);
     }
 
-    void greekLettersWithAlphaAndBetaSwapped()
+    // Each topic menu opens its activities under its own title; label i is
+    // dropped into box boxOfLabel[i] and "Check Score" scores it (the
+    // sentences by column).
+    void eachActivityOpensAndScoresItsAnswerKey_data()
     {
-        TestEnvironment env;
-        writingord &screen = openFromMenu<writing, writingord>(OrderingActivity);
-        QCOMPARE(scoreWith(screen, {0, 3, 2, 1, 4}), 3);
-    }
-
-    void overlappingLetterZonesEndInTheLowerIndexBox_data()
-    {
-        QTest::addColumn<double>("left");
-        QTest::addRow("just right of the Beta zone's start") << 2603.0;
-        QTest::addRow("middle of the overlap") << 2850.0;
-        QTest::addRow("just short of the Alpha zone's end") << 3074.0;
-    }
-    void overlappingLetterZonesEndInTheLowerIndexBox()
-    {
-        QFETCH(double, left);
-        TestEnvironment env;
-        writingord &screen = openFromMenu<writing, writingord>(OrderingActivity);
-        env.sound->played.clear();
-        dragLabelTo(screen.Label2[4], left, 4680);
-        QCOMPARE(cornerOf(screen.Label2[4]), cornerOf(screen.Label1[1])); // "Alpha", not "Beta"
-        QCOMPARE(env.sound->played, QStringList{"wav\\thud3.wav"});
-    }
-
-    void trueOrFalseSentences()
-    {
-        TestEnvironment env;
-        fightersord &screen = openFromMenu<fighters, fightersord>(OrderingActivity);
-        QCOMPARE(screen.Label5[0]->caption(), QStringLiteral("True"));
-        QCOMPARE(screen.Label5[2]->caption(), QStringLiteral("False"));
-        QVERIFY(!screen.Label5.contains(1));
-        // The home slots take the labels' width and keep their own height.
-        QCOMPARE(screen.Label4[0]->width(), 5685.0);
-        QCOMPARE(screen.Label4[0]->height(), 375.0);
-        // Any order within a column scores full marks; "Check Score" waits for all ten.
-        const std::vector<int> shuffled{4, 3, 0, 1, 2, 9, 5, 8, 6, 7};
-        for (int i = 0; i < 9; ++i)
-            dragIntoBox(screen, i, shuffled[size_t(i)]);
-        QVERIFY(!screen.Label3[DragActivity::CheckScore]->isVisible());
-        dragIntoBox(screen, 9, shuffled[9]);
-        QVERIFY(screen.Label3[DragActivity::CheckScore]->isVisible());
-        clickOn(screen.Label3[DragActivity::CheckScore]);
-        QCOMPARE(Module1.score, 10);
-    }
-
-    void oneTrueSentenceInTheFalseColumn()
-    {
-        TestEnvironment env;
-        fightersord &screen = openFromMenu<fighters, fightersord>(OrderingActivity);
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<std::vector<int>>("boxOfLabel");
+        QTest::addColumn<int>("score");
+        QTest::addRow("soldier") << "fighters" << int(LabellingActivity) << std::vector<int>{0, 1, 2, 3, 4} << 5;
+        QTest::addRow("soldier, two parts swapped") << "fighters" << int(LabellingActivity)
+                                                    << std::vector<int>{1, 0, 2, 3, 4} << 3;
+        QTest::addRow("Greek words") << "writing" << int(LabellingActivity) << std::vector<int>{0, 1, 2, 3, 4, 5} << 6;
+        QTest::addRow("Sparta and Athens swapped") << "writing" << int(LabellingActivity)
+                                                   << std::vector<int>{1, 0, 2, 3, 4, 5} << 4;
+        QTest::addRow("Greek letters") << "writing" << int(OrderingActivity) << std::vector<int>{0, 1, 2, 3, 4} << 5;
+        QTest::addRow("Alpha and Beta swapped") << "writing" << int(OrderingActivity)
+                                                << std::vector<int>{0, 3, 2, 1, 4} << 3;
+        QTest::addRow("sentences in any order within a column")
+            << "fighters" << int(OrderingActivity) << std::vector<int>{4, 3, 0, 1, 2, 9, 5, 8, 6, 7} << 10;
         // Sentence 5 (true) takes false box 0; false sentence 0 shares box 1.
-        QCOMPARE(scoreWith(screen, {1, 1, 2, 3, 4, 0, 6, 7, 8, 9}), 9);
+        QTest::addRow("one true sentence in the false column")
+            << "fighters" << int(OrderingActivity) << std::vector<int>{1, 1, 2, 3, 4, 0, 6, 7, 8, 9} << 9;
+    }
+    void eachActivityOpensAndScoresItsAnswerKey()
+    {
+        QFETCH(QString, unit);
+        QFETCH(int, button);
+        QFETCH(std::vector<int>, boxOfLabel);
+        QFETCH(int, score);
+        TestEnvironment env;
+        DragActivity *screen = openFromMenu(unit, button);
+        QVERIFY(screen);
+        QCOMPARE(screen->Label6->caption(), unit == "fighters" ? QStringLiteral("Greek Fighters") : QStringLiteral("Greek Writing"));
+        QCOMPARE(screen->count(), int(boxOfLabel.size()));
+        QCOMPARE(Module1.questionCount, screen->count());
+        QCOMPARE(screen->clientSizeTwips(), QSizeF(12000, 9000));
+        QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@" + screen->screenName()});
+        QCOMPARE(scoreWith(*screen, boxOfLabel), score);
+        QCOMPARE(topScreenName(), QStringLiteral("Welldone"));
     }
 
     void aSentenceDroppedWhereBothColumnsReachGoesToFalse_data()
@@ -268,7 +170,9 @@ private slots:
     {
         QFETCH(double, left);
         TestEnvironment env;
-        fightersord &screen = openFromMenu<fighters, fightersord>(OrderingActivity);
+        fightersord &screen = openFromMenu<fightersord>("fighters", OrderingActivity);
+        QCOMPARE(screen.Label5[0]->caption(), QStringLiteral("True"));
+        QCOMPARE(screen.Label5[2]->caption(), QStringLiteral("False"));
         for (int row = 0; row < 5; ++row) {
             Label *sentence = screen.Label2[5 + row]; // true sentences
             const double top = 1800 + 600 * row;

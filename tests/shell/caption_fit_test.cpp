@@ -15,10 +15,11 @@
 #include "shell/writing.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "worksheets/contentfolder.h"
 #include "worksheets/wizard.h"
+#include "worksheets/wizarddriver.h"
 #include "worksheets/worksheets.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QtTest>
 
@@ -67,11 +68,13 @@ void checkTextInsideWindow(const Screen &screen)
 class CaptionFitTest : public QObject {
     Q_OBJECT
 private slots:
-    void mainMenu()
+    void menus()
     {
         TestEnvironment env;
         checkButtonsFit(touch<intro0>());
         checkTextInsideWindow(touch<intro0>());
+        checkButtonsFit(touch<fighters>());
+        checkButtonsFit(touch<writing>());
     }
 
     void titleScreenFooterIsNotCutOff()
@@ -80,25 +83,13 @@ private slots:
         checkTextInsideWindow(touch<Titlefrm>());
     }
 
-    void topicMenus()
-    {
-        TestEnvironment env;
-        checkButtonsFit(touch<fighters>());
-        checkButtonsFit(touch<writing>());
-    }
-
-    void quizInEveryState()
+    void quizAndResultsInEveryState()
     {
         TestEnvironment env;
         multiple &quiz = touch<multiple>();
         checkButtonsFit(quiz); // "Next Question >>", with the hidden ones too
         quiz.Label3[1]->setCaption(QStringLiteral("Check Score >>"));
         checkButtonsFit(quiz);
-    }
-
-    void resultsInEveryState()
-    {
-        TestEnvironment env;
         Module1.score = 10;
         Module1.questionCount = 10;
         checkButtonsFit(touch<Welldone>()); // "Print Certificate"
@@ -113,10 +104,7 @@ private slots:
         TestEnvironment env;
         checkButtonsFit(touch<wizard>()); // "Save Worksheet", "Exit"
         // The page commands (hidden ones too), "Exit", and a slot with a full 25-character title.
-        QFile catalogue(env.multipleDir() + QStringLiteral("/track.txt"));
-        QVERIFY(catalogue.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        catalogue.write(" 1 \r\nThe Battle of Thermopylae\r\n");
-        catalogue.close();
+        writeFileBytes(env, "track.txt", catalogueBytes({"The Battle of Thermopylae"}));
         worksheets &list = touch<worksheets>();
         QCOMPARE(list.Label2[1]->caption(), QStringLiteral("The Battle of Thermopylae"));
         checkButtonsFit(list);

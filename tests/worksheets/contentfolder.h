@@ -37,7 +37,6 @@ public:
         QFile file(path(nameInMultiple));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
     }
-    bool exists(const QString &nameInMultiple) const { return QFile::exists(path(nameInMultiple)); }
     QStringList entries() const
     {
         return QDir(multiple()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);

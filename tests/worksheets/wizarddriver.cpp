@@ -78,21 +78,16 @@ void clickTick(wizard &editor, int box)
 
 void clickSave(wizard &editor) { clickOn(editor.Label3[1]); }
 
-wizard &openWizardFromMenu()
+template <typename Screen> Screen &openFromMenu(int button)
 {
     intro0 &menu = touch<intro0>();
     menu.showScreen();
-    clickOn(menu.Label2[17]);
-    return touch<wizard>();
+    clickOn(menu.Label2[button]);
+    return touch<Screen>();
 }
 
-worksheets &openCatalogueFromMenu()
-{
-    intro0 &menu = touch<intro0>();
-    menu.showScreen();
-    clickOn(menu.Label2[18]);
-    return touch<worksheets>();
-}
+wizard &openWizardFromMenu() { return openFromMenu<wizard>(17); }
+worksheets &openCatalogueFromMenu() { return openFromMenu<worksheets>(18); }
 
 QMap<QString, QByteArray> multipleFolder(const TestEnvironment &env)
 {

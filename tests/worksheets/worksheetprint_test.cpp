@@ -8,7 +8,6 @@
 #include "shell/writing.h"
 #include "support/testenv.h"
 #include "testregistry.h"
-#include "worksheets/worksheetprint.h"
 
 #include <QFile>
 #include <QtTest>
@@ -65,21 +64,6 @@ QStringList questionBlock(int k)
 class WorksheetPrintTest : public QObject {
     Q_OBJECT
 private slots:
-    void everyTopicQuizOffersPrintWorksheet()
-    {
-        TestEnvironment env;
-        writeFightersQuestions(env);
-        multiple &fighters = openFightersQuiz();
-        QVERIFY(fighters.Label3[3]->isVisible());
-        QCOMPARE(fighters.Label3[3]->caption(), QStringLiteral("Print Worksheet"));
-        QCOMPARE(fighters.Label3[3]->backStyle(), BackStyle::Transparent); // clear of the small picture
-        clickOn(fighters.Label3[2]); // Exit
-        touch<intro0>().showScreen();
-        clickOn(touch<intro0>().Label2[5]);
-        clickOn(touch<writing>().label3[0]);
-        QVERIFY(touch<multiple>().Label3[3]->isVisible());
-    }
-
     void theWorksheetIsPrintedLineByLine()
     {
         TestEnvironment env;
@@ -92,7 +76,6 @@ private slots:
 
         // Fake metrics: text is 10 twips per character per point wide, a line 23 twips per point high.
         const QString header = QStringLiteral("Velmora") + QString(57, ' ') + QStringLiteral("Quorvane Publishing Ltd");
-        QCOMPARE(worksheetHeaderLine(), header);
         QStringList expected{"Open", "FontSize 16", "FontName Times New Roman",
                              "ScaleWidth", "CurrentX 1440", at(" ", 1440, 0),
                              "ScaleWidth", "CurrentX 720", at(header, 720, 368) + ';', at(" ", 14640, 368),
@@ -106,8 +89,6 @@ private slots:
             expected << questionBlock(k);
         expected << "EndDoc";
         QCOMPARE(env.printer->operations, expected);
-        QVERIFY(expected.contains(at("Question 10    Question text 10", 720, 13248)));
-        QVERIFY(expected.contains(at("C. Persia, never", 3840, 3864) + ';'));
         QCOMPARE(env.messages, QStringList{kPrinting});
         // The quiz carries on where it was, and the button clicks like the others.
         QCOMPARE(topScreenName(), QStringLiteral("multiple"));
@@ -115,20 +96,30 @@ private slots:
         QCOMPARE(env.sound->played, QStringList{"wav\\click.wav"});
     }
 
-    void anEmptySubjectAndTitleAreEmptyCentredLines()
+    // Both topic quizzes offer "Print Worksheet"; an empty subject and title
+    // print as empty centred lines.
+    void everyTopicQuizOffersPrintWorksheet()
     {
         TestEnvironment env;
         writeFightersQuestions(env);
-        multiple &quiz = openFightersQuiz();
-        quiz.Label5->setCaption(QString());
-        quiz.Label6->setCaption(QString());
-        clickOn(quiz.Label3[3]);
+        multiple &fighters = openFightersQuiz();
+        QVERIFY(fighters.Label3[3]->isVisible());
+        QCOMPARE(fighters.Label3[3]->caption(), QStringLiteral("Print Worksheet"));
+        QCOMPARE(fighters.Label3[3]->backStyle(), BackStyle::Transparent); // clear of the small picture
+        fighters.Label5->setCaption(QString());
+        fighters.Label6->setCaption(QString());
+        clickOn(fighters.Label3[3]);
         const QStringList &ops = env.printer->operations;
-        QCOMPARE(ops.count("CurrentX 5760"), 2);
-        QVERIFY(ops.contains(at(QString(), 5760, 1104)));
-        QVERIFY(ops.contains(at(QString(), 5760, 1840)));
+        QCOMPARE(ops.filter("5760"), (QStringList{"CurrentX 5760", at(QString(), 5760, 1104), "CurrentX 5760",
+                                                  at(QString(), 5760, 1840)}));
         QCOMPARE(ops.last(), QStringLiteral("EndDoc"));
         QCOMPARE(env.messages, QStringList{kPrinting});
+
+        clickOn(fighters.Label3[2]); // Exit
+        touch<intro0>().showScreen();
+        clickOn(touch<intro0>().Label2[5]);
+        clickOn(touch<writing>().label3[0]);
+        QVERIFY(touch<multiple>().Label3[3]->isVisible());
     }
 
     void failuresShowOnlyTheProblem_data()
