@@ -13,6 +13,7 @@
 #include "shell/module1.h"
 #include "shell/pageprint.h"
 #include "toolkit/contentpath.h"
+#include "toolkit/headless.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/picture.h"
 #include "toolkit/printerdevice.h"
@@ -77,11 +78,8 @@ void measure(const char *printerName, int runs)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    prepareHeadlessRun(runtimeDir);
     QApplication app(argc, argv);
     const int runs = argc > 1 ? QString(argv[1]).toInt() : 20;
     setContentRoot(QCoreApplication::applicationDirPath());

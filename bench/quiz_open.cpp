@@ -6,6 +6,7 @@
 #include "quiz/multiple.h"
 #include "quiz/quizstart.h"
 #include "toolkit/contentpath.h"
+#include "toolkit/headless.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/screen.h"
 #include "worksheets/questionloader.h"
@@ -39,11 +40,8 @@ bool prepareContent(const QTemporaryDir &root)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    prepareHeadlessRun(runtimeDir);
     QApplication app(argc, argv);
     const int runs = argc > 1 ? QString(argv[1]).toInt() : 200;
     QTemporaryDir root;

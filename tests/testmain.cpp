@@ -1,4 +1,5 @@
 #include "testregistry.h"
+#include "toolkit/headless.h"
 
 #include <QApplication>
 #include <QDir>
@@ -24,11 +25,8 @@ bool registerTestClass(const char *name, TestFactory factory)
 // Usage: velmora_tests [ClassName] [QTest options...]
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir runtimeDir;
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+    prepareHeadlessRun(runtimeDir);
     QApplication app(argc, argv);
 
     QStringList args = app.arguments();

@@ -1,6 +1,7 @@
 // wmf2png [--scale S] in.wmf out.png [in2.wmf out2.png ...]
 // Renders Windows Metafiles on white at the picture's own size (15 twips to
 // the pixel) times S, with the same renderer the program uses on screen.
+#include "toolkit/headless.h"
 #include "toolkit/wmf/metafile.h"
 #include "toolkit/wmf/parsedmetafile.h"
 
@@ -52,10 +53,7 @@ struct GuiSession {
     {
         if (app || QCoreApplication::instance())
             return;
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-            qputenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit());
+        prepareHeadlessRun(runtimeDir);
         QCoreApplication::setLibraryPaths({QLibraryInfo::path(QLibraryInfo::PluginsPath)});
         app = std::make_unique<QGuiApplication>(argc, argv);
         QCoreApplication::setLibraryPaths({});
