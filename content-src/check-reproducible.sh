@@ -7,21 +7,22 @@
 #
 # Exit status: 0 identical, 1 a difference, 77 skipped because a tool the
 # scripts need is missing (the committed files are then left unchecked;
-# install the tools named in make-content.sh to run the check).
+# install the packages named in make-content.sh to run the check).
 set -uo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 CONTENT=${1:-$(cd "$HERE/.." && pwd)/content}
 
 missing=()
-for tool in rsvg-convert /usr/bin/convert sox soxi espeak-ng awk sha256sum; do
+for tool in rsvg-convert /usr/bin/convert sox soxi ffmpeg espeak-ng inkscape awk sha256sum; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
-if [[ -f $HERE/pages/make.sh ]]; then
-    command -v inkscape >/dev/null 2>&1 || missing+=(inkscape)
-    /usr/bin/python3 -c 'import PIL' >/dev/null 2>&1 || missing+=(python3-pil)
-fi
+/usr/bin/python3 -c 'import PIL' >/dev/null 2>&1 || missing+=(python3-pil)
+source "$HERE/fonts.sh"
+for font in "${CONTENT_FONT_FILES[@]}"; do
+    [[ -f $font ]] || missing+=("$font")
+done
 if ((${#missing[@]})); then
-    echo "SKIPPED: content not regenerated, missing tools: ${missing[*]}"
+    echo "SKIP: content not regenerated, missing tools: ${missing[*]}"
     exit 77
 fi
 

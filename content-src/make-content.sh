@@ -4,9 +4,13 @@
 #
 #   pictures/make.sh   images/*.jpg             rsvg-convert, ImageMagick 6
 #   logo/make.sh       logo/*.bmp, logo/*.gif   rsvg-convert, ImageMagick 6
-#   sounds/make.sh     wav/*.wav                sox, espeak-ng
+#   sounds/make.sh     wav/*.wav                sox, ffmpeg, espeak-ng
 #   pages/make.sh      wmf/*.wmf, wmf2/*.wmf    inkscape, python3, python3-pil
 #   questions/make.sh  multiple/<topic>.txt     awk
+#
+# Debian 12 packages: librsvg2-bin imagemagick sox ffmpeg espeak-ng inkscape
+# python3-pil, and the fonts named in fonts.sh (fonts-liberation,
+# fonts-dejavu-core). Every part sees only those fonts (fonts.sh).
 #
 # plus the empty worksheet catalogue multiple/track.txt and MANIFEST.sha256,
 # the checksum of every generated file.
@@ -20,7 +24,10 @@ set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 OUT=${1:-$(cd "$HERE/.." && pwd)/content}
 STAGE=$(mktemp -d)
-trap 'rm -rf "$STAGE"' EXIT
+FONTS=$(mktemp -d)
+trap 'rm -rf "$STAGE" "$FONTS"' EXIT
+source "$HERE/fonts.sh"
+content_fonts_setup "$FONTS"
 
 for kind in pictures logo sounds pages questions; do
     script=$HERE/$kind/make.sh

@@ -14,6 +14,8 @@ mkdir -p "$OUT/logo"
 OUT=$(cd "$OUT" && pwd)   # absolute, for the cd below
 W=$(mktemp -d)
 trap 'rm -rf "$W"' EXIT
+source "$(dirname "$0")/../fonts.sh"
+content_fonts_setup "$W"
 IM=/usr/bin/convert   # ImageMagick 6 by full path: another convert may come first
 
 # The drawings place owl.svg by a relative link; the frames are written to
@@ -25,12 +27,16 @@ rsvg-convert -w 120 -h 89 quorvane2.svg -o "$W/logo.png"
 "$IM" "$W/logo.png" -background white -alpha remove -alpha off -type TrueColor BMP3:"$OUT/logo/quorvane2.bmp"
 
 for k in $(seq 0 19); do
-    # Half a turn in twenty steps; the coin is 6 pixels thick.
+    # Half a turn in twenty steps; the coin is 6 pixels thick. The shine
+    # band (34 pixels wide, leaning 18 degrees, so up to 54 pixels across)
+    # sweeps over the face from wholly left of it (x < -44) to wholly right
+    # of it (x > 130) in twenty steps, so frame 0 follows frame 19 without
+    # a jump: both ends of its path are off the face.
     read -r sx fx bx rx tw gx < <(awk -v k="$k" 'BEGIN {
         pi = atan2(0, -1); a = k * pi / 20; c = cos(a); s = sin(a)
         sx = (c < 0 ? -c : c); if (sx < 0.02) sx = 0.02
         fx = 60 - 3 * s; bx = 60 + 3 * s
-        printf "%.4f %.3f %.3f %.3f %.3f %.2f\n", sx, fx, bx, 50 * sx, bx - fx, -30 + 100 * k / 20 }')
+        printf "%.4f %.3f %.3f %.3f %.3f %.2f\n", sx, fx, bx, 50 * sx, bx - fx, -44 + 174 * k / 20 }')
     sed -e "s/@SX@/$sx/g" -e "s/@FX@/$fx/g" -e "s/@BX@/$bx/g" -e "s/@RX@/$rx/g" \
         -e "s/@TW@/$tw/g" -e "s/@GX@/$gx/g" coin-frame.svg.in >"$W/frame.svg"
     rsvg-convert -w 120 -h 120 "$W/frame.svg" -o "$W/frame.png"

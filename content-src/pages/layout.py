@@ -5,9 +5,15 @@ Every page exists twice: a screen copy that fits the page viewer's free area
 and a print copy for an A4 or Letter sheet.  The page source (*.page) holds
 the text once, plus the frames the text flows through in each copy and the
 pictures placed in each copy.  This script wraps the text with the real font
-metrics (Liberation Sans, metric-compatible with Arial, and the Symbol face),
-places every line itself and writes plain SVG that Inkscape turns into a
-metafile with real text.  It fails loudly when text does not fit its frames.
+metrics (Liberation Sans, metric-compatible with Arial), places every line
+itself and writes plain SVG that Inkscape turns into a metafile with real
+text.  Greek words go into the SVG as Symbol-font letters and wmfgreek.py
+turns them into Greek Arial text afterwards, so they are measured here as
+Greek letters in Liberation Sans.  A paragraph or list entry is never split
+between frames and a heading always stands with the block after it; the
+print copy takes the largest body size up to print.body.max at which the
+text still fits, and must reach into the bottom fifth of the sheet.  It
+fails loudly when text does not fit its frames.
 
 usage: layout.py PAGE.page ART_DIR OUT_DIR
 writes OUT_DIR/screen/NAME.svg and OUT_DIR/print/NAME.svg, NAME being the
@@ -20,14 +26,12 @@ from dataclasses import dataclass, field
 
 from PIL import ImageFont
 
+from wmfgreek import greek
+
 FONT_DIR = "/usr/share/fonts/truetype"
 FONT_FILES = {
-    ("Arial", False): "liberation/LiberationSans-Regular.ttf",
-    ("Arial", True): "liberation/LiberationSans-Bold.ttf",
-    # The Symbol font draws Latin letters as Greek ones; fontconfig gives
-    # Inkscape this face for "Symbol", so its widths are the ones written.
-    ("Symbol", False): "/usr/share/fonts/opentype/urw-base35/StandardSymbolsPS.otf",
-    ("Symbol", True): "/usr/share/fonts/opentype/urw-base35/StandardSymbolsPS.otf",
+    False: "liberation/LiberationSans-Regular.ttf",
+    True: "liberation/LiberationSans-Bold.ttf",
 }
 
 # Adobe Symbol encoding: the Latin letter that the Symbol font draws as each
@@ -46,6 +50,7 @@ GREEK_ALPHABET = [
 QUESTIONS_DIR = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "questions")
 
 LINE_FACTOR = 1.22  # line pitch as a multiple of the font size
+PRINT_GROWTH = 1.3  # a print copy's body text may grow to fill its sheet
 
 
 @dataclass(frozen=True)
@@ -84,15 +89,16 @@ PRINT_GEOMETRY = Geometry(9500, 13000, 400, 560, 820, 1010, 180)
 _fonts = {}
 
 
-def font(family, bold, size):
-    key = (family, bold, size)
+def font(bold, size):
+    key = (bold, size)
     if key not in _fonts:
-        _fonts[key] = ImageFont.truetype(os.path.join(FONT_DIR, FONT_FILES[(family, bold)]), size)
+        _fonts[key] = ImageFont.truetype(os.path.join(FONT_DIR, FONT_FILES[bold]), size)
     return _fonts[key]
 
 
 def measure(text, family, bold, size):
-    return font(family, bold, size).getlength(text)
+    # "Symbol" text ends up as Greek letters in Arial (wmfgreek.py).
+    return font(bold, size).getlength(greek(text) if family == "Symbol" else text)
 
 
 def check_text(text, where):
@@ -396,6 +402,7 @@ def place_art(canvas, art_dir, name, x, y, w, h):
     ox = x + (w - vw * scale) / 2 - vx * scale
     oy = y + (h - vh * scale) / 2 - vy * scale
     canvas.raw(f'<g transform="translate({ox:.2f},{oy:.2f}) scale({scale:.5f})">{inner.strip()}</g>')
+    return oy + (vy + vh) * scale  # the drawing's bottom edge
 
 
 class Flow:
@@ -409,6 +416,7 @@ class Flow:
         self.where = where
         self.index = 0
         self.y = None  # baseline of the last line placed, None at frame top
+        self.lowest = 0  # the lowest point any text reaches
         if not self.frames:
             raise SystemExit(f"{where}: no frames")
 
@@ -446,6 +454,7 @@ class Flow:
                 base = self.y + pitch + space_before
             if base + size * 0.25 <= fy + fh:
                 self.y = base
+                self.lowest = max(self.lowest, base + size * 0.25)
                 return base
             self.next_frame()
 
@@ -453,42 +462,65 @@ class Flow:
         if self.y is not None:
             self.y += twips
 
-    def heading(self, text):
+    def lines_fit(self, count, size, space):
+        """Whether COUNT lines of SIZE, SPACE below what stands already,
+        fit in the rest of the current frame."""
+        fx, fy, fw, fh = self.frame
+        pitch = size * LINE_FACTOR
+        if self.y is None:
+            last = fy + size * 0.95 + (count - 1) * pitch
+        else:
+            last = self.y + space + count * pitch
+        return last + size * 0.25 <= fy + fh
+
+    def block_lines(self, block):
+        """Lines that a text block takes at the current frame's width."""
+        size, indent = self.size, self.indent_of(block)
+        if block[0] not in ("para", "bullet", "item"):
+            return 0
+        return len(wrap(words_of(runs_of(block[-1])), self.frame[2] - indent, size))
+
+    def indent_of(self, block):
+        return {"bullet": round(self.size * 0.8), "item": round(self.size * 1.6)}.get(block[0], 0)
+
+    def heading(self, text, following=None):
         size = round(self.size * 1.18)
         space = self.size * 0.45
-        # keep a heading with at least one line of what follows
-        need = size * LINE_FACTOR + space + self.size * (0.1 + LINE_FACTOR + 0.28 + 0.25)
-        if self.y is not None and not self.room_for(need):
+        # A heading stands with the whole block after it, never alone at
+        # the foot of a column.
+        while self.y is not None:
+            fx, fy, fw, fh = self.frame
+            follow = self.block_lines(following) if following else 0
+            last = (self.y + space + size * LINE_FACTOR + self.size * 0.1
+                    + self.size * 0.28 + follow * self.size * LINE_FACTOR)
+            if last + self.size * 0.25 <= fy + fh:
+                break
             self.next_frame()
         base = self.advance(size, space)
         fx = self.frame[0]
-        self.line_segments(fx, base, [(0.0, t, s) for t, s in [(text, "bold")]], size,
-                           self.c.t.heading)
+        self.line_segments(fx, base, [(0.0, text, "bold")], size, self.c.t.heading)
         self.y += self.size * 0.1
 
     def paragraph(self, text, indent=0, label=None, bullet=False, space=None):
+        """A paragraph or list entry, kept whole in one frame: it moves on
+        to the next frame when the rest of this one cannot hold it."""
         size = self.size
         space = size * 0.28 if space is None else space
         words = words_of(runs_of(text))
-        first = True
-        while words:
-            frame = self.index
+        lines = wrap(words, self.frame[2] - indent, size)
+        if not self.lines_fit(len(lines), size, space) and self.y is not None:
+            self.next_frame()
             lines = wrap(words, self.frame[2] - indent, size)
-            for segs, count in lines:
-                base = self.advance(size, space if first else 0)
-                if self.index != frame:
-                    # moved on to a frame of another width: wrap the rest anew
-                    self.y = None
-                    break
-                fx = self.frame[0]
-                if first and bullet:
-                    self.c.circle(fx + size * 0.32, base - size * 0.33, size * 0.13, self.c.t.accent)
-                if first and label:
-                    self.c.text(fx, base, label, size, self.c.t.heading, bold=True)
-                self.line_segments(fx + indent, base, segs, size, self.c.t.text)
-                words = words[count:]
-                first = False
-                frame = self.index
+        if not self.lines_fit(len(lines), size, space):
+            raise SystemExit(f"{self.where}: a paragraph is longer than a frame")
+        for number, (segs, _) in enumerate(lines):
+            base = self.advance(size, space if number == 0 else 0)
+            fx = self.frame[0]
+            if number == 0 and bullet:
+                self.c.circle(fx + size * 0.32, base - size * 0.33, size * 0.13, self.c.t.accent)
+            if number == 0 and label:
+                self.c.text(fx, base, label, size, self.c.t.heading, bold=True)
+            self.line_segments(fx + indent, base, segs, size, self.c.t.text)
 
     def line_segments(self, x, base, segs, size, colour):
         for dx, text, style in segs:
@@ -522,20 +554,22 @@ class Flow:
             self.c.text(mid, cy + letter * 1.15 + name * 1.0, word, name, self.c.t.heading,
                         bold=True, anchor="middle")
         self.y = top + rows * cell_h - self.size * 0.4
+        self.lowest = max(self.lowest, top + rows * cell_h)
 
     def place(self, blocks):
         for number, block in enumerate(blocks):
             try:
-                self.place_block(block)
+                following = blocks[number + 1] if number + 1 < len(blocks) else None
+                self.place_block(block, following)
             except SystemExit as failure:
                 left = len(blocks) - number
                 raise SystemExit(f"{failure} ({left} blocks left, from {str(block[-1])[:40]!r})")
 
-    def place_block(self, block):
+    def place_block(self, block, following=None):
         if True:
             kind = block[0]
             if kind == "heading":
-                self.heading(block[1])
+                self.heading(block[1], following)
             elif kind == "para":
                 self.paragraph(block[1])
             elif kind == "bullet":
@@ -571,10 +605,34 @@ def draw(page, kind, layout, geometry, theme, art_dir, where):
         if g.margin + title_w + 300 > right - tag_w:
             raise SystemExit(f"{where}: title and tag overlap")
     key_band(c, g.margin, g.width - g.margin, g.band_top, g.band_height, theme.accent)
+    lowest = 0
     for name, x, y, w, h in layout.art:
-        place_art(c, art_dir, name, x, y, w, h)
-    Flow(c, layout, kind, where).place(page.blocks)
-    return c.svg()
+        lowest = max(lowest, place_art(c, art_dir, name, x, y, w, h))
+    flow = Flow(c, layout, kind, where)
+    flow.place(page.blocks)
+    return c.svg(), max(lowest, flow.lowest)
+
+
+def draw_print(page, art_dir, where):
+    """The print copy at the largest body size, from print.body up to
+    PRINT_GROWTH times it, at which the text still fits its frames; it must
+    then reach into the bottom fifth of the sheet."""
+    first = page.print.body
+    best, failure = None, None
+    for size in range(first, round(first * PRINT_GROWTH) + 1, 10):
+        page.print.body = size
+        try:
+            best = draw(page, "print", page.print, PRINT_GEOMETRY, PRINT, art_dir, where)
+        except SystemExit as overflow:
+            failure = failure or overflow
+            break
+    page.print.body = first
+    if best is None:
+        raise failure
+    svg, lowest = best
+    if lowest < 0.8 * PRINT_GEOMETRY.height:
+        raise SystemExit(f"{where}: the printed page ends at {lowest:.0f} twips, leaving its bottom fifth empty")
+    return svg
 
 
 def main():
@@ -587,7 +645,11 @@ def main():
         for fx, fy, fw, fh in layout.frames:
             if fx < 0 or fy < 0 or fx + fw > geometry.width or fy + fh > geometry.height:
                 raise SystemExit(f"{path} ({kind}): frame outside the page")
-        svg = draw(page, kind, layout, geometry, theme, art_dir, f"{path} ({kind})")
+        where = f"{path} ({kind})"
+        if kind == "print":
+            svg = draw_print(page, art_dir, where)
+        else:
+            svg, _ = draw(page, kind, layout, geometry, theme, art_dir, where)
         os.makedirs(os.path.join(out_dir, kind), exist_ok=True)
         with open(os.path.join(out_dir, kind, page.name + ".svg"), "w", encoding="utf-8") as f:
             f.write(svg)

@@ -2,7 +2,8 @@
 # Regenerates the page artwork from the page sources in text/ and the
 # drawings in art/: every page as a screen copy in content/wmf and a print
 # copy in content/wmf2, as placeable metafiles with real text, one unit per
-# twip.  Needs Debian's inkscape, python3 and python3-pil.
+# twip.  Needs Debian's inkscape, python3 and python3-pil, and the fonts of
+# ../fonts.sh.
 #
 # usage: make.sh [CONTENT_DIR]   (default: the repository's content folder)
 set -euo pipefail
@@ -13,6 +14,8 @@ python=/usr/bin/python3
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+source "$here/../fonts.sh"
+content_fonts_setup "$work"
 
 # A fresh Inkscape profile for every run keeps the output independent of any
 # user's settings; the preference keeps text as text in the metafile.
@@ -31,6 +34,7 @@ export_page() { # kind width height folder
         INKSCAPE_PROFILE_DIR="$work/profile" inkscape "$svg" --export-type=wmf \
             --export-filename="$work/$folder/$name.wmf" >/dev/null 2>&1
         "$python" "$here/wmffix.py" "$work/$folder/$name.wmf" "$width" "$height"
+        "$python" "$here/wmfgreek.py" "$work/$folder/$name.wmf"
     done
 }
 

@@ -9,7 +9,8 @@
 #   horse5.jpg          396 x 590  writing menu (5940 x 8850)
 #   SOLDIER.jpg         302 x 550  soldier-labelling screen (4530 x 8250)
 #   SPARTAN ARMY2.jpg   146 x 105  fighters quiz picture (box 855 x 615 at
-#   horsesm.jpg         146 x 105  writing quiz picture   design, grows to fit)
+#                                  design, grows to fit): cut from SPARTAN ARMY
+#   horsesm.jpg         146 x 105  writing quiz picture   (same box)
 #
 # Usage: make.sh [CONTENT_DIR]     default: the repository's content folder
 #
@@ -22,6 +23,8 @@ OUT=${1:-$(cd "$(dirname "$0")" && pwd)/../../content}
 mkdir -p "$OUT/images"
 W=$(mktemp -d)
 trap 'rm -rf "$W"' EXIT
+source "$(dirname "$0")/../fonts.sh"
+content_fonts_setup "$W"
 IM=/usr/bin/convert   # ImageMagick 6 by full path: another convert may come first
 
 # jpeg DRAWING WIDTH HEIGHT     renders DRAWING.svg to OUT/images/DRAWING.jpg
@@ -35,7 +38,11 @@ jpeg schoolsm 322 244
 jpeg "SPARTAN ARMY" 800 610
 jpeg horse5 396 590
 jpeg SOLDIER 302 550
-jpeg "SPARTAN ARMY2" 146 105
+# The quiz picture is the front of the same phalanx, cut from the drawing
+# at twice its size and brought down, so the two always agree.
+rsvg-convert -w 1600 -h 1220 -b white "$HERE/SPARTAN ARMY.svg" -o "$W/army.png"
+"$IM" "$W/army.png" -crop 640x460+300+380 +repage -resize 146x105! -background white -alpha remove \
+    -alpha off -strip -sampling-factor 1x1 -quality 90 "$OUT/images/SPARTAN ARMY2.jpg"
 jpeg horsesm 146 105
 
 # Each leader line of the labelling screen must end on the part it names.
