@@ -9,12 +9,15 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 
-# Debian 12 packages: the build, the fonts screens use, and what the
-# end-to-end tests drive (X server, sound server, print server, PDF tools).
+# Debian 12 packages: the build, the fonts screens use, what the end-to-end
+# tests drive (X server, sound server, print server, PDF tools), and the
+# tools content-src/make-content.sh regenerates the content with, so that
+# the content check really runs.
 build_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
 test_packages=(xvfb xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils)
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  inkscape librsvg2-bin ffmpeg espeak-ng python3-pil)
 
 install_packages() {
   local missing=()

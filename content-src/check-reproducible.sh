@@ -47,6 +47,13 @@ while IFS= read -r -d '' f; do
         status=1
     fi
 done < <(cd "$FRESH" && find . -type f -printf '%P\0' | LC_ALL=C sort -z)
+# Nothing may be committed that the scripts do not make.
+while IFS= read -r -d '' f; do
+    if [[ $f != MANIFEST.sha256 && ! -f $FRESH/$f ]]; then
+        echo "not made by any script: $f"
+        status=1
+    fi
+done < <(cd "$CONTENT" && find . -type f -printf '%P\0' | LC_ALL=C sort -z)
 # And the committed manifest must still describe the committed files.
 if ! (cd "$CONTENT" && sha256sum --quiet --check MANIFEST.sha256); then
     echo "MANIFEST.sha256 does not match the committed files"

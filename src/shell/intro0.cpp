@@ -68,8 +68,10 @@ intro0::intro0() : Screen(QStringLiteral("intro0"))
     title.alignment = Qt::AlignHCenter;
     Label1 = makeLabel(this, QStringLiteral("Label1"), title);
 
+    // The footer shares its row with "Acknowledgments" and "Exit": short
+    // enough to stand clear of both.
     LabelSpec footer;
-    footer.caption = QStringLiteral("Velmora \u2022 Ancient Greece for primary schools \u2022 Quorvane Publishing Ltd");
+    footer.caption = QStringLiteral("Velmora \u2022 Quorvane Publishing Ltd");
     footer.left = 0, footer.top = 8280, footer.width = 12000, footer.height = 375;
     footer.font = {QStringLiteral("Tahoma"), 9.75};
     footer.alignment = Qt::AlignHCenter;

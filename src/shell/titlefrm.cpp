@@ -55,11 +55,12 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm"))
     Label3 = makeLabel(this, QStringLiteral("Label3"),
                        creditLine(QStringLiteral("Quorvane Publishing Ltd"), 480, 5640, 4455, 375,
                                   {QStringLiteral("Times New Roman"), 12}, kBlue));
-    // The footer sits in the strip between the buttons and the window's
-    // bottom edge; any lower and its letters would be cut off.
+    // The copyright line sits in the free strip above the title: below the
+    // buttons only one line's height (13 pixels) is left to the window's
+    // bottom edge, so there its letters would touch both.
     Label2 = makeLabel(this, QStringLiteral("Label2"),
-                       creditLine(QStringLiteral("\u00A9 Quorvane Publishing Ltd. All rights reserved."), 0, 6375,
-                                  5415, 195, {QStringLiteral("Arial"), 8.25}, kGreen));
+                       creditLine(QStringLiteral("\u00A9 Quorvane Publishing Ltd. All rights reserved."), 0, 45,
+                                  5415, 255, {QStringLiteral("Arial"), 8.25}, kGreen));
     Command1 = named(new CommandButton(this, pushButton(QStringLiteral("OK"), 1320)), QStringLiteral("Command1"));
     Command2 = named(new CommandButton(this, pushButton(QStringLiteral("Exit"), 2760)), QStringLiteral("Command2"));
     Command1->setDefault(true);

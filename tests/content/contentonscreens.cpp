@@ -10,7 +10,6 @@
 #include "activities/writingord.h"
 #include "quiz/multiple.h"
 #include "quiz/quizdriver.h"
-#include "quiz/rewardsounds.h"
 #include "shell/fighters.h"
 #include "shell/guide.h"
 #include "shell/intro0.h"
@@ -237,14 +236,6 @@ private slots:
         QVERIFY(env.sound->played.contains(QStringLiteral("wav\\typekey.wav")));
         for (const QString &sound : env.sound->played)
             QVERIFY2(decodeWav(contentBytes(sound)).has_value(), qPrintable(sound + " does not decode"));
-    }
-
-    void everyRewardSoundDecodes()
-    {
-        TestEnvironment env;
-        for (int score = 0; score <= 12; ++score)
-            for (const QString &sound : rewardSoundsFor(score))
-                QVERIFY2(decodeWav(contentBytes(sound)).has_value(), qPrintable(sound + " does not decode"));
     }
 
     void pagesCarryRealTextAndDrawMoreThanABlankSheet_data()

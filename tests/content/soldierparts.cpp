@@ -47,13 +47,6 @@ double distance(const QColor &a, const QColor &b)
 class SoldierParts : public QObject {
     Q_OBJECT
 private slots:
-    void pictureHasTheSizeOfItsBox()
-    {
-        const QImage image(soldierFile());
-        QVERIFY2(!image.isNull(), qPrintable(soldierFile()));
-        QCOMPARE(image.size(), QSize(4530 / twipsPerPixel, 8250 / twipsPerPixel));
-    }
-
     void leaderLineEndsOnItsPart_data()
     {
         QTest::addColumn<int>("endX"); // the line's picture-side end, twips

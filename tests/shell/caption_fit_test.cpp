@@ -1,6 +1,7 @@
 // Every button label's caption fits inside its border in the fonts this
-// machine draws with, in every caption a screen gives it, and no label's
-// text runs past the edge of its window.
+// machine draws with, in every caption a screen gives it; and no label's
+// drawn text leaves its window or touches another control's border or text
+// (a footer running into a menu entry).
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
@@ -20,7 +21,12 @@
 #include "worksheets/wizarddriver.h"
 #include "worksheets/worksheets.h"
 
+#include "toolkit/frame.h"
+#include "toolkit/line.h"
+#include "toolkit/picturebox.h"
+
 #include <QFontMetrics>
+#include <QImage>
 #include <QtTest>
 
 namespace {
@@ -46,22 +52,45 @@ void checkButtonsFit(const Screen &screen, const QString &neverShownArray = {})
     QVERIFY2(buttons > 0, qPrintable(screen.screenName()));
 }
 
-// The lines a label draws, laid out in its text area, lie inside the window.
-void checkTextInsideWindow(const Screen &screen)
+// Where a control leaves ink, drawn alone with the real fonts on a clear
+// sheet, in screen coordinates: a borderless label's text exactly.
+QRect inkOf(QWidget *control)
 {
-    const QRect window = screen.rect();
-    for (const Label *label : screen.findChildren<Label *>()) {
-        if (label->isHidden() || label->caption().isEmpty())
+    QImage sheet(control->size(), QImage::Format_ARGB32);
+    sheet.fill(Qt::transparent);
+    control->render(&sheet, {}, {}, QWidget::RenderFlags());
+    int left = sheet.width(), top = sheet.height(), right = -1, bottom = -1;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            if (qAlpha(sheet.pixel(x, y)) > 0)
+                left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+    return right < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom)).translated(control->pos());
+}
+
+// The text of every shown borderless label against every other shown
+// control: it lies inside the window and does not touch another label's
+// text, nor the box of a button, bordered label, option, check box or text
+// box. Pictures, leader lines and frames lie under text by design.
+void checkNoTextCollides(Screen &screen)
+{
+    struct Drawn { QString name; QRect rect; bool text; };
+    QList<Drawn> drawn;
+    for (QWidget *control : screen.findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisibleTo(&screen) || qobject_cast<PictureView *>(control) ||
+            qobject_cast<LineControl *>(control) || qobject_cast<Frame *>(control))
             continue;
-        const QRect area = label->textArea().translated(label->pos());
-        const int flags = (label->wordWrap() ? Qt::TextWordWrap : 0) | Qt::AlignLeft | Qt::AlignTop;
-        const QRect text = QFontMetrics(label->font()).boundingRect(area, flags, label->displayedText());
-        QVERIFY2(text.bottom() <= window.bottom(),
-                 qPrintable(QStringLiteral("%1 %2 \"%3\": text ends at %4 px, the window at %5 px")
-                                .arg(screen.screenName(), label->objectName(), label->caption())
-                                .arg(text.bottom())
-                                .arg(window.bottom())));
+        const auto *label = qobject_cast<Label *>(control);
+        if (label && !label->hasBorder() && !label->caption().isEmpty()) {
+            drawn.append({control->objectName(), inkOf(control), true});
+            QVERIFY2(screen.rect().contains(drawn.last().rect), qPrintable(screen.screenName() + ": " + control->objectName() + " leaves the window"));
+        } else {
+            drawn.append({control->objectName(), control->geometry(), false});
+        }
     }
+    for (int a = 0; a < drawn.size(); ++a)
+        for (int b = 0; b < drawn.size(); ++b)
+            QVERIFY2(a == b || !drawn[a].text || !drawn[a].rect.intersects(drawn[b].rect),
+                     qPrintable(QStringLiteral("%1: the text of %2 runs into %3").arg(screen.screenName(), drawn[a].name, drawn[b].name)));
 }
 } // namespace
 
@@ -71,16 +100,22 @@ private slots:
     void menus()
     {
         TestEnvironment env;
-        checkButtonsFit(touch<intro0>());
-        checkTextInsideWindow(touch<intro0>());
-        checkButtonsFit(touch<fighters>());
-        checkButtonsFit(touch<writing>());
+        for (Screen *menu : std::initializer_list<Screen *>{&touch<intro0>(), &touch<fighters>(), &touch<writing>()}) {
+            checkButtonsFit(*menu);
+            checkNoTextCollides(*menu);
+        }
     }
 
-    void titleScreenFooterIsNotCutOff()
+    void titleScreenFooterIsClearOfButtonsAndEdges()
     {
         TestEnvironment env;
-        checkTextInsideWindow(touch<Titlefrm>());
+        Titlefrm &title = touch<Titlefrm>();
+        checkNoTextCollides(title);
+        // The copyright line is not squeezed: three pixels or more of room all round.
+        const QRect footer = inkOf(title.Label2).adjusted(-3, -3, 3, 3);
+        QVERIFY(title.rect().contains(footer));
+        for (const QRect &other : {title.Command1->geometry(), title.Command2->geometry(), inkOf(title.Label4)})
+            QVERIFY(!footer.intersects(other));
     }
 
     void quizAndResultsInEveryState()
@@ -88,35 +123,44 @@ private slots:
         TestEnvironment env;
         multiple &quiz = touch<multiple>();
         checkButtonsFit(quiz); // "Next Question >>", with the hidden ones too
+        checkNoTextCollides(quiz);
         quiz.Label3[1]->setCaption(QStringLiteral("Check Score >>"));
         checkButtonsFit(quiz);
         Module1.score = 10;
         Module1.questionCount = 10;
         checkButtonsFit(touch<Welldone>()); // "Print Certificate"
+        checkNoTextCollides(touch<Welldone>());
         touch<Welldone>().unload();
         Module1.score = 8;
         checkButtonsFit(touch<Welldone>()); // "Check Wrong Answers"
+        checkNoTextCollides(touch<Welldone>());
         checkButtonsFit(touch<Wrong>());
+        checkNoTextCollides(touch<Wrong>());
     }
 
     void worksheetScreens()
     {
         TestEnvironment env;
         checkButtonsFit(touch<wizard>()); // "Save Worksheet", "Exit"
+        checkNoTextCollides(touch<wizard>());
         // The page commands (hidden ones too), "Exit", and a slot with a full 25-character title.
         writeFileBytes(env, "track.txt", catalogueBytes({"The Battle of Thermopylae"}));
         worksheets &list = touch<worksheets>();
         QCOMPARE(list.Label2[1]->caption(), QStringLiteral("The Battle of Thermopylae"));
         checkButtonsFit(list);
+        checkNoTextCollides(list);
     }
 
     void activitiesWithTheirLabelsInTheTray()
     {
         TestEnvironment env;
-        checkButtonsFit(touch<fighterslab>());
         checkButtonsFit(touch<writinglab>(), QStringLiteral("Label10")); // the hidden alphabet strip
-        checkButtonsFit(touch<fightersord>());
-        checkButtonsFit(touch<writingord>());
+        for (Screen *activity : std::initializer_list<Screen *>{&touch<fighterslab>(), &touch<writinglab>(),
+                                                                 &touch<fightersord>(), &touch<writingord>()}) {
+            if (activity != &touch<writinglab>())
+                checkButtonsFit(*activity);
+            checkNoTextCollides(*activity);
+        }
     }
 };
 
