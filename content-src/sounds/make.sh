@@ -99,8 +99,8 @@ hz() {
         printf "%.3f", 440 * 2 ^ ((k - 9 + 12 * (oct - 4)) / 12)
     }'
 }
-# times F X                     F times X, for frequencies
-times() { awk -v f="$1" -v x="$2" 'BEGIN {printf "%.3f", f * x}'; }
+# mul F X                     F times X, for frequencies
+mul() { awk -v f="$1" -v x="$2" 'BEGIN {printf "%.3f", f * x}'; }
 # rand SEED COUNT MIN MAX       COUNT repeatable pseudo-random numbers
 rand() {
     awk -v s="$1" -v n="$2" -v lo="$3" -v hi="$4" 'BEGIN {
@@ -219,7 +219,7 @@ finish slot_payoff slot_payoff
 
 # vowel NAME               the two formants of a vowel, as equaliser boosts
 declare -A VOWEL=([ah]="750 1200" [ay]="520 1850" [ee]="330 2300" [oh]="520 900")
-formants() { local f1 f2; read -r f1 f2 <<<"${VOWEL[$1]}"; echo "equalizer $(times "$f1" "$2") 1.2q +14 equalizer $(times "$f2" "$2") 1.5q +11"; }
+formants() { local f1 f2; read -r f1 f2 <<<"${VOWEL[$1]}"; echo "equalizer $(mul "$f1" "$2") 1.2q +14 equalizer $(mul "$f2" "$2") 1.5q +11"; }
 
 # roar NAME SECONDS VOWEL SCALE RATE DEPTH   a band of the crowd's roar
 roar() {
@@ -229,9 +229,9 @@ roar() {
 }
 # shout NAME SECONDS F0 VOWEL SCALE         one held, rising cheer on a vowel
 shout() {
-    local up; up=$(times "$3" 1.22)
+    local up; up=$(mul "$3" 1.22)
     # shellcheck disable=SC2046
-    gen "$1" synth "$2" sawtooth "$3:$up" sawtooth "$(times "$3" 1.004):$(times "$up" 1.004)" remix - \
+    gen "$1" synth "$2" sawtooth "$3:$up" sawtooth "$(mul "$3" 1.004):$(mul "$up" 1.004)" remix - \
         gain -24 $(formants "$4" "$5") lowpass 3800 highpass 150 fade q 0.12 "$2" 0.6
 }
 # whistle NAME             a two-finger whistle: "fweet-fweeoo"
@@ -246,7 +246,7 @@ whistle() {
 # at their own pace with a little unevenness; later claps get quieter
 hands=()
 hand() { # NAME BODY-HZ BRIGHT-HZ SECONDS
-    gen "$1_b" synth "$4" whitenoise gain -8 bandpass "$2" 1.1q fade l 0.0004 "$4" "$(times "$4" 0.97)"
+    gen "$1_b" synth "$4" whitenoise gain -8 bandpass "$2" 1.1q fade l 0.0004 "$4" "$(mul "$4" 0.97)"
     gen "$1_h" synth 0.012 whitenoise gain -8 highpass "$3" fade l 0.0002 0.012 0.011
     mix "$1" 0.8 "$1_b" 0.25 "$1_h"
     hands+=("$1")
@@ -360,7 +360,7 @@ sparkle() {
     mapfile -t sf < <(rand "$2" "$3" 2400 4600)
     mapfile -t st < <(rand $(($2 + 1)) "$3" 0 "$4")
     for ((k = 0; k < $3; k++)); do
-        gen "${out}_$k" synth 0.3 sine "${sf[$k]}" sine "$(times "${sf[$k]}" 2.76)" remix 1v0.8,2v0.2 \
+        gen "${out}_$k" synth 0.3 sine "${sf[$k]}" sine "$(mul "${sf[$k]}" 2.76)" remix 1v0.8,2v0.2 \
             fade l 0.001 0.3 0.29 pad "${st[$k]}"
         list+=(0.3 "${out}_$k")
     done
@@ -370,7 +370,7 @@ sparkle() {
 #                                       CENTS, swelling and then falling away
 whoosh() {
     gen "$1" synth "$2" pinknoise gain -14 bandpass "$3" 1.4q bend 0,"$4","$2" \
-        fade q "$(times "$2" 0.6)" "$2" "$(times "$2" 0.4)" gain -n -6
+        fade q "$(mul "$2" 0.6)" "$2" "$(mul "$2" 0.4)" gain -n -6
 }
 
 # klaxon: a cheerful party horn: "toot-toot, toooot!", two paper horns a
@@ -378,7 +378,7 @@ whoosh() {
 # the horn unrolls.
 horn() { # NAME NOTE SECONDS FLUTTER-DEPTH
     local f; f=$(hz "$2")
-    gen "$1" synth "$3" sawtooth "$(times "$f" 0.944)" sawtooth "$(times "$f" 0.948)" remix - \
+    gen "$1" synth "$3" sawtooth "$(mul "$f" 0.944)" sawtooth "$(mul "$f" 0.948)" remix - \
         gain -12 bend 0,100,0.05 overdrive 8 bandpass 1400 0.7q equalizer 2700 1q +6 \
         tremolo 22 "$4" fade q 0.012 "$3" 0.06
 }
@@ -439,7 +439,7 @@ finish drumroll_r drumroll
 gong_partials=()
 for p in "215 1.00" "322 0.85" "451 0.75" "588 0.60" "743 0.50" "918 0.40" "1187 0.32" "1503 0.25"; do
     read -r f a <<<"$p"
-    gong_partials+=(sine "$f:$(times "$f" 1.07)")
+    gong_partials+=(sine "$f:$(mul "$f" 1.07)")
 done
 gen gong_body synth 2.8 "${gong_partials[@]}" \
     remix 1v0.5,2v0.45,3v0.4,4v0.33,5v0.28,6v0.22,7v0.18,8v0.14 fade l 0.003 2.8 2.75
@@ -449,7 +449,7 @@ gen gong_hit synth 0.09 pinknoise gain -8 bandpass 1100 0.7q fade l 0.001 0.09 0
 bells=()
 for n in C6 E6 G6 C7; do
     f=$(hz "$n")
-    gen "gong_b$n" synth 1.8 sine "$f" sine "$(times "$f" 2.76)" remix 1v0.8,2v0.2 fade l 0.002 1.8 1.78
+    gen "gong_b$n" synth 1.8 sine "$f" sine "$(mul "$f" 2.76)" remix 1v0.8,2v0.2 fade l 0.002 1.8 1.78
     bells+=(0.12 "gong_b$n")
 done
 mixmany gong_dry 0.8 gong_body 0.22 gong_bloom 0.4 gong_hit "${bells[@]}"
@@ -482,7 +482,7 @@ finish whizz_r whizz
 # whistle that swoops up and ends with a chirp.
 honk() { # NAME NOTE SECONDS
     local f; f=$(hz "$2")
-    gen "$1" synth "$3" square "$f" sawtooth "$(times "$f" 1.006)" remix - gain -12 \
+    gen "$1" synth "$3" square "$f" sawtooth "$(mul "$f" 1.006)" remix - gain -12 \
         bandpass 1100 0.9q overdrive 6 equalizer 2300 1q +5 fade q 0.01 "$3" 0.05
 }
 honk cl_1 C5 0.14
