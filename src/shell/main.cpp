@@ -8,6 +8,8 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
+    // Lets the desktop match the windows to the installed launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     randomize();
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();

@@ -33,6 +33,16 @@ QString matchEntry(const QDir &dir, const QString &name)
             return e;
     return name;
 }
+
+// Where `cmake --install` puts the content, relative to the program's own
+// folder (bin/ and share/ side by side under one prefix, so the installed
+// tree can be moved as a whole).
+QString installedContentRoot()
+{
+    if (!QCoreApplication::instance())
+        return {};
+    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velmora"));
+}
 } // namespace
 
 void setContentRoot(const QString &absoluteDir) { overrideRoot() = absoluteDir; }
@@ -48,16 +58,27 @@ QString contentRoot()
         const QString programDir = QCoreApplication::applicationDirPath();
         if (looksLikeContentRoot(programDir))
             return programDir;
+        const QString installed = installedContentRoot();
+        if (looksLikeContentRoot(installed))
+            return installed;
     }
     return QDir::currentPath();
 }
 
-QString resolveContentPath(const QString &relativePath)
+bool contentIsInstalled()
+{
+    const QString installed = installedContentRoot();
+    return !installed.isEmpty() && QDir::cleanPath(contentRoot()) == installed;
+}
+
+QString resolveContentPath(const QString &relativePath) { return resolvePathUnder(contentRoot(), relativePath); }
+
+QString resolvePathUnder(const QString &root, const QString &relativePath)
 {
     QString rel = relativePath;
     rel.replace('\\', '/');
     const QStringList parts = rel.split('/', Qt::SkipEmptyParts);
-    QString path = contentRoot();
+    QString path = root;
     bool exists = true;
     for (const QString &part : parts) {
         const QString name = exists ? matchEntry(QDir(path), part) : part;

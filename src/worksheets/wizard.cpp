@@ -9,6 +9,8 @@
 #include "worksheets/storabletext.h"
 #include "worksheets/wizardchecks.h"
 #include "worksheets/worksheetfile.h"
+#include "worksheets/worksheetmessages.h"
+#include "worksheets/worksheetpaths.h"
 #include "worksheets/worksheettitle.h"
 
 namespace {
@@ -223,7 +225,9 @@ void wizard::genwork()
 
 // A title the catalogue or a Windows folder cannot hold, or text a worksheet
 // file cannot keep, is refused with a message that says why, before anything
-// is written; otherwise the file is written and the title listed.
+// is written; so is a worksheet folder that cannot be found or written, and
+// the boxes keep everything typed. Otherwise the file is written and the
+// title listed.
 void wizard::saveworksheet()
 {
     const WorksheetContent worksheet = content();
@@ -234,6 +238,11 @@ void wizard::saveworksheet()
     }
     if (const auto notStorable = firstTextNotStorable(worksheet)) {
         messageBox(textNotStorableMessage(*notStorable));
+        return;
+    }
+    const WorksheetFolderCheck folder = prepareWorksheetFolder();
+    if (folder.problem != FolderProblem::None) {
+        messageBox(worksheetFolderMessage(folder));
         return;
     }
     messageBox(saveOutcomeMessage(saveWorksheetFiles(worksheet)));

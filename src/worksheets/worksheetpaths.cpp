@@ -1,19 +1,90 @@
 #include "worksheets/worksheetpaths.h"
 
 #include "toolkit/contentpath.h"
+#include "toolkit/seqfile.h"
+#include "worksheets/cataloguelock.h"
+#include "worksheets/cataloguewrite.h"
 
-QString catalogueFilePath()
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+namespace {
+enum class FolderKind { Content, Machine, User };
+struct ChosenFolder {
+    FolderKind kind;
+    QString path;
+};
+
+// The folder named in the first velmora/velmora.conf among the system
+// configuration folders (the user's own configuration folder is not one).
+QString machineWorksheetFolder()
 {
-    return resolveContentPath(QStringLiteral("multiple\\track.txt"));
+    const QString userConfig = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
+        const QString file = dir + QStringLiteral("/velmora/velmora.conf");
+        if (dir == userConfig || !QFileInfo::exists(file))
+            continue;
+        return QSettings(file, QSettings::IniFormat).value(QStringLiteral("Worksheets/Folder")).toString().trimmed();
+    }
+    return {};
 }
+
+ChosenFolder chooseWorksheetFolder()
+{
+    const QString own = resolveContentPath(QStringLiteral("multiple"));
+    const QFileInfo ownInfo(own);
+    if (!contentIsInstalled() && ownInfo.isDir() && ownInfo.isWritable())
+        return {FolderKind::Content, own};
+    const QString machine = machineWorksheetFolder();
+    if (!machine.isEmpty())
+        return {FolderKind::Machine, QDir::cleanPath(machine)};
+    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return {FolderKind::User, dataHome + QStringLiteral("/velmora/multiple")};
+}
+
+// An empty catalogue, written under the lock so that two PCs starting a
+// shared folder at once cannot write over a title the other just added.
+bool ensureCatalogue()
+{
+    const CatalogueLock lock;
+    if (!lock.isLocked())
+        return false;
+    if (QFileInfo::exists(catalogueFilePath()))
+        return true;
+    try {
+        writeCatalogueFile(0, {});
+    } catch (const SeqFileError &) {
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+QString worksheetFolder() { return chooseWorksheetFolder().path; }
+
+QString catalogueFilePath() { return resolvePathUnder(worksheetFolder(), QStringLiteral("track.txt")); }
 
 QString worksheetFilePath(const QString &title)
 {
-    return resolveContentPath(QStringLiteral("multiple/") + title + QStringLiteral(".txt"));
+    return resolvePathUnder(worksheetFolder(), title + QStringLiteral(".txt"));
 }
 
-QString catalogueLockPath()
+// Ends in ".lock", never ".txt", so no worksheet file can share its name.
+QString catalogueLockPath() { return worksheetFolder() + QStringLiteral("/track.txt.lock"); }
+
+WorksheetFolderCheck prepareWorksheetFolder()
 {
-    // Ends in ".lock", never ".txt", so no worksheet file can share its name.
-    return resolveContentPath(QStringLiteral("multiple")) + QStringLiteral("/track.txt.lock");
+    const ChosenFolder chosen = chooseWorksheetFolder();
+    WorksheetFolderCheck check{chosen.path, FolderProblem::None};
+    if (chosen.kind == FolderKind::Content)
+        return check;
+    if (chosen.kind == FolderKind::User && !QDir().mkpath(chosen.path))
+        check.problem = FolderProblem::NotWritable;
+    else if (!QFileInfo(chosen.path).isDir())
+        check.problem = FolderProblem::Missing;
+    else if (!QFileInfo(chosen.path).isWritable() || !ensureCatalogue())
+        check.problem = FolderProblem::NotWritable;
+    return check;
 }

@@ -1,10 +1,37 @@
 #pragma once
-// Where the multiple-choice files live inside the content folder.
+// Where teachers' worksheets and their catalogue live. The worksheet folder is
+// the first of:
+//  1. the content's own "multiple" folder, when the content lies beside the
+//     program (not the installed copy) and that folder can be written: the
+//     build folder, or a copy of the program kept with its content;
+//  2. the folder named for the whole machine in the system settings file
+//     velmora/velmora.conf under $XDG_CONFIG_DIRS (by default /etc/xdg):
+//         [Worksheets]
+//         Folder=/srv/velmora/worksheets
+//  3. the user's own data folder, velmora/multiple under $XDG_DATA_HOME
+//     (by default ~/.local/share).
+// Topic question files are never looked for here: they are always read from
+// the content folder.
 #include <QString>
 
-// "multiple\track.txt", resolved against the content root.
+QString worksheetFolder();
+
+// track.txt in the worksheet folder.
 QString catalogueFilePath();
-// "multiple/" + title + ".txt", the title exactly as typed (commas and all).
+// title + ".txt" in the worksheet folder, the title exactly as typed (commas and all).
 QString worksheetFilePath(const QString &title);
 // The lock that guards the catalogue's read-modify-write, beside track.txt.
 QString catalogueLockPath();
+
+enum class FolderProblem { None, Missing, NotWritable };
+struct WorksheetFolderCheck {
+    QString folder;
+    FolderProblem problem = FolderProblem::None;
+};
+
+// Readies the worksheet folder for a save. The user's data folder is created
+// when missing; a folder named for the machine must already exist (a share
+// that is not mounted must not be replaced by an empty local folder). Either
+// gets an empty catalogue when it has none. The content's own folder is used
+// as it is.
+WorksheetFolderCheck prepareWorksheetFolder();
