@@ -116,3 +116,47 @@ click_twips() {
 click_control() {
   click_twips "$1" $(( $2 + $4 / 2 )) $(( $3 + $5 / 2 ))
 }
+
+# The teacher's worksheet the wizard scripts type: the right answer, 1 to 4,
+# of questions 1 to 10, and the texts (question 1 holds a comma).
+WORKSHEET_RIGHT=(1 2 3 4 2 3 4 1 3 2)
+question_text() { if [ "$1" -eq 1 ]; then echo "Who won, Athens or Sparta?"; else echo "Which hero is number $1?"; fi; }
+answer_text() { local letters=(A B C D); echo "Hero $1${letters[$2]}"; }
+
+# Clicks into a text box and types into it.
+type_into() {  # WINDOW LEFT TOP WIDTH HEIGHT TEXT
+  click_control "$1" "$2" "$3" "$4" "$5"
+  xdotool type --delay 6 -- "$6"
+}
+
+# type_worksheet WINDOW TITLE: types every box of the open wizard with real
+# keystrokes and ticks the right answers. Question q (0-9) sits in column
+# q / 5, row q % 5.
+type_worksheet() {
+  local q a c r left top
+  type_into "$1" 7560 120 4215 375 "$2"
+  for q in $(seq 0 9); do
+    c=$(( q < 5 ? 0 : 5880 )); r=$(( 1440 * (q % 5) ))
+    type_into "$1" $((240 + c)) $((840 + r)) 5655 375 "$(question_text $((q + 1)))"
+    for a in 0 1 2 3; do
+      left=$(( (a % 2 == 0 ? 720 : 3600) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
+      type_into "$1" "$left" "$top" 2295 330 "$(answer_text $((q + 1)) "$a")"
+    done
+    a=$(( ${WORKSHEET_RIGHT[$q]} - 1 ))
+    left=$(( (a % 2 == 0 ? 480 : 3330) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
+    click_twips "$1" $((left + 100)) $((top + 157))    # the tick box's square
+  done
+}
+
+# worksheet_bytes TITLE: the file the wizard must write, byte for byte: title,
+# " ", then per question its text (commas stored as "&"), four answers, the
+# right digit and " ".
+worksheet_bytes() {
+  local q a
+  printf '%s\r\n \r\n' "$1"
+  for q in $(seq 1 10); do
+    printf '%s\r\n' "$(question_text "$q" | tr ',' '&')"
+    for a in 0 1 2 3; do printf '%s\r\n' "$(answer_text "$q" "$a")"; done
+    printf '%s\r\n \r\n' "${WORKSHEET_RIGHT[$((q - 1))]}"
+  done
+}

@@ -7,11 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 
 TITLE="Greek Heroes"
-RIGHT=(1 2 3 4 2 3 4 1 3 2)   # the right answer, 1 to 4, of questions 1 to 10
-LETTERS=(A B C D)
-
-question_text() { if [ "$1" -eq 1 ]; then echo "Who won, Athens or Sparta?"; else echo "Which hero is number $1?"; fi; }
-answer_text() { echo "Hero $1${LETTERS[$2]}"; }
 
 has_count() { [ "$(count_windows "$1" "$2")" = "$3" ]; }
 wait_for_count() {  # W H N
@@ -28,16 +23,6 @@ pixel_at() {
 has_pixel() { [ "$(pixel_at "$1" "$2" "$3")" = "$4" ]; }
 dialog_gone() { ! xdotool search --onlyvisible --name '^Velmora$' | grep -qx "$1"; }
 
-# Clicks into a text box and types into it.
-type_into() {  # WINDOW LEFT TOP WIDTH HEIGHT TEXT
-  click_control "$1" "$2" "$3" "$4" "$5"
-  xdotool type --delay 6 -- "$6"
-}
-
-# Wizard layout: question q (0-9) in column q / 5, row q % 5.
-col() { [ "$1" -lt 5 ] && echo 0 || echo 5880; }
-row() { echo $(( 1440 * ($1 % 5) )); }
-
 start_xvfb
 prepare_program
 printf ' 0 \r\n' > "$APP_DIR/multiple/track.txt"
@@ -52,37 +37,15 @@ click_control "$menu" 6930 5760 4635 495                  # "Multiple Choice Wiz
 wait_for_count 800 600 2
 screen=$menu  # every screen lies at the same place; clicks reach the one on top
 
-# The teacher's worksheet, box by box.
-type_into "$screen" 7560 120 4215 375 "$TITLE"
-for q in $(seq 0 9); do
-  c=$(col "$q"); r=$(row "$q")
-  type_into "$screen" $((240 + c)) $((840 + r)) 5655 375 "$(question_text $((q + 1)))"
-  for a in 0 1 2 3; do
-    left=$(( (a % 2 == 0 ? 720 : 3600) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
-    type_into "$screen" "$left" "$top" 2295 330 "$(answer_text $((q + 1)) "$a")"
-  done
-  a=$(( ${RIGHT[$q]} - 1 ))
-  left=$(( (a % 2 == 0 ? 480 : 3330) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
-  click_twips "$screen" $((left + 100)) $((top + 157))    # the tick box's square
-done
-
+type_worksheet "$screen" "$TITLE"
 click_control "$screen" 240 7920 3165 495                 # "Save Worksheet"
 wait_until 15 message_box || fail "no message after saving"
 dialog=$(message_box)
 xdotool mousemove --window "$dialog" 5 5 click 1 key Return
 wait_until 10 dialog_gone "$dialog" || fail "the message did not close"
 
-# The file, byte for byte: title, " ", then per question its text (commas
-# stored as "&"), four answers, the right digit and " ".
 expected="$E2E_TMP/expected.txt"
-{
-  printf '%s\r\n \r\n' "$TITLE"
-  for q in $(seq 1 10); do
-    printf '%s\r\n' "$(question_text "$q" | tr ',' '&')"
-    for a in 0 1 2 3; do printf '%s\r\n' "$(answer_text "$q" "$a")"; done
-    printf '%s\r\n \r\n' "${RIGHT[$((q - 1))]}"
-  done
-} > "$expected"
+worksheet_bytes "$TITLE" > "$expected"
 saved="$APP_DIR/multiple/$TITLE.txt"
 [ -f "$saved" ] || fail "no worksheet file; a check refused the worksheet"
 cmp "$expected" "$saved" || { diff <(tr -d '\r' < "$expected") <(tr -d '\r' < "$saved") >&2; fail "worksheet file differs"; }
@@ -101,7 +64,7 @@ wait_for_count 800 600 2
 
 # Every question answered right, then "Check Score >>".
 for q in $(seq 0 9); do
-  choice=${RIGHT[$q]}
+  choice=${WORKSHEET_RIGHT[$q]}
   click_twips "$screen" $((2400 + 120)) $((5400 + 600 * (choice - 1) + 262))
   sleep 0.15
   click_control "$screen" 6000 7920 3765 495              # "Next Question >>" / "Check Score >>"

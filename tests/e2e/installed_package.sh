@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Velmora as a school installs it: builds the Debian package from this source
+# tree, checks it with lintian, installs it with apt-get, validates the
+# installed desktop entry and AppStream metadata, starts `velmora` from the
+# PATH under an X server with a fresh HOME, saves a worksheet through the
+# wizard with real keystrokes, finds it byte for byte in the user's data
+# folder and listed in the catalogue, then purges the package and whatever
+# it brought in, pass or fail.
+if [ "$(id -u)" -ne 0 ]; then echo "SKIP: installing a package needs root"; exit 77; fi
+for tool in git dpkg-buildpackage dh lintian desktop-file-validate appstreamcli apt-get; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q 'ok installed'; then
+  echo "SKIP: a velmora package is already installed here and would be replaced"; exit 77
+fi
+source "$(dirname "$0")/lib.sh"
+SOURCE_DIR=${VELMORA_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
+APP_ID=org.velmora.Velmora
+TITLE="Installed Heroes"
+started=$(date +%s)
+
+# Purges exactly what the install added (apt-get's own plan, read before
+# installing), so that other packages on the machine are left alone.
+ADDED="$E2E_TMP/added.txt"
+: > "$ADDED"
+remove_package() {
+  local still=()
+  while read -r p; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' && still+=("$p"); done < "$ADDED"
+  [ ${#still[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 purge -y -qq "${still[@]}" >/dev/null
+}
+trap 'remove_package; e2e_cleanup' EXIT
+
+# The package, from a copy of the tree so that nothing is written beside it.
+mkdir "$E2E_TMP/src"
+(cd "$SOURCE_DIR" && git ls-files -z -co --exclude-standard | tar --null --ignore-failed-read -T - -cf -) | tar -C "$E2E_TMP/src" -xf -
+(cd "$E2E_TMP/src" && DEB_BUILD_OPTIONS="parallel=2 nocheck" dpkg-buildpackage -us -uc -b) > "$E2E_TMP/build.log" 2>&1 \
+  || { tail -n 40 "$E2E_TMP/build.log" >&2; fail "the package did not build"; }
+deb=$(ls "$E2E_TMP"/velmora_*.deb)
+built=$(date +%s)
+lintian_report=$(lintian --fail-on error --pedantic -I "$deb" 2>&1) || { echo "$lintian_report"; fail "lintian reports errors"; }
+echo "lintian: ${lintian_report:-nothing to report}"
+
+(cd "$E2E_TMP" && apt-get -s install "./$(basename "$deb")") | awk '/^Inst / {print $2}' > "$ADDED"
+(cd "$E2E_TMP" && DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+  --no-install-recommends "./$(basename "$deb")" > "$E2E_TMP/install.log" 2>&1) \
+  || { cat "$E2E_TMP/install.log" >&2; fail "apt-get could not install the package"; }
+[ "$(command -v velmora)" = /usr/bin/velmora ] || fail "velmora is not on the PATH"
+desktop-file-validate "/usr/share/applications/$APP_ID.desktop" || fail "the desktop entry is not valid"
+appstreamcli validate --no-net "/usr/share/metainfo/$APP_ID.metainfo.xml" || fail "the AppStream metadata is not valid"
+[ -z "$(find /usr/share/velmora -perm /022)" ] || fail "installed content is writable by others"
+
+# A teacher's first run: a fresh HOME, started from the PATH, elsewhere than the content.
+export HOME="$E2E_TMP/home"
+unset XDG_DATA_HOME XDG_CONFIG_HOME XDG_CONFIG_DIRS VELMORA_CONTENT
+mkdir -p "$HOME"
+start_xvfb
+(cd "$HOME" && exec velmora) > "$E2E_TMP/velmora.log" 2>&1 &
+VELMORA_PID=$!
+E2E_PIDS+=("$VELMORA_PID")
+title=$(wait_for_window 364 438)
+click_control "$title" 1320 6000 1335 375                 # OK
+menu=$(wait_for_window 800 600)
+click_control "$menu" 6930 5760 4635 495                  # "Multiple Choice Wizard"
+has_two_screens() { [ "$(count_windows 800 600)" = 2 ]; }
+wait_until 15 has_two_screens || fail "the wizard did not open"
+type_worksheet "$menu" "$TITLE"
+click_control "$menu" 240 7920 3165 495                   # "Save Worksheet"
+wait_until 15 message_box || fail "no message after saving"
+
+folder="$HOME/.local/share/velmora/multiple"
+cmp <(worksheet_bytes "$TITLE") "$folder/$TITLE.txt" || fail "the worksheet is not in $folder as typed"
+cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$folder/track.txt" || fail "the catalogue in $folder does not list it"
+[ ! -e "/usr/share/velmora/multiple/$TITLE.txt" ] || fail "the worksheet was written into the installed content"
+
+kill "$VELMORA_PID"
+remove_package
+if [ -e /usr/bin/velmora ] || [ -e /etc/xdg/velmora ]; then fail "purging left the program or its settings behind"; fi
+echo "PASS: package built in $((built - started)) s, lintian without errors, installed, worksheet saved in the" \
+     "user's data folder, purged; $(($(date +%s) - started)) s in all"
