@@ -18,6 +18,8 @@ SOURCE_DIR=${VELMORA_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 APP_ID=org.velmora.Velmora
 TITLE="Installed Heroes"
 started=$(date +%s)
+export TMPDIR="$E2E_TMP/tmp"   # lintian and the compiler leave files in it
+mkdir "$TMPDIR"
 
 # Purges exactly what the install added (apt-get's own plan, read before
 # installing), so that other packages on the machine are left alone.
