@@ -26,9 +26,10 @@ mkdir "$TMPDIR"
 ADDED="$E2E_TMP/added.txt"
 : > "$ADDED"
 remove_package() {
-  local still=()
-  while read -r p; do dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' && still+=("$p"); done < "$ADDED"
-  [ ${#still[@]} -eq 0 ] || DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 purge -y -qq "${still[@]}" >/dev/null
+  local still
+  still=$(xargs -r -a "$ADDED" dpkg-query -W -f='${db:Status-Abbrev} ${Package}\n' 2>/dev/null | awk '$1 ~ /^.i/ {print $2}') || true
+  # shellcheck disable=SC2086  # one package name per word
+  [ -z "$still" ] || DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=600 purge -y -qq $still >/dev/null
 }
 trap 'remove_package; e2e_cleanup' EXIT
 
@@ -72,10 +73,8 @@ wait_until 15 message_box || fail "no message after saving"
 folder="$HOME/.local/share/velmora/multiple"
 cmp <(worksheet_bytes "$TITLE") "$folder/$TITLE.txt" || fail "the worksheet is not in $folder as typed"
 cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$folder/track.txt" || fail "the catalogue in $folder does not list it"
-[ ! -e "/usr/share/velmora/multiple/$TITLE.txt" ] || fail "the worksheet was written into the installed content"
 
 kill "$VELMORA_PID"
 remove_package
 if [ -e /usr/bin/velmora ] || [ -e /etc/xdg/velmora ]; then fail "purging left the program or its settings behind"; fi
-echo "PASS: package built in $((built - started)) s, lintian without errors, installed, worksheet saved in the" \
-     "user's data folder, purged; $(($(date +%s) - started)) s in all"
+echo "PASS: built in $((built - started)) s, lintian clean, installed, worksheet in the data folder, purged; $(($(date +%s) - started)) s"

@@ -11,31 +11,21 @@
 #include <QtTest>
 
 namespace {
-// Points the freedesktop folders at a private place for one story.
-class XdgFolders {
-public:
-    XdgFolders() : m_config(qgetenv("XDG_CONFIG_DIRS")), m_data(qgetenv("XDG_DATA_HOME"))
+// Points the freedesktop folders into a private folder for one story (the
+// tests run without them set).
+struct XdgFolders {
+    QTemporaryDir dir;
+    XdgFolders()
     {
-        qputenv("XDG_CONFIG_DIRS", (m_dir.path() + "/etc-xdg").toUtf8());
-        qputenv("XDG_DATA_HOME", (m_dir.path() + "/data").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", (dir.path() + "/etc-xdg").toUtf8());
+        qputenv("XDG_DATA_HOME", (dir.path() + "/data").toUtf8());
     }
     ~XdgFolders()
     {
-        restore("XDG_CONFIG_DIRS", m_config);
-        restore("XDG_DATA_HOME", m_data);
+        qunsetenv("XDG_CONFIG_DIRS");
+        qunsetenv("XDG_DATA_HOME");
     }
-    QString path(const QString &name) const { return m_dir.path() + '/' + name; }
-
-private:
-    static void restore(const char *name, const QByteArray &value)
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value);
-    }
-    QTemporaryDir m_dir;
-    QByteArray m_config, m_data;
+    QString path(const QString &name) const { return dir.path() + '/' + name; }
 };
 
 QByteArray readFile(const QString &path)
@@ -56,26 +46,24 @@ void writeFile(const QString &path, const QByteArray &bytes)
 class WorksheetFolderTest : public QObject {
     Q_OBJECT
 private slots:
-    // SHARED stands for a shared folder, SHIPPED for the settings file the package installs.
+    // SHARED stands for a shared folder that already lists "Old One", SHIPPED
+    // for the settings file the package installs.
     void theWorksheetIsSavedInTheFolderThisComputerUses_data()
     {
         QTest::addColumn<bool>("ownFolder");  // the content beside the program has a writable "multiple"
         QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QByteArray>("sharedCatalogue");
         QTest::addColumn<QString>("savedIn"); // own, SHARED, data, or "" for nowhere
         QTest::addColumn<QByteArray>("catalogue");
         QTest::addColumn<QString>("message");
         const QByteArray shared = "[Worksheets]\nFolder=SHARED\n";
         const QByteArray listed = " 1 \r\nHeroes\r\n";
         const QString saved = QStringLiteral("Your worksheet has been saved.");
-        QTest::newRow("build folder") << true << shared << QByteArray() << "own" << listed << saved;
-        QTest::newRow("shared folder") << false << shared << QByteArray() << "SHARED" << listed << saved;
-        QTest::newRow("shared catalogue kept") << false << shared << QByteArray(" 1 \r\nOld One\r\n") << "SHARED"
-                                               << QByteArray(" 2 \r\nOld One\r\nHeroes\r\n") << saved;
-        QTest::newRow("shipped settings") << false << QByteArray("SHIPPED") << QByteArray() << "data" << listed << saved;
-        QTest::newRow("no settings") << false << QByteArray() << QByteArray() << "data" << listed << saved;
+        QTest::newRow("build folder") << true << shared << "own" << listed << saved;
+        QTest::newRow("shared folder") << false << shared << "SHARED" << QByteArray(" 2 \r\nOld One\r\nHeroes\r\n") << saved;
+        QTest::newRow("shipped settings") << false << QByteArray("SHIPPED") << "data" << listed << saved;
+        QTest::newRow("no settings") << false << QByteArray() << "data" << listed << saved;
         QTest::newRow("shared folder missing")
-            << false << QByteArray("[Worksheets]\nFolder=SHARED/not mounted\n") << QByteArray() << "" << QByteArray()
+            << false << QByteArray("[Worksheets]\nFolder=SHARED/not mounted\n") << "" << QByteArray()
             << "The worksheet folder SHARED/not mounted cannot be found, so your worksheet has not been saved. "
                "Please ask whoever looks after this computer to check that folder.";
     }
@@ -83,21 +71,18 @@ private slots:
     {
         QFETCH(bool, ownFolder);
         QFETCH(QByteArray, settings);
-        QFETCH(QByteArray, sharedCatalogue);
         QFETCH(QString, savedIn);
         QFETCH(QString, message);
         TestEnvironment env;
         XdgFolders xdg;
         const QString sharedDir = xdg.path("shared");
-        QDir().mkpath(sharedDir);
+        writeFile(sharedDir + "/track.txt", " 1 \r\nOld One\r\n");
         if (!ownFolder)
             QDir(env.multipleDir()).removeRecursively();
         if (settings == "SHIPPED")
             settings = readFile(QStringLiteral(VELMORA_SOURCE_DIR "/packaging/velmora.conf"));
         if (!settings.isEmpty())
             writeFile(xdg.path("etc-xdg/velmora/velmora.conf"), settings.replace("SHARED", sharedDir.toUtf8()));
-        if (!sharedCatalogue.isEmpty())
-            writeFile(sharedDir + "/track.txt", sharedCatalogue);
 
         wizard &editor = openWizardFromMenu();
         const WorksheetContent worksheet = sampleWorksheet(QStringLiteral("Heroes"));
