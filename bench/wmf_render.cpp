@@ -9,7 +9,7 @@
 //    Debian's `wmf2gd -t png -o out in` for every corpus file (the best of the
 //    repeats per file, the two tools taking turns), both medians and their
 //    ratio; then one batch run of each over the whole corpus.
-#include "toolkit/wmf/metafile.h"
+#include "wmf/wmf.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 // libFuzzer target for the metafile reader and renderer: parse any bytes,
 // then draw them onto a small raster image (where raster operations apply)
 // and into a QPicture (a device without them, like a printer).
-#include "toolkit/wmf/metafile.h"
+#include "wmf/wmf.h"
 
 #include <QByteArray>
 #include <QGuiApplication>

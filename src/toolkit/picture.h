@@ -2,7 +2,7 @@
 // A picture from the content folders: a raster image (JPEG, BMP, GIF, PNG) or
 // a Windows Metafile. A missing or broken file gives an empty picture, which
 // every box shows as its plain background; nothing throws.
-#include "toolkit/wmf/metafile.h"
+#include "wmf/wmf.h"
 
 #include <QImage>
 #include <QSizeF>

@@ -2,8 +2,7 @@
 // Renders Windows Metafiles on white at the picture's own size (15 twips to
 // the pixel) times S, with the same renderer the program uses on screen.
 #include "toolkit/headless.h"
-#include "toolkit/wmf/metafile.h"
-#include "toolkit/wmf/parsedmetafile.h"
+#include "wmf/wmf.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -31,17 +30,6 @@ constexpr double maxSide = 16384; // pixels
 // Text needs Qt's font database and so a GUI application with its platform
 // plugin; shapes and bitmaps do not. Starting it only for pictures with text
 // keeps a one-picture run short.
-bool drawsText(const QByteArray &bytes)
-{
-    const std::shared_ptr<wmf::ParsedMetafile> parsed = wmf::parseMetafileBytes(bytes, nullptr);
-    if (!parsed)
-        return false;
-    for (const wmf::Record &r : parsed->records)
-        if (r.function == wmf::META_TEXTOUT || r.function == wmf::META_EXTTEXTOUT)
-            return true;
-    return false;
-}
-
 struct GuiSession {
     int argc = 1;
     char name[8] = "wmf2png";
@@ -81,7 +69,7 @@ bool convert(const QString &input, const QString &output, double scale, GuiSessi
         std::fprintf(stderr, "wmf2png: %s: picture size %gx%g pixels is out of range\n", qPrintable(input), width, height);
         return false;
     }
-    if (drawsText(bytes))
+    if (metafile->drawsText())
         gui.ensure();
     QImage image(int(width), int(height), QImage::Format_RGB32);
     image.fill(Qt::white);

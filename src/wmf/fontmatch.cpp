@@ -1,0 +1,102 @@
+#include "wmf/fontmatch.h"
+
+#include <QFontDatabase>
+#include <QHash>
+#include <QStringList>
+#include <mutex>
+
+namespace wmf {
+namespace {
+
+// Wine ships Tahoma-compatible faces outside fontconfig's path.
+void registerWineFaces()
+{
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+        return;
+    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+}
+
+// Installed families by lower-case name, read once: asking fontconfig about
+// each family in turn costs far more than listing them all.
+const QHash<QString, QString> &installedFamilies()
+{
+    static const QHash<QString, QString> families = [] {
+        registerWineFaces();
+        QHash<QString, QString> byLower;
+        for (const QString &f : QFontDatabase::families())
+            byLower.insert(f.toLower(), f);
+        return byLower;
+    }();
+    return families;
+}
+
+// The face itself when installed, else the first installed family with
+// matching metrics; the face's own name when there is none.
+QString installedOrStandIn(const QString &face)
+{
+    const auto &installed = installedFamilies();
+    const QString lower = face.toLower();
+    if (lower != QLatin1String("symbol") && installed.contains(lower))
+        return installed.value(lower);
+    static const QHash<QString, QStringList> standIns = {
+        {"tahoma", {"Tahoma", "DejaVu Sans"}},
+        {"times new roman", {"Liberation Serif", "DejaVu Serif"}},
+        {"arial", {"Liberation Sans", "DejaVu Sans"}},
+        // Symbol text is already Unicode: a serif face with Greek letters draws it.
+        {"symbol", {"Liberation Serif", "DejaVu Serif"}},
+        {"ms sans serif", {"Liberation Sans", "DejaVu Sans"}},
+    };
+    const auto it = standIns.find(lower);
+    if (it != standIns.end())
+        for (const QString &family : *it)
+            if (installed.contains(family.toLower()))
+                return installed.value(family.toLower());
+    return face;
+}
+
+// Faces with no installed stand-in: look-alikes by name, then by kind.
+QString guessFamily(const QString &face)
+{
+    static const QHash<QString, QString> alikes = {
+        {"helvetica", "Liberation Sans"},     {"arial cyr", "Liberation Sans"},
+        {"arial narrow", "Liberation Sans Narrow"},
+        {"times", "Liberation Serif"},        {"times new roman cyr", "Liberation Serif"},
+        {"courier", "Liberation Mono"},       {"courier new", "Liberation Mono"},
+        {"system", "Liberation Sans"},        {"ms serif", "Liberation Serif"},
+        {"calibri", "Liberation Sans"},       {"segoe ui", "DejaVu Sans"},
+        {"verdana", "DejaVu Sans"},           {"luxi sans", "DejaVu Sans"},
+        {"nimbus roman no9 l", "Nimbus Roman"}, {"nimbus sans l", "Nimbus Sans"},
+        {"bookman old style", "URW Bookman"}, {"century gothic", "URW Gothic"},
+    };
+    const QString key = face.toLower();
+    if (auto it = alikes.find(key); it != alikes.end() && QFontDatabase::hasFamily(*it))
+        return *it;
+    if (!face.isEmpty() && QFontDatabase::hasFamily(face))
+        return face;
+    if (key.contains("times") || key.contains("roman") || key.contains("serif") || key.contains("georgia") ||
+        key.contains("mincho") || key.contains("song"))
+        return QStringLiteral("Liberation Serif");
+    if (key.contains("courier") || key.contains("mono") || key.contains("console"))
+        return QStringLiteral("Liberation Mono");
+    return QStringLiteral("Liberation Sans");
+}
+
+} // namespace
+
+QString familyForFace(const QString &face, bool symbol)
+{
+    static std::mutex lock;
+    static QHash<QString, QString> cache;
+    const QString key = symbol ? QStringLiteral("\x01symbol") : face;
+    std::lock_guard<std::mutex> guard(lock);
+    if (auto it = cache.constFind(key); it != cache.constEnd())
+        return *it;
+    QString family = installedOrStandIn(symbol ? QStringLiteral("Symbol") : face);
+    if (!symbol && (family.isEmpty() || !QFontDatabase::hasFamily(family)))
+        family = guessFamily(face);
+    cache.insert(key, family);
+    return family;
+}
+
+} // namespace wmf

@@ -1,0 +1,40 @@
+#pragma once
+// The metafile library's public face: a Windows Metafile read from bytes
+// that come from outside, parsed once and bounds-checked, then drawn any
+// number of times onto any QPainter (screen, image or printer) at any scale.
+// Everything else in this folder is private to the library.
+#include <QByteArray>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <memory>
+#include <optional>
+
+class QPainter;
+
+namespace wmf {
+
+struct ParsedMetafile; // records and header, private to the library
+
+class Metafile {
+public:
+    // Parses a metafile; returns nullopt with a reason when the bytes are not
+    // a metafile at all. A file that breaks off part-way still parses: drawing
+    // stops at the first record that does not fit.
+    static std::optional<Metafile> parse(const QByteArray &bytes, QString *error = nullptr);
+
+    // The picture's own size in twips (1/1440 inch).
+    QSizeF sizeTwips() const;
+
+    // Whether drawing needs fonts, which need a GUI application; shapes and
+    // bitmaps draw without one.
+    bool drawsText() const;
+
+    // Draws the whole picture scaled into target (in the painter's coordinates).
+    void render(QPainter &painter, const QRectF &target) const;
+
+private:
+    std::shared_ptr<const ParsedMetafile> data_;
+};
+
+} // namespace wmf
