@@ -1,6 +1,8 @@
 #include "wmf/fontmatch.h"
+#include "wmf/gdiobjects.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QStringList>
 #include <mutex>
@@ -97,6 +99,22 @@ QString familyForFace(const QString &face, bool symbol)
         family = guessFamily(face);
     cache.insert(key, family);
     return family;
+}
+
+const FaceInfo &FaceCache::info(const Font &font)
+{
+    const QString key = (font.symbol ? QStringLiteral("\x01") : QString()) + font.face;
+    auto it = faces_.find(key);
+    if (it != faces_.end())
+        return *it;
+    FaceInfo face;
+    face.family = familyForFace(font.face, font.symbol);
+    QFont probe(face.family);
+    probe.setPixelSize(100);
+    const QFontMetricsF metrics(probe);
+    const double cell = metrics.ascent() + metrics.descent();
+    face.emPerCell = cell > 0 ? 100.0 / cell : 1.0;
+    return *faces_.insert(key, face);
 }
 
 } // namespace wmf

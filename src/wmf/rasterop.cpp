@@ -56,6 +56,17 @@ QImage inverted(const QImage &image)
     return out;
 }
 
+QImage inTwoColours(const QImage &image, QRgb ink, QRgb paper)
+{
+    QImage out = image.convertToFormat(QImage::Format_RGB32);
+    for (int y = 0; y < out.height(); ++y) {
+        QRgb *row = reinterpret_cast<QRgb *>(out.scanLine(y));
+        for (int x = 0; x < out.width(); ++x)
+            row[x] = qRed(row[x]) > 127 ? paper : ink;
+    }
+    return out;
+}
+
 QImage multiplied(const QImage &image, QRgb color)
 {
     QImage out = image.convertToFormat(QImage::Format_RGB32);

@@ -46,6 +46,9 @@ QImage transparentWhere(const QImage &image, QRgb key);
 QImage combineMaskAndImage(const QImage &mask, const QImage &image);
 
 QImage inverted(const QImage &image);
+// A one-bit picture in two colours: dark pixels take ink, light ones paper
+// (device bitmaps and patterns take the text and background colours).
+QImage inTwoColours(const QImage &image, QRgb ink, QRgb paper);
 // Each channel multiplied by the colour's (MERGECOPY with a solid brush).
 QImage multiplied(const QImage &image, QRgb color);
 
