@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QImageReader>
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace wmf {
@@ -140,39 +141,33 @@ std::optional<Bitmap> decodeEmbedded(ByteReader in, const InfoHeader &h)
     return Bitmap{image.convertToFormat(rgbFormat()), false, false};
 }
 
-} // namespace
+using ColorTable = std::array<QRgb, 256>;
 
-std::optional<Bitmap> decodeDib(ByteReader in, int colorUsage, const Palette *palette)
+// Sizes, depth and compression we can decode, with memory bounded.
+bool decodable(const InfoHeader &h)
 {
-    InfoHeader h;
-    if (!readInfoHeader(in, h))
-        return std::nullopt;
-    if (h.compression == BI_JPEG || h.compression == BI_PNG)
-        return decodeEmbedded(in, h);
-
-    const int64_t width = h.width;
     const int64_t height = h.height < 0 ? -h.height : h.height;
-    if (width <= 0 || height <= 0 || width > 65535 || height > 65535 || width * height > maxBitmapPixels)
-        return std::nullopt;
+    if (h.width <= 0 || height <= 0 || h.width > 65535 || height > 65535 || h.width * height > maxBitmapPixels)
+        return false;
     const int bpp = h.bitCount;
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
-        return std::nullopt;
-    const bool rle = h.compression == BI_RLE8 || h.compression == BI_RLE4;
-    if (rle && !((h.compression == BI_RLE8 && bpp == 8) || (h.compression == BI_RLE4 && bpp == 4)))
-        return std::nullopt;
-    if (!rle && h.compression != BI_RGB && h.compression != BI_BITFIELDS && h.compression != BI_ALPHABITFIELDS)
-        return std::nullopt;
-    if (rle && h.height < 0)
-        return std::nullopt;
+        return false;
+    if (h.compression == BI_RLE8 || h.compression == BI_RLE4)
+        return h.height > 0 && bpp == (h.compression == BI_RLE8 ? 8 : 4);
+    return h.compression == BI_RGB || h.compression == BI_BITFIELDS || h.compression == BI_ALPHABITFIELDS;
+}
 
-    // Colour table: stored entries may outnumber those the depth can address.
+// The colour table. Stored entries may outnumber those the depth can
+// address; those are read past.
+std::optional<ColorTable> readColorTable(ByteReader &in, const InfoHeader &h, int colorUsage, const Palette *palette)
+{
     const bool core = h.size == 12;
-    const uint64_t stored = h.colorsUsed ? h.colorsUsed : (bpp <= 8 ? (1u << bpp) : 0);
+    const uint64_t stored = h.colorsUsed ? h.colorsUsed : (h.bitCount <= 8 ? (1u << h.bitCount) : 0);
     const size_t entrySize = colorUsage == DIB_PAL_COLORS ? 2 : (core ? 3 : 4);
     if (stored > in.remaining() / entrySize)
         return std::nullopt;
-    QRgb table[256];
-    std::fill(std::begin(table), std::end(table), qRgb(0, 0, 0));
+    ColorTable table;
+    table.fill(qRgb(0, 0, 0));
     for (uint64_t i = 0; i < stored; ++i) {
         QRgb c;
         if (colorUsage == DIB_PAL_COLORS) {
@@ -186,134 +181,117 @@ std::optional<Bitmap> decodeDib(ByteReader in, int colorUsage, const Palette *pa
         if (i < 256)
             table[i] = c;
     }
+    return table;
+}
 
-    const int w = int(width), ht = int(height);
-    const size_t stride = size_t(((width * bpp + 31) / 32) * 4);
-    const bool bottomUp = h.height > 0;
-
-    if (rle) {
-        // Every two bytes can paint at most 255 pixels, which bounds what a
-        // small record may claim.
-        if (uint64_t(width) * uint64_t(height) > uint64_t(in.remaining()) * 256 + 65536)
-            return std::nullopt;
-        std::vector<uint8_t> indices(size_t(w) * size_t(ht), 0);
-        decodeRle(in.rest(), h.compression == BI_RLE4, w, ht, indices);
-        QImage image(w, ht, rgbFormat());
-        if (image.isNull())
-            return std::nullopt;
-        for (int y = 0; y < ht; ++y) {
-            QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(ht - 1 - y));
-            const uint8_t *src = indices.data() + size_t(y) * size_t(w);
-            for (int x = 0; x < w; ++x)
-                out[x] = table[src[x]];
-        }
-        return Bitmap{image, true, false};
-    }
-
-    if (uint64_t(stride) * uint64_t(height) > in.remaining())
+std::optional<Bitmap> decodeRleBitmap(ByteReader in, const InfoHeader &h, const ColorTable &table)
+{
+    const int w = int(h.width), ht = int(h.height);
+    // Every two bytes can paint at most 255 pixels, which bounds what a
+    // small record may claim.
+    if (uint64_t(w) * uint64_t(ht) > uint64_t(in.remaining()) * 256 + 65536)
         return std::nullopt;
-    const uint8_t *bits = in.bytes(stride * size_t(height));
+    std::vector<uint8_t> indices(size_t(w) * size_t(ht), 0);
+    decodeRle(in.rest(), h.compression == BI_RLE4, w, ht, indices);
+    QImage image(w, ht, rgbFormat());
+    if (image.isNull())
+        return std::nullopt;
+    for (int y = 0; y < ht; ++y) {
+        QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(ht - 1 - y));
+        const uint8_t *src = indices.data() + size_t(y) * size_t(w);
+        for (int x = 0; x < w; ++x)
+            out[x] = table[src[x]];
+    }
+    return Bitmap{image, true, false};
+}
+
+// How one row of uncompressed bits turns into pixels.
+struct RowFormat {
+    int bpp = 0;
+    bool masked = false; // bit fields rather than plain RGB
+    const ColorTable *table = nullptr;
+    MaskChannel red, green, blue;
+};
+
+uint32_t littleEndian(const uint8_t *p, int bytes)
+{
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+void decodeRow(const uint8_t *row, QRgb *out, int w, const RowFormat &f)
+{
+    const ColorTable &table = *f.table;
+    switch (f.bpp) {
+    case 1:
+        for (int x = 0; x < w; ++x)
+            out[x] = table[(row[x >> 3] >> (7 - (x & 7))) & 1];
+        return;
+    case 4:
+        for (int x = 0; x < w; ++x)
+            out[x] = table[(x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4)];
+        return;
+    case 8:
+        for (int x = 0; x < w; ++x)
+            out[x] = table[row[x]];
+        return;
+    case 24:
+        for (int x = 0; x < w; ++x)
+            out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+        return;
+    }
+    const int bytes = f.bpp / 8;
+    if (bytes == 4 && !f.masked) {
+        for (int x = 0; x < w; ++x)
+            out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+        return;
+    }
+    for (int x = 0; x < w; ++x) {
+        const uint32_t px = littleEndian(row + bytes * x, bytes);
+        out[x] = qRgb(f.red.value(px), f.green.value(px), f.blue.value(px));
+    }
+}
+
+std::optional<Bitmap> decodeUncompressed(ByteReader in, const InfoHeader &h, const ColorTable &table)
+{
+    const int w = int(h.width), ht = int(h.height < 0 ? -h.height : h.height);
+    const size_t stride = size_t(((h.width * h.bitCount + 31) / 32) * 4);
+    if (uint64_t(stride) * uint64_t(ht) > in.remaining())
+        return std::nullopt;
+    const uint8_t *bits = in.bytes(stride * size_t(ht));
     QImage image(w, ht, rgbFormat());
     if (image.isNull() || !bits)
         return std::nullopt;
-
+    static const uint32_t defaultMasks16[3] = {0x7C00, 0x03E0, 0x001F};
+    static const uint32_t defaultMasks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
     const bool masked = h.compression != BI_RGB;
-    const uint32_t defaultMasks16[3] = {0x7C00, 0x03E0, 0x001F};
-    const uint32_t defaultMasks32[3] = {0xFF0000, 0x00FF00, 0x0000FF};
-    const uint32_t *masks = masked ? h.masks : (bpp == 16 ? defaultMasks16 : defaultMasks32);
-    const MaskChannel red(masks[0]), green(masks[1]), blue(masks[2]);
-
-    for (int y = 0; y < ht; ++y) {
-        const uint8_t *row = bits + size_t(y) * stride;
-        QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(bottomUp ? ht - 1 - y : y));
-        switch (bpp) {
-        case 1:
-            for (int x = 0; x < w; ++x)
-                out[x] = table[(row[x >> 3] >> (7 - (x & 7))) & 1];
-            break;
-        case 4:
-            for (int x = 0; x < w; ++x)
-                out[x] = table[(x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4)];
-            break;
-        case 8:
-            for (int x = 0; x < w; ++x)
-                out[x] = table[row[x]];
-            break;
-        case 16:
-            for (int x = 0; x < w; ++x) {
-                const uint32_t px = uint32_t(row[2 * x] | (row[2 * x + 1] << 8));
-                out[x] = qRgb(red.value(px), green.value(px), blue.value(px));
-            }
-            break;
-        case 24:
-            for (int x = 0; x < w; ++x)
-                out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-            break;
-        case 32:
-            if (!masked) {
-                for (int x = 0; x < w; ++x)
-                    out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
-            } else {
-                for (int x = 0; x < w; ++x) {
-                    const uint32_t px = uint32_t(row[4 * x]) | (uint32_t(row[4 * x + 1]) << 8) |
-                                        (uint32_t(row[4 * x + 2]) << 16) | (uint32_t(row[4 * x + 3]) << 24);
-                    out[x] = qRgb(red.value(px), green.value(px), blue.value(px));
-                }
-            }
-            break;
-        }
-    }
-    return Bitmap{image, bottomUp, bpp == 1};
+    const uint32_t *masks = masked ? h.masks : (h.bitCount == 16 ? defaultMasks16 : defaultMasks32);
+    const RowFormat format{h.bitCount, masked, &table, MaskChannel(masks[0]), MaskChannel(masks[1]), MaskChannel(masks[2])};
+    const bool bottomUp = h.height > 0;
+    for (int y = 0; y < ht; ++y)
+        decodeRow(bits + size_t(y) * stride, reinterpret_cast<QRgb *>(image.scanLine(bottomUp ? ht - 1 - y : y)), w, format);
+    return Bitmap{image, bottomUp, h.bitCount == 1};
 }
 
-std::optional<Bitmap> decodeBitmap16Bits(ByteReader in, int width, int height, int widthBytes, int bitsPixel)
-{
-    if (width <= 0 || height <= 0 || widthBytes <= 0 || int64_t(width) * height > maxBitmapPixels)
-        return std::nullopt;
-    if (bitsPixel != 1 && bitsPixel != 8 && bitsPixel != 24 && bitsPixel != 32)
-        return std::nullopt;
-    if (int64_t(widthBytes) * 8 < int64_t(width) * bitsPixel)
-        return std::nullopt;
-    if (uint64_t(widthBytes) * uint64_t(height) > in.remaining())
-        return std::nullopt;
-    const uint8_t *bits = in.bytes(size_t(widthBytes) * size_t(height));
-    QImage image(width, height, rgbFormat());
-    if (image.isNull() || !bits)
-        return std::nullopt;
-    for (int y = 0; y < height; ++y) {
-        const uint8_t *row = bits + size_t(y) * size_t(widthBytes);
-        QRgb *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x) {
-            switch (bitsPixel) {
-            case 1:
-                out[x] = ((row[x >> 3] >> (7 - (x & 7))) & 1) ? qRgb(255, 255, 255) : qRgb(0, 0, 0);
-                break;
-            case 8:
-                out[x] = paletteColor(row[x], nullptr);
-                break;
-            case 24:
-                out[x] = qRgb(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-                break;
-            default:
-                out[x] = qRgb(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
-                break;
-            }
-        }
-    }
-    return Bitmap{image, false, bitsPixel == 1};
-}
+} // namespace
 
-std::optional<Bitmap> decodeBitmap16(ByteReader in)
+std::optional<Bitmap> decodeDib(ByteReader in, int colorUsage, const Palette *palette)
 {
-    in.skip(2); // type
-    const int width = in.i16();
-    const int height = in.i16();
-    const int widthBytes = in.i16();
-    const int planes = in.u8();
-    const int bitsPixel = in.u8();
-    if (!in.ok() || planes != 1)
+    InfoHeader h;
+    if (!readInfoHeader(in, h))
         return std::nullopt;
-    return decodeBitmap16Bits(in.rest(), width, height, widthBytes, bitsPixel);
+    if (h.compression == BI_JPEG || h.compression == BI_PNG)
+        return decodeEmbedded(in, h);
+    if (!decodable(h))
+        return std::nullopt;
+    const std::optional<ColorTable> table = readColorTable(in, h, colorUsage, palette);
+    if (!table)
+        return std::nullopt;
+    if (h.compression == BI_RLE8 || h.compression == BI_RLE4)
+        return decodeRleBitmap(in, h, *table);
+    return decodeUncompressed(in, h, *table);
 }
 
 } // namespace wmf

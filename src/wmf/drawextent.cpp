@@ -1,4 +1,5 @@
 #include "wmf/drawextent.h"
+#include "wmf/blitlayout.h"
 #include "wmf/records.h"
 
 #include <algorithm>
@@ -40,10 +41,10 @@ void addPoints(Bounds &b, ByteReader &in, int count)
     }
 }
 
-// Rectangles stored bottom, right, top, left after skip words.
-std::optional<QRectF> reversedBox(ByteReader &in, int skipWords)
+// Rectangles stored bottom, right, top, left after skip bytes.
+std::optional<QRectF> reversedBox(ByteReader &in, size_t skipBytes)
 {
-    in.skip(size_t(skipWords) * 2);
+    in.skip(skipBytes);
     const double bottom = in.i16();
     const double right = in.i16();
     const double top = in.i16();
@@ -56,10 +57,13 @@ std::optional<QRectF> reversedBox(ByteReader &in, int skipWords)
     return b.rect();
 }
 
-// Destination rectangles of blits stored height, width, y, x after skip words.
-std::optional<QRectF> blitDest(ByteReader &in, int skipWords)
+// Destination rectangles of blits, stored height, width, y, x.
+std::optional<QRectF> blitDest(uint16_t f, ByteReader &in)
 {
-    in.skip(size_t(skipWords) * 2);
+    const BlitLayout *layout = blitLayout(f);
+    if (!layout)
+        return std::nullopt;
+    in.skip(bytesBeforeDest(*layout, omitsBitmap(*layout, in.size())));
     const double h = in.i16();
     const double w = in.i16();
     const double y = in.i16();
@@ -70,6 +74,50 @@ std::optional<QRectF> blitDest(ByteReader &in, int skipWords)
     b.add(x, y);
     b.add(x + w, y + h);
     return b.rect();
+}
+
+// MOVETO moves the current position; LINETO draws from it and moves it.
+std::optional<QRectF> lineExtent(uint16_t f, ByteReader &in, QPointF &position)
+{
+    const double y = in.i16();
+    const double x = in.i16();
+    if (!in.ok())
+        return std::nullopt;
+    Bounds b;
+    b.add(position.x(), position.y());
+    b.add(x, y);
+    position = {x, y};
+    return f == META_LINETO ? b.rect() : std::nullopt;
+}
+
+std::optional<QRectF> pointsExtent(uint16_t f, ByteReader &in)
+{
+    Bounds b;
+    if (f == META_POLYPOLYGON) {
+        const int polygons = in.u16();
+        long total = 0;
+        for (int i = 0; i < polygons && in.has(2); ++i)
+            total += in.u16();
+        addPoints(b, in, int(std::min<long>(total, long(in.remaining() / 4))));
+    } else {
+        const int count = in.i16();
+        addPoints(b, in, count);
+    }
+    return b.rect();
+}
+
+// Text counts by its reference point only, as does a pixel.
+std::optional<QRectF> referencePoint(uint16_t f, ByteReader &in)
+{
+    if (f == META_SETPIXEL)
+        in.skip(4);
+    else if (f == META_TEXTOUT)
+        in.skip(size_t((in.u16() + 1) & ~1));
+    const double y = in.i16();
+    const double x = in.i16();
+    if (!in.ok())
+        return std::nullopt;
+    return QRectF(x, y, 0, 0);
 }
 
 } // namespace
@@ -93,92 +141,28 @@ bool isDrawingRecord(uint16_t f)
 std::optional<QRectF> drawingExtent(uint16_t f, ByteReader in, QPointF &position)
 {
     switch (f) {
-    case META_MOVETO: {
-        const double y = in.i16();
-        const double x = in.i16();
-        if (in.ok())
-            position = {x, y};
-        return std::nullopt;
-    }
-    case META_LINETO: {
-        const double y = in.i16();
-        const double x = in.i16();
-        if (!in.ok())
-            return std::nullopt;
-        Bounds b;
-        b.add(position.x(), position.y());
-        b.add(x, y);
-        position = {x, y};
-        return b.rect();
-    }
+    case META_MOVETO:
+    case META_LINETO:
+        return lineExtent(f, in, position);
     case META_POLYLINE:
-    case META_POLYGON: {
-        Bounds b;
-        const int count = in.i16();
-        addPoints(b, in, count);
-        return b.rect();
-    }
-    case META_POLYPOLYGON: {
-        const int polygons = in.u16();
-        long total = 0;
-        for (int i = 0; i < polygons && in.has(2); ++i)
-            total += in.u16();
-        Bounds b;
-        addPoints(b, in, int(std::min<long>(total, long(in.remaining() / 4))));
-        return b.rect();
-    }
+    case META_POLYGON:
+    case META_POLYPOLYGON:
+        return pointsExtent(f, in);
+    case META_SETPIXEL:
+    case META_TEXTOUT:
+    case META_EXTTEXTOUT:
+        return referencePoint(f, in);
     case META_RECTANGLE:
     case META_ELLIPSE:
         return reversedBox(in, 0);
     case META_ROUNDRECT:
-        return reversedBox(in, 2);
+        return reversedBox(in, 4);
     case META_ARC:
     case META_PIE:
     case META_CHORD:
-        return reversedBox(in, 4);
-    case META_SETPIXEL: {
-        in.skip(4);
-        const double y = in.i16();
-        const double x = in.i16();
-        if (!in.ok())
-            return std::nullopt;
-        return QRectF(x, y, 0, 0);
-    }
-    case META_TEXTOUT: {
-        const int length = in.u16();
-        in.skip(size_t((length + 1) & ~1));
-        const double y = in.i16();
-        const double x = in.i16();
-        if (!in.ok())
-            return std::nullopt;
-        return QRectF(x, y, 0, 0);
-    }
-    case META_EXTTEXTOUT: {
-        const double y = in.i16();
-        const double x = in.i16();
-        if (!in.ok())
-            return std::nullopt;
-        return QRectF(x, y, 0, 0);
-    }
-    case META_PATBLT:
-        return blitDest(in, 2);
-    case META_BITBLT:
-    case META_DIBBITBLT: {
-        // Without a bitmap the record carries one reserved word more.
-        const bool noBitmap = in.size() == size_t(((f >> 8) + 3) * 2 - 6);
-        return blitDest(in, noBitmap ? 5 : 4);
-    }
-    case META_STRETCHBLT:
-    case META_DIBSTRETCHBLT: {
-        const bool noBitmap = in.size() == size_t(((f >> 8) + 3) * 2 - 6);
-        return blitDest(in, noBitmap ? 7 : 6);
-    }
-    case META_STRETCHDIB:
-        return blitDest(in, 7);
-    case META_SETDIBTODEV:
-        return blitDest(in, 5);
+        return reversedBox(in, 8);
     default:
-        return std::nullopt;
+        return blitDest(f, in);
     }
 }
 
