@@ -2,7 +2,10 @@
 // The blit records differ only in which fields they carry before the
 // destination rectangle (height, width, y, x) and the bitmap: one table says
 // which, for the player and for the frame scan alike.
+#include "wmf/bytereader.h"
 #include "wmf/records.h"
+
+#include <QRectF>
 
 #include <algorithm>
 #include <cstddef>
@@ -53,6 +56,16 @@ inline size_t bytesBeforeDest(const BlitLayout &l, bool noBitmap)
 {
     return (l.hasRop ? 4 : 0) + (l.hasUsage ? 2 : 0) + l.skippedBytes + (l.stretched ? 4 : 0) +
            (l.source != BlitSource::None ? 4 : 0) + (noBitmap ? 2 : 0);
+}
+
+// The destination rectangle, stored height, width, y, x; sizes may be negative.
+inline QRectF readDest(ByteReader &in)
+{
+    const double h = in.i16();
+    const double w = in.i16();
+    const double y = in.i16();
+    const double x = in.i16();
+    return QRectF(x, y, w, h);
 }
 
 } // namespace wmf

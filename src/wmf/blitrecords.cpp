@@ -31,14 +31,11 @@ std::optional<BlitRequest> readBlit(const Playback &p, const BlitLayout &layout,
     const bool noBitmap = omitsBitmap(layout, r.length);
     if (noBitmap)
         in.skip(2);
-    const double h = in.i16();
-    const double w = in.i16();
-    const double y = in.i16();
-    const double x = in.i16();
+    request.dest = readDest(in);
     if (!in.ok())
         return std::nullopt;
-    request.dest = QRectF(x, y, w, h);
-    request.sourceRect = layout.stretched ? QRectF(xSrc, ySrc, wSrc, hSrc) : QRectF(xSrc, ySrc, w, h);
+    const QSizeF sourceSize = layout.stretched ? QSizeF(wSrc, hSrc) : request.dest.size();
+    request.sourceRect = QRectF(QPointF(xSrc, ySrc), sourceSize);
     request.deviceBitmap = layout.source == BlitSource::DeviceBitmap;
     request.bottomOrigin = layout.bottomOrigin;
     // Operations that do not read the source draw without decoding it.

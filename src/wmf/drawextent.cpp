@@ -57,23 +57,17 @@ std::optional<QRectF> reversedBox(ByteReader &in, size_t skipBytes)
     return b.rect();
 }
 
-// Destination rectangles of blits, stored height, width, y, x.
+// Destination rectangles of blits.
 std::optional<QRectF> blitDest(uint16_t f, ByteReader &in)
 {
     const BlitLayout *layout = blitLayout(f);
     if (!layout)
         return std::nullopt;
     in.skip(bytesBeforeDest(*layout, omitsBitmap(*layout, in.size())));
-    const double h = in.i16();
-    const double w = in.i16();
-    const double y = in.i16();
-    const double x = in.i16();
+    const QRectF dest = readDest(in);
     if (!in.ok())
         return std::nullopt;
-    Bounds b;
-    b.add(x, y);
-    b.add(x + w, y + h);
-    return b.rect();
+    return dest.normalized();
 }
 
 // MOVETO moves the current position; LINETO draws from it and moves it.

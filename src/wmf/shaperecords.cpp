@@ -84,28 +84,21 @@ void lineTo(Playback &p, const Record &, ByteReader in)
     strokeAndFill(p, path, false);
 }
 
-void polyline(Playback &p, const Record &, ByteReader in)
+// POLYLINE and POLYGON: a polygon is closed and filled.
+template <bool closed>
+void poly(Playback &p, const Record &, ByteReader in)
 {
     const int count = in.i16();
     const QPolygonF points = p.readPoints(in, count);
     if (points.size() < 2)
         return;
     QPainterPath path;
+    if (closed)
+        path.setFillRule(fillRule(p));
     path.addPolygon(points);
-    strokeAndFill(p, path, false);
-}
-
-void polygon(Playback &p, const Record &, ByteReader in)
-{
-    const int count = in.i16();
-    const QPolygonF points = p.readPoints(in, count);
-    if (points.size() < 2)
-        return;
-    QPainterPath path;
-    path.setFillRule(fillRule(p));
-    path.addPolygon(points);
-    path.closeSubpath();
-    strokeAndFill(p, path, true);
+    if (closed)
+        path.closeSubpath();
+    strokeAndFill(p, path, closed);
 }
 
 void polyPolygon(Playback &p, const Record &, ByteReader in)
@@ -133,13 +126,18 @@ void polyPolygon(Playback &p, const Record &, ByteReader in)
     strokeAndFill(p, path, true);
 }
 
-void rectangle(Playback &p, const Record &, ByteReader in)
+// RECTANGLE and ELLIPSE.
+template <bool ellipse>
+void boxShape(Playback &p, const Record &, ByteReader in)
 {
     const QRectF box = insideFrame(p, p.readBox(in));
     if (!in.ok())
         return;
     QPainterPath path;
-    path.addRect(box);
+    if (ellipse)
+        path.addEllipse(box);
+    else
+        path.addRect(box);
     strokeAndFill(p, path, true);
 }
 
@@ -154,16 +152,6 @@ void roundRect(Playback &p, const Record &, ByteReader in)
     const double ry = std::min(std::abs(h * p.toTarget.y.scale) / 2, box.height() / 2);
     QPainterPath path;
     path.addRoundedRect(box, rx, ry);
-    strokeAndFill(p, path, true);
-}
-
-void ellipse(Playback &p, const Record &, ByteReader in)
-{
-    const QRectF box = insideFrame(p, p.readBox(in));
-    if (!in.ok())
-        return;
-    QPainterPath path;
-    path.addEllipse(box);
     strokeAndFill(p, path, true);
 }
 
@@ -220,12 +208,12 @@ void floodFill(Playback &, const Record &, ByteReader) {}
 
 constexpr RecordHandler handlers[] = {
     {META_LINETO, lineTo, true},
-    {META_POLYLINE, polyline, true},
-    {META_POLYGON, polygon, true},
+    {META_POLYLINE, poly<false>, true},
+    {META_POLYGON, poly<true>, true},
     {META_POLYPOLYGON, polyPolygon, true},
-    {META_RECTANGLE, rectangle, true},
+    {META_RECTANGLE, boxShape<false>, true},
     {META_ROUNDRECT, roundRect, true},
-    {META_ELLIPSE, ellipse, true},
+    {META_ELLIPSE, boxShape<true>, true},
     {META_ARC, arcShape<ArcOnly>, true},
     {META_PIE, arcShape<PieSlice>, true},
     {META_CHORD, arcShape<ChordShape>, true},
