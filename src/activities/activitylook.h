@@ -11,13 +11,13 @@ inline const QColor green{0, 255, 0};
 inline const QColor lightCyan{128, 255, 255};
 inline const QColor black{0, 0, 0};
 
-inline const FontSpec buttonFont{QStringLiteral("Tahoma"), 15.75, true};
+inline const FontDesign buttonFont{QStringLiteral("Tahoma"), 15.75, true};
 
 // A caption drawn straight on the screen's background.
-inline LabelSpec text(int index, const QString &caption, double left, double top, double width, double height,
-                      FontSpec font, QColor fore, Qt::Alignment alignment, bool wrap = true)
+inline LabelDesign text(int index, const QString &caption, double left, double top, double width, double height,
+                      FontDesign font, QColor fore, Qt::Alignment alignment, bool wrap = true)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = caption;
     s.left = left, s.top = top, s.width = width, s.height = height;
@@ -28,17 +28,17 @@ inline LabelSpec text(int index, const QString &caption, double left, double top
     return s;
 }
 
-inline LabelSpec text(const QString &caption, double left, double top, double width, double height, FontSpec font,
+inline LabelDesign text(const QString &caption, double left, double top, double width, double height, FontDesign font,
                       QColor fore, Qt::Alignment alignment, bool wrap = true)
 {
     return text(-1, caption, left, top, width, height, std::move(font), fore, alignment, wrap);
 }
 
 // Yellow text on black with a thin border: buttons, labels and boxes at design.
-inline LabelSpec boxed(int index, const QString &caption, double left, double top, double width, double height,
-                       FontSpec font, bool visible = true)
+inline LabelDesign boxed(int index, const QString &caption, double left, double top, double width, double height,
+                       FontDesign font, bool visible = true)
 {
-    LabelSpec s = text(index, caption, left, top, width, height, std::move(font), yellow, Qt::AlignHCenter, false);
+    LabelDesign s = text(index, caption, left, top, width, height, std::move(font), yellow, Qt::AlignHCenter, false);
     s.backColor = black;
     s.backStyle = BackStyle::Opaque;
     s.border = true;

@@ -48,7 +48,7 @@ void DragActivity::buildDragControls()
     }
     for (int i = 0; i < count(); ++i) {
         const DragItem &item = d.items[size_t(i)];
-        LabelSpec slot = text(i, QString(), item.trayLeft, item.trayTop, d.homeSlotWidth, d.homeSlotHeight, d.font,
+        LabelDesign slot = text(i, QString(), item.trayLeft, item.trayTop, d.homeSlotWidth, d.homeSlotHeight, d.font,
                               yellow, Qt::AlignHCenter, false);
         slot.border = true;
         Label4.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label4"), i), slot));

@@ -28,10 +28,10 @@ struct DragItem {
 
 struct DragLayout {
     double labelWidth, labelHeight; // labels and boxes alike
-    FontSpec font;                  // labels and boxes alike
+    FontDesign font;                  // labels and boxes alike
     double homeSlotWidth, homeSlotHeight;
     HomeSlotFit homeSlotFit;
-    LabelSpec heading;              // Label6, written by the opening topic menu
+    LabelDesign heading;              // Label6, written by the opening topic menu
     std::vector<DragItem> items;    // in index order
 };
 

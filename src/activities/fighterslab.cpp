@@ -6,8 +6,8 @@
 using namespace activitylook;
 
 namespace {
-const FontSpec kLabelFont{QStringLiteral("Tahoma"), 11.25, true};
-const FontSpec kTimes24{QStringLiteral("Times New Roman"), 24};
+const FontDesign kLabelFont{QStringLiteral("Tahoma"), 11.25, true};
+const FontDesign kTimes24{QStringLiteral("Times New Roman"), 24};
 
 DragLayout soldierLayout()
 {

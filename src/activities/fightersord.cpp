@@ -6,8 +6,8 @@
 using namespace activitylook;
 
 namespace {
-const FontSpec kLabelFont{QStringLiteral("Tahoma"), 11.25, true};
-const FontSpec kTimes20{QStringLiteral("Times New Roman"), 20.25};
+const FontDesign kLabelFont{QStringLiteral("Tahoma"), 11.25, true};
+const FontDesign kTimes20{QStringLiteral("Times New Roman"), 20.25};
 
 // Labels and boxes 0-4 are the false sentences and the "False" column on the
 // right; 5-9 the true ones and the "True" column on the left.

@@ -6,9 +6,9 @@
 using namespace activitylook;
 
 namespace {
-const FontSpec kLabelFont{QStringLiteral("Tahoma"), 15.75, true};
-const FontSpec kTimes20{QStringLiteral("Times New Roman"), 20.25};
-const FontSpec kGreekWords{QStringLiteral("Symbol"), 21.75, true};
+const FontDesign kLabelFont{QStringLiteral("Tahoma"), 15.75, true};
+const FontDesign kTimes20{QStringLiteral("Times New Roman"), 20.25};
+const FontDesign kGreekWords{QStringLiteral("Symbol"), 21.75, true};
 constexpr int kAlphabetLetters = 26;
 constexpr double kStripGap = 60;
 
@@ -31,7 +31,7 @@ DragLayout wordsLayout()
 }
 
 // The Symbol font shows these Latin captions as Greek letters, each to the left of its box.
-LabelSpec greekWord(int index, const char *word, double left, double top, double width, double height)
+LabelDesign greekWord(int index, const char *word, double left, double top, double width, double height)
 {
     return text(index, QString::fromLatin1(word), left, top, width, height, kGreekWords, yellow, Qt::AlignLeft, false);
 }
@@ -62,7 +62,7 @@ writinglab::writinglab() : DragActivity(QStringLiteral("writinglab"), wordsLayou
                    greekWord(5, "Argonaut", 6240, 5760, 2055, 540),
                });
 
-    LabelSpec plain = text(0, QStringLiteral("a"), 360, 2160, 375, 495, kLabelFont, yellow, Qt::AlignHCenter, false);
+    LabelDesign plain = text(0, QStringLiteral("a"), 360, 2160, 375, 495, kLabelFont, yellow, Qt::AlignHCenter, false);
     plain.visible = false;
     makeLabels(this, Label7, QStringLiteral("Label7"), {plain});
     makeLabels(this, Label10, QStringLiteral("Label10"),
@@ -81,14 +81,14 @@ void writinglab::buildAlphabetStrip()
                                          std::tuple{&Label10, "Label10", QChar(char16_t((i + 3) % 26 + 65))}}) {
             const Label *first = (*row)[0];
             const Label *before = (*row)[i - 1];
-            LabelSpec s;
+            LabelDesign s;
             s.index = i;
             s.caption = QString(letter);
             s.left = before->left() + before->width() + kStripGap;
             s.top = first->top();
             s.width = first->width();
             s.height = first->height();
-            s.font = first->fontSpec();
+            s.font = first->fontDesign();
             s.foreColor = first->foreColor();
             s.backColor = first->backColor();
             s.backStyle = first->backStyle();

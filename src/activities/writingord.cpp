@@ -6,8 +6,8 @@
 using namespace activitylook;
 
 namespace {
-const FontSpec kLabelFont{QStringLiteral("Tahoma"), 15.75, true};
-const FontSpec kGreekLetters{QStringLiteral("Symbol"), 36, true};
+const FontDesign kLabelFont{QStringLiteral("Tahoma"), 15.75, true};
+const FontDesign kGreekLetters{QStringLiteral("Symbol"), 36, true};
 
 DragLayout lettersLayout()
 {
@@ -27,7 +27,7 @@ DragLayout lettersLayout()
 }
 
 // A Latin letter that the Symbol font shows as the Greek letter above a box.
-LabelSpec greekLetter(int index, const char *latin, double left, double top, double width = 1095)
+LabelDesign greekLetter(int index, const char *latin, double left, double top, double width = 1095)
 {
     return text(index, QString::fromLatin1(latin), left, top, width, 975, kGreekLetters, yellow, Qt::AlignHCenter,
                 false);

@@ -108,7 +108,7 @@ double certificateSubjectPoints(double subjectWidthTwips, double printableWidthT
 
 double subjectWidthOnScreen(const QString &subject)
 {
-    return twips::fromPixels(QFontMetricsF(makeFont(FontSpec{})).horizontalAdvance(subject));
+    return twips::fromPixels(QFontMetricsF(makeFont(FontDesign{})).horizontalAdvance(subject));
 }
 
 QList<QLineF> certificateFrameLines(double width, double height)

@@ -23,10 +23,10 @@ constexpr double kUnderPictureOffset = 240;
 const QString kNext = QStringLiteral("Next Question >>");
 const QString kCheckScore = QStringLiteral("Check Score >>");
 
-LabelSpec text(const QString &caption, double l, double t, double w, double h, FontSpec font, QColor fore,
+LabelDesign text(const QString &caption, double l, double t, double w, double h, FontDesign font, QColor fore,
                Qt::Alignment alignment = Qt::AlignHCenter, bool wrap = false)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.caption = caption;
     s.left = l, s.top = t, s.width = w, s.height = h;
     s.font = std::move(font);
@@ -36,16 +36,16 @@ LabelSpec text(const QString &caption, double l, double t, double w, double h, F
     return s;
 }
 
-LabelSpec button(int index, const QString &caption, double l, double t, double w, bool visible)
+LabelDesign button(int index, const QString &caption, double l, double t, double w, bool visible)
 {
-    LabelSpec s = buttonLabel(index, caption, l, t, w);
+    LabelDesign s = buttonLabel(index, caption, l, t, w);
     s.visible = visible;
     return s;
 }
 
-InputSpec answer(double top)
+InputDesign answer(double top)
 {
-    InputSpec s;
+    InputDesign s;
     s.left = 2400, s.top = top, s.width = 6975, s.height = 525;
     s.font = {QStringLiteral("Times New Roman"), 20.25};
     s.foreColor = colours::text;
@@ -71,12 +71,12 @@ multiple::multiple() : Screen(QStringLiteral("multiple"))
 {
     const QColor green(0, 255, 0);
     const QColor lavender(128, 128, 255);
-    const FontSpec times24{QStringLiteral("Times New Roman"), 24};
+    const FontDesign times24{QStringLiteral("Times New Roman"), 24};
 
     // The hidden choice is made first so that the picture, made later, lies over it.
     for (int i = 1; i <= 4; ++i)
         Option1.add(i, named(new OptionButton(this, answer(5400 + 600 * (i - 1))), arrayMemberName("Option1", i)));
-    InputSpec none;
+    InputDesign none;
     none.width = 255, none.height = 255;
     Option1.add(kNoAnswer, named(new OptionButton(this, none), arrayMemberName("Option1", kNoAnswer)));
 

@@ -22,10 +22,10 @@ constexpr int kNameLength = 25;
 const QString kWrongAnswersHint =
     QStringLiteral("Click the button above to check which questions you answered incorrectly.");
 
-LabelSpec text(const QString &caption, double l, double t, double w, double h, double points, bool visible = true,
+LabelDesign text(const QString &caption, double l, double t, double w, double h, double points, bool visible = true,
                bool wrap = false)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.caption = caption;
     s.left = l, s.top = t, s.width = w, s.height = h;
     s.font = {QStringLiteral("Times New Roman"), points};
@@ -36,9 +36,9 @@ LabelSpec text(const QString &caption, double l, double t, double w, double h, d
     return s;
 }
 
-LabelSpec button(int index, const QString &caption, double l, double t, double w, bool visible)
+LabelDesign button(int index, const QString &caption, double l, double t, double w, bool visible)
 {
-    LabelSpec s = buttonLabel(index, caption, l, t, w);
+    LabelDesign s = buttonLabel(index, caption, l, t, w);
     s.visible = visible;
     return s;
 }
@@ -46,14 +46,14 @@ LabelSpec button(int index, const QString &caption, double l, double t, double w
 
 Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
 {
-    LabelSpec heading = text("Well Done!", 0, 120, 12000, 900, 36);
+    LabelDesign heading = text("Well Done!", 0, 120, 12000, 900, 36);
     heading.font = {QStringLiteral("Tahoma"), 36, true};
     Label4 = makeLabel(this, "Label4", heading);
     Picture1 = named(new PictureBox(this, 5880, 1440, 4800, 3600), QStringLiteral("Picture1"));
     Label1 = makeLabel(this, "Label1", text({}, 0, 5400, 12000, 855, 24));
     Label5 = makeLabel(this, "Label5", text({}, 1680, 6000, 8640, 1335, 24, false, true));
     Label6 = makeLabel(this, "Label6", text("Read the Key Facts and try again.", 0, 6240, 12000, 855, 24));
-    InputSpec name;
+    InputDesign name;
     name.left = 3120, name.top = 6600, name.width = 5760, name.height = 615;
     name.font = {QStringLiteral("Times New Roman"), 24};
     name.backColor = Qt::white;

@@ -8,10 +8,10 @@
 namespace {
 constexpr int kLines = 10;
 
-LabelSpec text(int index, const QString &caption, double l, double t, double points, QColor fore,
+LabelDesign text(int index, const QString &caption, double l, double t, double points, QColor fore,
                Qt::Alignment alignment, bool visible = true)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = caption;
     s.left = l, s.top = t, s.width = 12000, s.height = 540;
@@ -36,7 +36,7 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong"))
                        text(-1, "Read the Key Facts and try again.", 0, 7920, 20.25, colours::text, Qt::AlignHCenter));
 
     // The one button keeps its black box: this screen has no hover highlight.
-    LabelSpec exit;
+    LabelDesign exit;
     exit.index = 1;
     exit.caption = QStringLiteral("Exit");
     exit.left = 10560, exit.top = 7920, exit.width = 1245, exit.height = 495;

@@ -5,9 +5,9 @@
 #include "shell/colours.h"
 #include "toolkit/label.h"
 
-inline LabelSpec buttonLabel(int index, const QString &caption, double left, double top, double width)
+inline LabelDesign buttonLabel(int index, const QString &caption, double left, double top, double width)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = caption;
     s.left = left, s.top = top, s.width = width, s.height = 495;

@@ -17,7 +17,7 @@ guide::guide() : Screen(QStringLiteral("guide"))
     Image1 = named(new ImageBox(this, 120, 0), QStringLiteral("Image1"));
     Image2 = named(new ImageBox(this, 120, -240), QStringLiteral("Image2"));
     Image2->hide();
-    LabelSpec heading;
+    LabelDesign heading;
     heading.left = 0, heading.top = 120, heading.width = 11775, heading.height = 615;
     heading.font = {QStringLiteral("Tahoma"), 14.25};
     heading.foreColor = colours::text;

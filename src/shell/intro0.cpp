@@ -26,10 +26,10 @@ enum Entry {
     TeachersGuide = 20,
 };
 
-LabelSpec entry(int index, const char *caption, double left, double top, double width, double height, double points,
+LabelDesign entry(int index, const char *caption, double left, double top, double width, double height, double points,
                 const QColor &back, bool enabled = true)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = QString::fromUtf8(caption);
     s.left = left, s.top = top, s.width = width, s.height = height;
@@ -42,14 +42,14 @@ LabelSpec entry(int index, const char *caption, double left, double top, double 
     return s;
 }
 
-LabelSpec unit(int index, const char *caption, double left, double top, bool enabled = false)
+LabelDesign unit(int index, const char *caption, double left, double top, bool enabled = false)
 {
     return entry(index, caption, left, top, 3075, 375, 12, colours::black, enabled);
 }
 
-InputSpec soundSwitch(const char *caption, double top)
+InputDesign soundSwitch(const char *caption, double top)
 {
-    InputSpec s;
+    InputDesign s;
     s.caption = QString::fromUtf8(caption);
     s.left = 10440, s.top = top, s.width = 1455, s.height = 255;
     s.font = {QStringLiteral("Tahoma"), 9.75, true};
@@ -61,7 +61,7 @@ InputSpec soundSwitch(const char *caption, double top)
 
 intro0::intro0() : Screen(QStringLiteral("intro0"))
 {
-    LabelSpec title;
+    LabelDesign title;
     title.caption = QStringLiteral("Velmora");
     title.left = 0, title.top = 120, title.width = 12000, title.height = 900;
     title.font = {QStringLiteral("Tahoma"), 32.25, true};
@@ -70,7 +70,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0"))
 
     // The footer shares its row with "Acknowledgments" and "Exit": short
     // enough to stand clear of both.
-    LabelSpec footer;
+    LabelDesign footer;
     footer.caption = QStringLiteral("Velmora \u2022 Quorvane Publishing Ltd");
     footer.left = 0, footer.top = 8280, footer.width = 12000, footer.height = 375;
     footer.font = {QStringLiteral("Tahoma"), 9.75};

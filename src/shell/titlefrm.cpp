@@ -13,9 +13,9 @@ const QColor kBlue(0, 0, 255);
 const QColor kGreen(0, 128, 0);
 const QString kPicture = QStringLiteral("images\\schoolsm.jpg");
 
-LabelSpec creditLine(const QString &caption, double l, double t, double w, double h, FontSpec font, QColor fore)
+LabelDesign creditLine(const QString &caption, double l, double t, double w, double h, FontDesign font, QColor fore)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.caption = caption;
     s.left = l, s.top = t, s.width = w, s.height = h;
     s.font = font;
@@ -24,9 +24,9 @@ LabelSpec creditLine(const QString &caption, double l, double t, double w, doubl
     return s;
 }
 
-InputSpec pushButton(const QString &caption, double left)
+InputDesign pushButton(const QString &caption, double left)
 {
-    InputSpec s;
+    InputDesign s;
     s.caption = caption;
     s.left = left, s.top = 6000, s.width = 1335, s.height = 375;
     s.font = {QStringLiteral("MS Sans Serif"), 8.25};

@@ -23,7 +23,7 @@ enum Button {
     TeachersNotes = 5,
 };
 
-LabelSpec button(int index, const QString &caption, double l, double t, double w)
+LabelDesign button(int index, const QString &caption, double l, double t, double w)
 {
     return buttonLabel(index, caption, l, t, w);
 }
@@ -36,7 +36,7 @@ TopicMenu::TopicMenu(const TopicUnit &unit) : Screen(unit.screenName), unit_(uni
     Image1 = named(new ImageBox(this, g.left(), g.top(), g.width(), g.height()), QStringLiteral("Image1"));
     Image1->setStretch(true);
 
-    LabelSpec title;
+    LabelDesign title;
     title.caption = unit_.title;
     title.left = 240, title.top = 0, title.width = 6000, title.height = 900;
     title.font = {QStringLiteral("Times New Roman"), 27.75, true};

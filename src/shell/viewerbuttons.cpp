@@ -4,11 +4,11 @@
 #include "toolkit/builders.h"
 
 namespace {
-const FontSpec kButtonFont{QStringLiteral("Tahoma"), 15.75, true};
+const FontDesign kButtonFont{QStringLiteral("Tahoma"), 15.75, true};
 
-LabelSpec button(int index, const char *caption, double left, double top, double width, bool enabled = true)
+LabelDesign button(int index, const char *caption, double left, double top, double width, bool enabled = true)
 {
-    LabelSpec s = buttonLabel(index, QString::fromUtf8(caption), left, top, width);
+    LabelDesign s = buttonLabel(index, QString::fromUtf8(caption), left, top, width);
     s.enabled = enabled;
     return s;
 }
@@ -27,7 +27,7 @@ void makeViewerButtons(QWidget *screen, ControlArray<Label> &buttons)
 
 Label *makePageLabel(QWidget *screen, const QString &caption)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.caption = caption;
     s.left = 4200, s.top = 7920, s.width = 2295, s.height = 495;
     s.font = kButtonFont;

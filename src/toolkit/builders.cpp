@@ -1,13 +1,13 @@
 #include "toolkit/builders.h"
 
-Label *makeLabel(QWidget *screen, const QString &name, const LabelSpec &design)
+Label *makeLabel(QWidget *screen, const QString &name, const LabelDesign &design)
 {
     return named(new Label(screen, design), name);
 }
 
-void makeLabels(QWidget *screen, ControlArray<Label> &array, const QString &name, std::initializer_list<LabelSpec> specs)
+void makeLabels(QWidget *screen, ControlArray<Label> &array, const QString &name, std::initializer_list<LabelDesign> designs)
 {
-    for (const LabelSpec &design : specs)
+    for (const LabelDesign &design : designs)
         array.add(design.index, makeLabel(screen, arrayMemberName(name, design.index), design));
 }
 

@@ -8,8 +8,8 @@
 
 class QWidget;
 
-Label *makeLabel(QWidget *screen, const QString &name, const LabelSpec &design);
-void makeLabels(QWidget *screen, ControlArray<Label> &array, const QString &name, std::initializer_list<LabelSpec> specs);
+Label *makeLabel(QWidget *screen, const QString &name, const LabelDesign &design);
+void makeLabels(QWidget *screen, ControlArray<Label> &array, const QString &name, std::initializer_list<LabelDesign> designs);
 
 template <class Control>
 Control *named(Control *control, const QString &name)

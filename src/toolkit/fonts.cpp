@@ -66,7 +66,7 @@ QString resolveFontFamily(const QString &windowsName)
     return *it;
 }
 
-QFont makeFont(const FontSpec &design)
+QFont makeFont(const FontDesign &design)
 {
     QFont font(resolveFontFamily(design.name));
     font.setPixelSize(twips::fontPixels(design.points));

@@ -4,7 +4,7 @@
 #include <QFont>
 #include <QString>
 
-struct FontSpec {
+struct FontDesign {
     QString name = QStringLiteral("Tahoma");
     double points = 8.25;
     bool bold = false;
@@ -15,6 +15,6 @@ struct FontSpec {
 // The installed family that stands in for a Windows family name.
 QString resolveFontFamily(const QString &windowsName);
 // A QFont at the twips mapping's pixel size.
-QFont makeFont(const FontSpec &design);
+QFont makeFont(const FontDesign &design);
 // Symbol-font text: Latin letters become the Greek letters of the same code.
 QString symbolToGreek(const QString &latin);

@@ -15,7 +15,7 @@ void setWidgetColors(QWidget *widget, const QColor &fore, const QColor &back)
     widget->setAutoFillBackground(true);
 }
 
-void applyInputSpec(QWidget *widget, const InputSpec &design)
+void applyInputDesign(QWidget *widget, const InputDesign &design)
 {
     twips::place(widget, QRectF(design.left, design.top, design.width, design.height));
     widget->setFont(makeFont(design.font));
@@ -36,9 +36,9 @@ void keepMarkReadable(QWidget *widget)
 }
 } // namespace
 
-OptionButton::OptionButton(QWidget *parent, const InputSpec &design) : QRadioButton(design.caption, parent)
+OptionButton::OptionButton(QWidget *parent, const InputDesign &design) : QRadioButton(design.caption, parent)
 {
-    applyInputSpec(this, design);
+    applyInputDesign(this, design);
     keepMarkReadable(this);
 }
 
@@ -54,21 +54,21 @@ void OptionButton::moveTo(double left, double top)
     twips::place(this, QRectF(left, top, g.width(), g.height()));
 }
 
-CheckBox::CheckBox(QWidget *parent, const InputSpec &design) : QCheckBox(design.caption, parent)
+CheckBox::CheckBox(QWidget *parent, const InputDesign &design) : QCheckBox(design.caption, parent)
 {
-    applyInputSpec(this, design);
+    applyInputDesign(this, design);
     keepMarkReadable(this);
 }
 
-CommandButton::CommandButton(QWidget *parent, const InputSpec &design) : QPushButton(design.caption, parent)
+CommandButton::CommandButton(QWidget *parent, const InputDesign &design) : QPushButton(design.caption, parent)
 {
-    applyInputSpec(this, design);
+    applyInputDesign(this, design);
     setAutoFillBackground(false);
 }
 
-TextBox::TextBox(QWidget *parent, const InputSpec &design, int maxLength) : QLineEdit(parent)
+TextBox::TextBox(QWidget *parent, const InputDesign &design, int maxLength) : QLineEdit(parent)
 {
-    applyInputSpec(this, design);
+    applyInputDesign(this, design);
     setText(design.caption);
     if (maxLength > 0)
         setMaxLength(maxLength);

@@ -11,22 +11,22 @@
 #include <QRadioButton>
 #include <functional>
 
-struct InputSpec {
+struct InputDesign {
     QString caption;
     double left = 0, top = 0, width = 0, height = 0;
-    FontSpec font;
+    FontDesign font;
     QColor foreColor = Qt::black;
     QColor backColor = QColor(192, 192, 192);
 };
 
 // Applies geometry, font and colours shared by every input control.
-void applyInputSpec(QWidget *widget, const InputSpec &design);
+void applyInputDesign(QWidget *widget, const InputDesign &design);
 void setWidgetColors(QWidget *widget, const QColor &fore, const QColor &back);
 
 class OptionButton : public QRadioButton {
     Q_OBJECT
 public:
-    OptionButton(QWidget *parent, const InputSpec &design);
+    OptionButton(QWidget *parent, const InputDesign &design);
     void setBackColor(const QColor &c);
     // Moves the button, keeping its size (twips).
     void moveTo(double left, double top);
@@ -35,13 +35,13 @@ public:
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    CheckBox(QWidget *parent, const InputSpec &design);
+    CheckBox(QWidget *parent, const InputDesign &design);
 };
 
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
-    CommandButton(QWidget *parent, const InputSpec &design);
+    CommandButton(QWidget *parent, const InputDesign &design);
 };
 
 // A text box with a length limit. onKeyPress sees each typed character as
@@ -49,7 +49,7 @@ public:
 class TextBox : public QLineEdit {
     Q_OBJECT
 public:
-    TextBox(QWidget *parent, const InputSpec &design, int maxLength = 0);
+    TextBox(QWidget *parent, const InputDesign &design, int maxLength = 0);
     std::function<void(int &keyAscii)> onKeyPress;
 
 protected:

@@ -4,7 +4,7 @@
 #include <QEvent>
 #include <QPainter>
 
-Label::Label(QWidget *parent, const LabelSpec &design)
+Label::Label(QWidget *parent, const LabelDesign &design)
     : MouseControl(parent), caption_(design.caption), font_(design.font), fore_(design.foreColor), back_(design.backColor),
       backStyle_(design.backStyle), border_(design.border), alignment_(design.alignment), wordWrap_(design.wordWrap)
 {
@@ -22,7 +22,7 @@ void Label::setCaption(const QString &caption)
     update();
 }
 
-void Label::setFontSpec(const FontSpec &font)
+void Label::setFontDesign(const FontDesign &font)
 {
     font_ = font;
     QWidget::setFont(makeFont(font_));

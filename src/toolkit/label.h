@@ -9,11 +9,11 @@
 
 enum class BackStyle { Transparent, Opaque };
 
-struct LabelSpec {
+struct LabelDesign {
     int index = -1; // position in a control array; -1 for a single label
     QString caption;
     double left = 0, top = 0, width = 0, height = 0;
-    FontSpec font;
+    FontDesign font;
     QColor foreColor = Qt::yellow;
     QColor backColor = QColor(39, 63, 137);
     BackStyle backStyle = BackStyle::Transparent;
@@ -27,12 +27,12 @@ struct LabelSpec {
 class Label : public MouseControl {
     Q_OBJECT
 public:
-    explicit Label(QWidget *parent, const LabelSpec &design = {});
+    explicit Label(QWidget *parent, const LabelDesign &design = {});
 
     void setCaption(const QString &caption);
     QString caption() const { return caption_; }
-    void setFontSpec(const FontSpec &font);
-    const FontSpec &fontSpec() const { return font_; }
+    void setFontDesign(const FontDesign &font);
+    const FontDesign &fontDesign() const { return font_; }
     void setForeColor(const QColor &c);
     QColor foreColor() const { return fore_; }
     void setBackColor(const QColor &c);
@@ -55,7 +55,7 @@ protected:
 
 private:
     QString caption_;
-    FontSpec font_;
+    FontDesign font_;
     QColor fore_, back_;
     BackStyle backStyle_ = BackStyle::Transparent;
     bool border_ = false;

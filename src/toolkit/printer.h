@@ -49,7 +49,7 @@ public:
     void setFontName(const QString &name);
     void setFontSize(double points);
     void setFontBold(bool bold);
-    const FontSpec &font() const { return font_; }
+    const FontDesign &font() const { return font_; }
     void setForeColor(const QColor &colour);
     QColor foreColor() const { return colour_; }
     // Width in twips of text in the current font.
@@ -79,9 +79,9 @@ protected:
     PrinterSurface() = default;
 
     virtual QSizeF printableSizeTwips() = 0;
-    virtual double measureTextWidth(const QString &text, const FontSpec &font) = 0;
-    virtual double measureLineHeight(const FontSpec &font) = 0;
-    virtual void drawText(const QString &text, QPointF topLeft, const FontSpec &font, const QColor &colour) = 0;
+    virtual double measureTextWidth(const QString &text, const FontDesign &font) = 0;
+    virtual double measureLineHeight(const FontDesign &font) = 0;
+    virtual void drawText(const QString &text, QPointF topLeft, const FontDesign &font, const QColor &colour) = 0;
     virtual void drawLine(QPointF from, QPointF to, int widthPixels, const QColor &colour) = 0;
     virtual void drawPicture(const Picture &picture, const QRectF &targetTwips) = 0;
     virtual void finishDocument() = 0;
@@ -92,7 +92,7 @@ protected:
 private:
     double x_ = 0;
     double y_ = 0;
-    FontSpec font_{QStringLiteral("Arial"), 10};
+    FontDesign font_{QStringLiteral("Arial"), 10};
     QColor colour_ = Qt::black;
     int drawWidth_ = 1;
     bool ended_ = false;

@@ -32,17 +32,17 @@ protected:
         return {printer_->width() * kTwipsPerInch / dpiX_, printer_->height() * kTwipsPerInch / dpiY_};
     }
 
-    double measureTextWidth(const QString &text, const FontSpec &font) override
+    double measureTextWidth(const QString &text, const FontDesign &font) override
     {
         return metrics(font).horizontalAdvance(text) * kTwipsPerInch / dpiX_;
     }
 
-    double measureLineHeight(const FontSpec &font) override
+    double measureLineHeight(const FontDesign &font) override
     {
         return metrics(font).height() * kTwipsPerInch / dpiY_;
     }
 
-    void drawText(const QString &text, QPointF topLeft, const FontSpec &font, const QColor &colour) override
+    void drawText(const QString &text, QPointF topLeft, const FontDesign &font, const QColor &colour) override
     {
         const QFont f = deviceFont(font);
         const QPointF baseline(toDeviceX(topLeft.x()), toDeviceY(topLeft.y()) + metrics(font).ascent());
@@ -87,7 +87,7 @@ protected:
     }
 
 private:
-    QFont deviceFont(const FontSpec &design) const
+    QFont deviceFont(const FontDesign &design) const
     {
         QFont font(resolveFontFamily(design.name));
         font.setPointSizeF(design.points);
@@ -99,7 +99,7 @@ private:
         return font;
     }
 
-    const QFontMetricsF &metrics(const FontSpec &design)
+    const QFontMetricsF &metrics(const FontDesign &design)
     {
         if (!metrics_ || design.name != metricsFont_.name || design.points != metricsFont_.points ||
             design.bold != metricsFont_.bold || design.italic != metricsFont_.italic) {
@@ -118,7 +118,7 @@ private:
     double dpiY_;
     std::vector<std::function<void(QPainter &)>> page_;
     std::optional<QFontMetricsF> metrics_;
-    FontSpec metricsFont_;
+    FontDesign metricsFont_;
 };
 } // namespace
 

@@ -24,12 +24,12 @@ public:
 
 protected:
     QSizeF printableSizeTwips() override { return record_->printableSize; }
-    double measureTextWidth(const QString &text, const FontSpec &font) override
+    double measureTextWidth(const QString &text, const FontDesign &font) override
     {
         return PrintRecord::textWidth(text, font.points);
     }
-    double measureLineHeight(const FontSpec &font) override { return PrintRecord::lineHeight(font.points); }
-    void drawText(const QString &, QPointF, const FontSpec &, const QColor &) override {}
+    double measureLineHeight(const FontDesign &font) override { return PrintRecord::lineHeight(font.points); }
+    void drawText(const QString &, QPointF, const FontDesign &, const QColor &) override {}
     void drawLine(QPointF, QPointF, int, const QColor &) override {}
     void drawPicture(const Picture &, const QRectF &) override {}
     void finishDocument() override {}

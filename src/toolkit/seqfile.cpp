@@ -25,14 +25,14 @@ public:
     ChannelClaim &operator=(const ChannelClaim &) = delete;
     void release()
     {
-        if (m_held) {
-            m_held = false;
+        if (held_) {
+            held_ = false;
             channelInUse = false;
         }
     }
 
 private:
-    bool m_held = true;
+    bool held_ = true;
 };
 
 QStringEncoder &windows1252Encoder()
@@ -59,7 +59,7 @@ constexpr int endOfInput = -1;
 } // namespace
 
 SeqFileError::SeqFileError(Kind kind, const QString &detail)
-    : std::runtime_error(detail.toStdString()), m_kind(kind)
+    : std::runtime_error(detail.toStdString()), kind_(kind)
 {
 }
 
@@ -166,13 +166,13 @@ struct SeqFileReader::Impl {
     }
 };
 
-SeqFileReader::SeqFileReader(std::unique_ptr<Impl> impl) : d(std::move(impl)) {}
+SeqFileReader::SeqFileReader(std::unique_ptr<Impl> impl) : impl_(std::move(impl)) {}
 
-SeqFileReader::SeqFileReader(const QString &absolutePath) : d(std::make_unique<Impl>())
+SeqFileReader::SeqFileReader(const QString &absolutePath) : impl_(std::make_unique<Impl>())
 {
-    d->file = std::make_unique<QFile>(absolutePath);
-    if (!d->file->open(QIODevice::ReadOnly))
-        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + d->file->errorString());
+    impl_->file = std::make_unique<QFile>(absolutePath);
+    if (!impl_->file->open(QIODevice::ReadOnly))
+        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + impl_->file->errorString());
 }
 
 SeqFileReader SeqFileReader::fromBytes(const QByteArray &bytes)
@@ -188,27 +188,27 @@ SeqFileReader::~SeqFileReader() = default;
 
 bool SeqFileReader::atEnd() const
 {
-    return !d || d->closed || d->peek() == endOfInput;
+    return !impl_ || impl_->closed || impl_->peek() == endOfInput;
 }
 
 QString SeqFileReader::readField()
 {
-    if (!d || d->closed || d->peek() == endOfInput)
+    if (!impl_ || impl_->closed || impl_->peek() == endOfInput)
         throw SeqFileError(Kind::PastEnd, QStringLiteral("input past end of file"));
-    while (d->peek() == ' ')
-        d->advance();
+    while (impl_->peek() == ' ')
+        impl_->advance();
     QByteArray field;
-    if (d->peek() == '"') {
-        d->advance();
-        d->takeUntil(&field, false, true);
-        if (d->peek() == '"') {
-            d->advance();
-            d->takeUntil(nullptr, true, false); // what follows the closing quote
+    if (impl_->peek() == '"') {
+        impl_->advance();
+        impl_->takeUntil(&field, false, true);
+        if (impl_->peek() == '"') {
+            impl_->advance();
+            impl_->takeUntil(nullptr, true, false); // what follows the closing quote
         }
     } else {
-        d->takeUntil(&field, true, false);
+        impl_->takeUntil(&field, true, false);
     }
-    d->consumeFieldEnd();
+    impl_->consumeFieldEnd();
     return decodeWindows1252(field);
 }
 
@@ -242,12 +242,12 @@ int SeqFileReader::readNumber()
 
 void SeqFileReader::close()
 {
-    if (!d)
+    if (!impl_)
         return;
-    d->closed = true;
-    d->file.reset();
-    d->buffer.clear();
-    d->claim.release();
+    impl_->closed = true;
+    impl_->file.reset();
+    impl_->buffer.clear();
+    impl_->claim.release();
 }
 
 // ------------------------------------------------------------------ writer
@@ -268,13 +268,13 @@ struct SeqFileWriter::Impl {
     }
 };
 
-SeqFileWriter::SeqFileWriter(const QString &absolutePath) : d(std::make_unique<Impl>(absolutePath))
+SeqFileWriter::SeqFileWriter(const QString &absolutePath) : impl_(std::make_unique<Impl>(absolutePath))
 {
     // Never fall back to writing over the old file in place: that is the
     // truncation this class exists to prevent.
-    d->file.setDirectWriteFallback(false);
-    if (!d->file.open(QIODevice::WriteOnly))
-        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + d->file.errorString());
+    impl_->file.setDirectWriteFallback(false);
+    if (!impl_->file.open(QIODevice::WriteOnly))
+        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + impl_->file.errorString());
 }
 
 SeqFileWriter::SeqFileWriter(SeqFileWriter &&) noexcept = default;
@@ -282,31 +282,31 @@ SeqFileWriter &SeqFileWriter::operator=(SeqFileWriter &&) noexcept = default;
 
 SeqFileWriter::~SeqFileWriter()
 {
-    if (d && !d->closed)
-        d->file.cancelWriting(); // the temporary file goes, the old file stays
+    if (impl_ && !impl_->closed)
+        impl_->file.cancelWriting(); // the temporary file goes, the old file stays
 }
 
 void SeqFileWriter::writeLine(const QString &text)
 {
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
         throw SeqFileError(Kind::NotStorable, QStringLiteral("a line break inside a field"));
-    d->put(encodeWindows1252(text) + "\r\n");
+    impl_->put(encodeWindows1252(text) + "\r\n");
 }
 
 void SeqFileWriter::writeNumber(int number)
 {
     // The sign place holds a space for numbers that are not negative.
     const QByteArray digits = QByteArray::number(number);
-    d->put((number < 0 ? digits : ' ' + digits) + " \r\n");
+    impl_->put((number < 0 ? digits : ' ' + digits) + " \r\n");
 }
 
 void SeqFileWriter::close()
 {
-    if (!d || d->closed)
+    if (!impl_ || impl_->closed)
         return;
-    d->closed = true;
-    const bool committed = d->file.commit();
-    d->claim.release();
+    impl_->closed = true;
+    const bool committed = impl_->file.commit();
+    impl_->claim.release();
     if (!committed)
-        throw SeqFileError(Kind::WriteFailed, d->file.fileName() + QStringLiteral(": ") + d->file.errorString());
+        throw SeqFileError(Kind::WriteFailed, impl_->file.fileName() + QStringLiteral(": ") + impl_->file.errorString());
 }

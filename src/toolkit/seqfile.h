@@ -23,10 +23,10 @@ public:
         WriteFailed,  // the new file could not be written or put in place
     };
     SeqFileError(Kind kind, const QString &detail);
-    Kind kind() const { return m_kind; }
+    Kind kind() const { return kind_; }
 
 private:
-    Kind m_kind;
+    Kind kind_;
 };
 
 // Reads fields in order:
@@ -60,7 +60,7 @@ public:
 private:
     struct Impl;
     explicit SeqFileReader(std::unique_ptr<Impl> impl);
-    std::unique_ptr<Impl> d;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Writes a new file safely: the text goes to a temporary file in the same
@@ -86,7 +86,7 @@ public:
 
 private:
     struct Impl;
-    std::unique_ptr<Impl> d;
+    std::unique_ptr<Impl> impl_;
 };
 
 // Whether every character of text has a Windows-1252 byte.

@@ -17,18 +17,18 @@ constexpr int pollMilliseconds = 15;
 constexpr int staleMilliseconds = 30000;
 } // namespace
 
-CatalogueLock::CatalogueLock() : m_file(catalogueLockPath())
+CatalogueLock::CatalogueLock() : file_(catalogueLockPath())
 {
-    m_file.setStaleLockTime(staleMilliseconds);
+    file_.setStaleLockTime(staleMilliseconds);
     const QDeadlineTimer deadline(waitMilliseconds);
     for (;;) {
-        if (m_file.tryLock(0)) {
-            m_locked = true;
+        if (file_.tryLock(0)) {
+            locked_ = true;
             return;
         }
         // Only a lock held by someone else is worth waiting for; a folder
         // that cannot take the lock file will not change its mind.
-        if (m_file.error() != QLockFile::LockFailedError || deadline.hasExpired())
+        if (file_.error() != QLockFile::LockFailedError || deadline.hasExpired())
             return;
         QThread::msleep(pollMilliseconds);
     }

@@ -8,9 +8,9 @@ class CatalogueLock {
 public:
     // Waits up to a few seconds for another program's rewrite to finish.
     CatalogueLock();
-    bool isLocked() const { return m_locked; }
+    bool isLocked() const { return locked_; }
 
 private:
-    QLockFile m_file;
-    bool m_locked = false;
+    QLockFile file_;
+    bool locked_ = false;
 };

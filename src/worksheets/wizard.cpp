@@ -30,9 +30,9 @@ const QColor kTickBack(0, 78, 152);
 double columnLeft(int q, double left) { return left + (q < 5 ? 0 : kColumnOffset); }
 double rowTop(int q, double top) { return top + kRowHeight * (q % 5); }
 
-LabelSpec staticLabel(int index, const QString &caption, double l, double t, double w, double h, FontSpec font)
+LabelDesign staticLabel(int index, const QString &caption, double l, double t, double w, double h, FontDesign font)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = caption;
     s.left = l, s.top = t, s.width = w, s.height = h;
@@ -43,9 +43,9 @@ LabelSpec staticLabel(int index, const QString &caption, double l, double t, dou
     return s;
 }
 
-LabelSpec button(int index, const QString &caption, double l, double w)
+LabelDesign button(int index, const QString &caption, double l, double w)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = caption;
     s.left = l, s.top = 7920, s.width = w, s.height = 495;
@@ -58,9 +58,9 @@ LabelSpec button(int index, const QString &caption, double l, double w)
     return s;
 }
 
-InputSpec textBox(double l, double t, double w, double h, double points)
+InputDesign textBox(double l, double t, double w, double h, double points)
 {
-    InputSpec s;
+    InputDesign s;
     s.left = l, s.top = t, s.width = w, s.height = h;
     s.font = {QStringLiteral("Times New Roman"), points};
     s.foreColor = Qt::black;
@@ -83,8 +83,8 @@ const LetterPlace kLetters[4] = {{"A.", 255, 1200, 270}, {"B.", 3090, 1200, 240}
 
 wizard::wizard() : Screen(QStringLiteral("wizard"))
 {
-    const FontSpec tahoma975{QStringLiteral("Tahoma"), 9.75, true};
-    const FontSpec tahoma12{QStringLiteral("Tahoma"), 12, true};
+    const FontDesign tahoma975{QStringLiteral("Tahoma"), 9.75, true};
+    const FontDesign tahoma12{QStringLiteral("Tahoma"), 12, true};
 
     Label1.add(Heading, makeLabel(this, arrayMemberName("Label1", Heading),
                                   staticLabel(Heading, QStringLiteral("Multiple Choice Wizard"), 0, 0, 4320, 540,
@@ -122,7 +122,7 @@ wizard::wizard() : Screen(QStringLiteral("wizard"))
     }
     for (int i = 0; i < kAnswers; ++i) {
         const int q = i / 4, a = i % 4;
-        InputSpec tick;
+        InputDesign tick;
         tick.left = columnLeft(q, inRightHalf(a) ? 3330 : 480);
         tick.top = answerTop(q, a);
         tick.width = 255, tick.height = 315;

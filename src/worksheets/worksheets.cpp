@@ -25,12 +25,12 @@ enum PageCommand { PreviousPage = 0, NextPage = 1 };
 const QColor kTickBack(0, 78, 152);
 const QColor kRed(255, 0, 0);
 const QColor kBlue(0, 0, 255);
-const FontSpec kSlotFont{QStringLiteral("Tahoma"), 12, true};
+const FontDesign kSlotFont{QStringLiteral("Tahoma"), 12, true};
 
-LabelSpec button(int index, const QString &caption, double l, double t, double w, double h, const FontSpec &font,
+LabelDesign button(int index, const QString &caption, double l, double t, double w, double h, const FontDesign &font,
                  bool visible)
 {
-    LabelSpec s;
+    LabelDesign s;
     s.index = index;
     s.caption = caption;
     s.left = l, s.top = t, s.width = w, s.height = h;
@@ -45,15 +45,15 @@ LabelSpec button(int index, const QString &caption, double l, double t, double w
 }
 
 // Slot k: 1 to 12 down the left column, 13 to 24 down the right.
-LabelSpec titleSlot(int k)
+LabelDesign titleSlot(int k)
 {
     const bool left = k <= 12;
     return button(k, {}, left ? 120 : 6120, 720 + 600 * (left ? k - 1 : k - 13), 5715, 375, kSlotFont, false);
 }
 
-InputSpec tickBox(const char *caption, double left, const QColor &fore)
+InputDesign tickBox(const char *caption, double left, const QColor &fore)
 {
-    InputSpec s;
+    InputDesign s;
     s.caption = QString::fromLatin1(caption);
     s.left = left, s.top = 120, s.width = 2535, s.height = 375;
     s.font = kSlotFont;
@@ -71,7 +71,7 @@ QString catalogueTitle(int i)
 
 worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
 {
-    LabelSpec heading;
+    LabelDesign heading;
     heading.caption = QStringLiteral("Worksheets Catalogue");
     heading.left = 0, heading.top = 0, heading.width = 12000, heading.height = 780;
     heading.font = {QStringLiteral("Tahoma"), 24, true};
@@ -82,7 +82,7 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
     Check1 = named(new CheckBox(this, tickBox("Edit Worksheet", 120, colours::text)), QStringLiteral("Check1"));
     Check2 = named(new CheckBox(this, tickBox("Delete Worksheet", 9240, kRed)), QStringLiteral("Check2"));
 
-    const FontSpec commandFont{QStringLiteral("Tahoma"), 15.75, true};
+    const FontDesign commandFont{QStringLiteral("Tahoma"), 15.75, true};
     makeLabels(this, Label2, QStringLiteral("Label2"),
                {
                    button(Exit, QStringLiteral("Exit"), 10560, 7920, 1245, 495, {QStringLiteral("Tahoma"), 18, true}, true),
@@ -90,7 +90,7 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
     for (int k = 1; k <= titlesPerPage; ++k)
         Label2.add(k, makeLabel(this, arrayMemberName("Label2", k), titleSlot(k)));
 
-    LabelSpec page;
+    LabelDesign page;
     page.caption = QStringLiteral("Page 1");
     page.left = 120, page.top = 7920, page.width = 1995, page.height = 495;
     page.font = commandFont;
@@ -130,7 +130,7 @@ void worksheets::load()
     Module1.cataloguePage = 0;
     for (int k = 1; k <= titlesPerPage; ++k) {
         Label2[k]->setVisible(false);
-        Label2[k]->setFontSpec(kSlotFont);
+        Label2[k]->setFontDesign(kSlotFont);
     }
     const CataloguePageView view = cataloguePageView(0, Module1.worksheetCount);
     Label3[NextPage]->setVisible(view.nextShown);

@@ -13,7 +13,7 @@ class ProbeScreen : public Screen {
 public:
     ProbeScreen() : Screen(QStringLiteral("ProbeScreen"))
     {
-        LabelSpec design;
+        LabelDesign design;
         design.caption = QStringLiteral("design");
         design.width = 1500, design.height = 300;
         Label1 = makeLabel(this, QStringLiteral("Label1"), design);
