@@ -6,19 +6,17 @@
 // prints real pages, one more than the run count, so keep it small).
 //   bench_print_jobs [runs]   (run from the build folder, beside the content)
 #include "benchutil.h"
+#include "common/module1.h"
+#include "common/printout.h"
 #include "quiz/certificate.h"
-#include "quiz/multiple.h"
-#include "quiz/quizstart.h"
-#include "quiz/welldone.h"
-#include "shell/module1.h"
-#include "shell/pageprint.h"
+#include "shell/quizstart.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/headless.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/picture.h"
 #include "toolkit/printerdevice.h"
 #include "toolkit/screen.h"
-#include "worksheets/worksheetprint.h"
+#include "quiz/worksheetprint.h"
 
 #include <QApplication>
 #include <QPrinterInfo>
@@ -46,23 +44,24 @@ void measure(const char *printerName, int runs)
         }
     });
 
-    Module1.score = Module1.questionCount = 10;
-    Module1.certificateSubject = QStringLiteral("Velmora");
-    Welldone &results = touch<Welldone>();
-    results.Text1->setText(QStringLiteral("Alexandra Konstantinou"));
-    const auto certificate = timeWarm(runs, [] { Printpage(); });
+    const auto certificate = timeWarm(runs, [] {
+        printCertificate(QStringLiteral("Velmora"), QStringLiteral("Alexandra Konstantinou"), 10, 10);
+    });
 
     if (!loadQuizQuestions(QStringLiteral("multiple\\Greek Fighters.txt")))
         std::exit(1);
-    multiple &quiz = touch<multiple>();
-    quiz.Label5->setCaption(QStringLiteral("Velmora"));
-    const auto worksheet = timeWarm(runs, [&quiz] { Printpage(quiz); });
+    const auto worksheet = timeWarm(runs, [] { printWorksheet(QStringLiteral("Velmora"), Module1.quizTitle); });
 
     // The viewer holds its print copy loaded, so only printing is timed.
     const Picture page = Picture::load(QStringLiteral("wmf2\\key fightersa.wmf"));
     if (page.isNull())
         std::exit(1);
-    const auto pagePrint = timeWarm(runs, [&page] { printPagePicture(page); });
+    const auto pagePrint = timeWarm(runs, [&page] {
+        printOnePage([&page](PrinterSurface &printer) {
+            printer.printLine(QString());
+            printer.paintPicture(page, {1000, 1000});
+        });
+    });
 
     std::printf("%s, %d runs each (median):\n", printerName, runs);
     report("  bare job: blank line and end of document", median(bare));

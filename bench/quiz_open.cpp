@@ -4,7 +4,7 @@
 //   bench_quiz_open [runs]   (run from the build folder, beside the content)
 #include "benchutil.h"
 #include "quiz/multiple.h"
-#include "quiz/quizstart.h"
+#include "shell/quizstart.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/headless.h"
 #include "toolkit/messagebox.h"

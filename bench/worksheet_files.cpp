@@ -7,7 +7,7 @@
 //            rename, costs on top).
 //
 // Usage: bench_worksheet_files [runs]   (default 200)
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/contentpath.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/delworksheet.h"
@@ -125,7 +125,8 @@ int main(int argc, char **argv)
 
     writeFile(QStringLiteral("track.txt"), catalogue1000);
     const double read = medianMicros(runs, [] {
-        if (!readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).complete || Module1.worksheetCount != 1000)
+        const CatalogueRead catalogue = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+        if (!catalogue.complete || catalogue.count != 1000)
             qFatal("catalogue did not read");
     });
     const double readBase = medianMicros(runs, [] { lineCountOf(QStringLiteral("track.txt")); });
@@ -153,8 +154,7 @@ int main(int argc, char **argv)
     const double del = medianMicros(
         runs,
         [] {
-            Module1.selectedWorksheet = QStringLiteral("Class worksheet 1");
-            if (delworksheet() != DeleteOutcome::Deleted)
+            if (delworksheet(QStringLiteral("Class worksheet 1")) != DeleteOutcome::Deleted)
                 qFatal("title not deleted");
         },
         restore1000);

@@ -15,7 +15,7 @@
 //
 // Usage: bench_worksheet_screens [runs]   (default 50)
 #include "benchutil.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/screen.h"

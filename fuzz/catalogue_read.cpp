@@ -2,7 +2,7 @@
 // policies, and (for an eighth of the inputs, chosen by length) the
 // read-modify-write of trackworksheets and delworksheet on a "multiple"
 // folder inside a private temporary folder; nothing is written elsewhere.
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/catalogueread.h"
@@ -50,10 +50,11 @@ void checkRead(const QByteArray &bytes, CatalogueReadPolicy policy)
     Module1 = Module1State{};
     Module1.worksheetCount = 3; // a previous count, as the skipping read may keep it
     SeqFileReader file = SeqFileReader::fromBytes(bytes);
-    const CatalogueReadResult read = readCatalogueFrom(file, policy);
+    const CatalogueRead read = readCatalogueFrom(file, policy, Module1.worksheetCount);
+    keepCatalogue(read);
     require(Module1.worksheetCount >= 0 && Module1.worksheetCount <= maxWorksheets);
-    require(read.titlesRead <= Module1.worksheetCount);
-    require(!read.complete || (read.announcedCount == Module1.worksheetCount && read.titlesRead == read.announcedCount));
+    require(read.titles.size() <= Module1.worksheetCount);
+    require(!read.complete || (read.announcedCount == Module1.worksheetCount && read.titles.size() == read.announcedCount));
     for (const QString &title : sharedTitles())
         require(!title.contains(QLatin1Char('\r')) && !title.contains(QLatin1Char('\n')));
 }
@@ -68,7 +69,9 @@ void checkRewrites(const QByteArray &bytes)
     file.close();
 
     Module1 = Module1State{};
-    const bool readable = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).complete;
+    const CatalogueRead first = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+    keepCatalogue(first);
+    const bool readable = first.complete;
     const QStringList before = sharedTitles();
     const QString title = QStringLiteral("Fuzz title");
     const TrackOutcome tracked = trackworksheets(title);
@@ -80,15 +83,12 @@ void checkRewrites(const QByteArray &bytes)
         require(tracked == TrackOutcome::Failed || before.contains(title) || before.size() == maxWorksheets);
         return;
     }
-    require(readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).complete);
-    require(sharedTitles() == before + QStringList{title});
+    require(readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).titles == before + QStringList{title});
 
-    Module1.selectedWorksheet = title;
-    require(delworksheet() == DeleteOutcome::Deleted);
+    require(delworksheet(title) == DeleteOutcome::Deleted);
     require(sharedTitles() == before);
-    Module1 = Module1State{};
-    require(readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).complete);
-    require(sharedTitles() == before);
+    const CatalogueRead after = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+    require(after.complete && after.titles == before);
 }
 } // namespace
 

@@ -3,7 +3,7 @@
 //
 // Whatever the bytes, loading must end normally or with a SeqFileError, and
 // every field it stores must be one line of text Windows-1252 can write back.
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/questionloader.h"
 

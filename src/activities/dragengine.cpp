@@ -1,10 +1,10 @@
 #include "activities/dragengine.h"
 
-#include "activities/activitylook.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
 #include "quiz/welldone.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
-#include "shell/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 
@@ -12,19 +12,11 @@ namespace {
 const QString kThud = QStringLiteral("wav\\thud3.wav");
 const QString kClick = QStringLiteral("wav\\click.wav");
 
-struct ButtonPlace {
-    int index;
-    const char *caption;
-    double left, top, width, height;
-    bool visible;
-};
-
-// The three buttons stand at the same place on every activity screen.
-const ButtonPlace kButtons[] = {
-    {DragActivity::Exit, "Exit", 10560, 7920, 1245, 495, true},
-    {DragActivity::StartAgain, "Start Again", 3360, 7920, 2565, 495, true},
-    {DragActivity::CheckScore, "Check Score", 6000, 7920, 2565, 495, false},
-};
+// A box, or a label in its box: the label font, yellow on black with a border.
+LabelDesign boxed(int index, const QString &caption, double left, double top, const DragLayout &d)
+{
+    return buttonLabel(index, caption, left, top, d.labelWidth, d.labelHeight, d.font).opaque();
+}
 } // namespace
 
 TwipsBox boxOf(const Label *label)
@@ -36,32 +28,34 @@ DragActivity::DragActivity(const QString &name, DragLayout layout) : Screen(name
 
 void DragActivity::buildDragControls()
 {
-    using namespace activitylook;
     const DragLayout &d = layout_;
     // Boxes and home slots first: labels lying on them stay on top and keep
     // receiving the pointer.
     for (int i = 0; i < count(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label1.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label1"), i),
-                                boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d.labelWidth,
-                                      d.labelHeight, d.font)));
+                                boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d)));
     }
     for (int i = 0; i < count(); ++i) {
         const DragItem &item = d.items[size_t(i)];
-        LabelDesign slot = text(i, QString(), item.trayLeft, item.trayTop, d.homeSlotWidth, d.homeSlotHeight, d.font,
-                              yellow, Qt::AlignHCenter, false);
-        slot.border = true;
-        Label4.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label4"), i), slot));
+        Label4.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label4"), i),
+                                textLabel({}, item.trayLeft, item.trayTop, d.homeSlotWidth, d.homeSlotHeight, d.font)
+                                    .at(i)
+                                    .bordered()));
     }
-    for (const ButtonPlace &b : kButtons)
-        Label3.add(b.index, makeLabel(this, arrayMemberName(QStringLiteral("Label3"), b.index),
-                                      boxed(b.index, QString::fromUtf8(b.caption), b.left, b.top, b.width, b.height,
-                                            buttonFont, b.visible)));
+    // The three buttons stand at the same place on every activity screen, in
+    // their black boxes until the pointer first crosses the background.
+    makeLabels(this, Label3, QStringLiteral("Label3"),
+               {
+                   buttonLabel(Exit, QStringLiteral("Exit"), 10560, 7920, 1245).opaque(),
+                   buttonLabel(StartAgain, QStringLiteral("Start Again"), 3360, 7920, 2565).opaque(),
+                   buttonLabel(CheckScore, QStringLiteral("Check Score"), 6000, 7920, 2565).opaque().hidden(),
+               });
     Label6 = makeLabel(this, QStringLiteral("Label6"), d.heading);
     for (int i = 0; i < count(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label2.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label2"), i),
-                                boxed(i, QString(), item.trayLeft, item.trayTop, d.labelWidth, d.labelHeight, d.font)));
+                                boxed(i, QString(), item.trayLeft, item.trayTop, d)));
     }
 
     wireHoverHighlight(*this, Label3);
@@ -74,6 +68,7 @@ void DragActivity::load()
 {
     commonSetup(*this);
     Module1.questionCount = count();
+    preloadSounds({kThud, kClick});
     prepareScreen();
     fitHomeSlots();
     putLabelsInTray();

@@ -1,20 +1,15 @@
 #include "activities/fighterslab.h"
 
-#include "activities/activitylook.h"
+#include "common/designs.h"
 #include "toolkit/builders.h"
 
-using namespace activitylook;
-
 namespace {
-const FontDesign kLabelFont{QStringLiteral("Tahoma"), 11.25, true};
-const FontDesign kTimes24{QStringLiteral("Times New Roman"), 24};
-
 DragLayout soldierLayout()
 {
     return {
-        2325, 375, kLabelFont,
+        2325, 375, fonts::tahoma(11.25),
         1845, 375, HomeSlotFit::Height,
-        text(QString(), 0, 120, 3825, 705, kTimes24, yellow, Qt::AlignHCenter),
+        textLabel({}, 0, 120, 3825, 705, fonts::times(24)).wrapped(),
         {
             // text, tray left, top, box left, top
             {"Greaves", 1920, 5520, 9240, 6180},
@@ -46,14 +41,16 @@ fighterslab::fighterslab() : DragActivity(QStringLiteral("fighterslab"), soldier
     // The picture lies under the leader lines, and both under the labels.
     Image1 = named(new ImageBox(this, 4800, -120, 4530, 8250), QStringLiteral("Image1"));
     for (const LeaderLine &l : kLeaderLines)
-        Line1.add(l.index, named(new LineControl(this, l.x1, l.y1, l.x2, l.y2, yellow, 2),
+        Line1.add(l.index, named(new LineControl(this, l.x1, l.y1, l.x2, l.y2, colours::text, 2),
                                  arrayMemberName(QStringLiteral("Line1"), l.index)));
     Label5 = makeLabel(this, QStringLiteral("Label5"),
-                       text(QStringLiteral("Label this picture of a Greek soldier"), 1200, 4320, 3705, 1185, kTimes24,
-                            yellow, Qt::AlignHCenter));
+                       textLabel(QStringLiteral("Label this picture of a Greek soldier"), 1200, 4320, 3705, 1185,
+                                 fonts::times(24))
+                           .wrapped());
     Label7 = makeLabel(this, QStringLiteral("Label7"),
-                       text(QStringLiteral("Drag the labels into the correct boxes."), 360, 7800, 2745, 585,
-                            {QStringLiteral("Tahoma"), 12, true}, lightCyan, Qt::AlignRight));
+                       textLabel(QStringLiteral("Drag the labels into the correct boxes."), 360, 7800, 2745, 585,
+                                 fonts::tahoma(12), colours::lightCyan, Qt::AlignRight)
+                           .wrapped());
     buildDragControls();
 }
 

@@ -1,22 +1,17 @@
 #include "activities/fightersord.h"
 
-#include "activities/activitylook.h"
+#include "common/designs.h"
 #include "toolkit/builders.h"
 
-using namespace activitylook;
-
 namespace {
-const FontDesign kLabelFont{QStringLiteral("Tahoma"), 11.25, true};
-const FontDesign kTimes20{QStringLiteral("Times New Roman"), 20.25};
-
 // Labels and boxes 0-4 are the false sentences and the "False" column on the
 // right; 5-9 the true ones and the "True" column on the left.
 DragLayout sentencesLayout()
 {
     return {
-        5685, 375, kLabelFont,
+        5685, 375, fonts::tahoma(11.25),
         5685, 375, HomeSlotFit::Width,
-        text(QString(), 0, 120, 3465, 705, {QStringLiteral("Times New Roman"), 27.75}, yellow, Qt::AlignHCenter),
+        textLabel({}, 0, 120, 3465, 705, fonts::times(27.75)).wrapped(),
         {
             // text, tray left, top, box left, top
             {"A phalanx was a type of Greek sword.", 120, 6360, 6120, 3000},
@@ -36,18 +31,21 @@ DragLayout sentencesLayout()
 
 fightersord::fightersord() : DragActivity(QStringLiteral("fightersord"), sentencesLayout())
 {
+    const FontDesign times20 = fonts::times(20.25);
     makeLabels(this, Label5, QStringLiteral("Label5"),
                {
-                   text(0, QStringLiteral("True"), 60, 1200, 5865, 585, kTimes20, green, Qt::AlignHCenter),
-                   text(2, QStringLiteral("False"), 6060, 1200, 5745, 555, kTimes20, green, Qt::AlignHCenter),
+                   textLabel(QStringLiteral("True"), 60, 1200, 5865, 585, times20, colours::green).at(0).wrapped(),
+                   textLabel(QStringLiteral("False"), 6060, 1200, 5745, 555, times20, colours::green).at(2).wrapped(),
                });
     Label7 = makeLabel(this, QStringLiteral("Label7"),
-                       text(QStringLiteral("Which of the following sentences about Greek fighters are true and which "
-                                           "are false?"),
-                            4080, 0, 7665, 1305, {QStringLiteral("Times New Roman"), 21.75}, yellow, Qt::AlignHCenter));
+                       textLabel(QStringLiteral("Which of the following sentences about Greek fighters are true and "
+                                                "which are false?"),
+                                 4080, 0, 7665, 1305, fonts::times(21.75))
+                           .wrapped());
     Label8 = makeLabel(this, QStringLiteral("Label8"),
-                       text(QStringLiteral("Drag the labels into the correct boxes."), 120, 7860, 2505, 585,
-                            {QStringLiteral("Tahoma"), 12, true}, lightCyan, Qt::AlignLeft));
+                       textLabel(QStringLiteral("Drag the labels into the correct boxes."), 120, 7860, 2505, 585,
+                                 fonts::tahoma(12), colours::lightCyan, Qt::AlignLeft)
+                           .wrapped());
     buildDragControls();
 }
 

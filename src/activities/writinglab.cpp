@@ -1,15 +1,12 @@
 #include "activities/writinglab.h"
 
-#include "activities/activitylook.h"
+#include "common/designs.h"
 #include "toolkit/builders.h"
 
-using namespace activitylook;
-
 namespace {
-const FontDesign kLabelFont{QStringLiteral("Tahoma"), 15.75, true};
-const FontDesign kTimes20{QStringLiteral("Times New Roman"), 20.25};
-const FontDesign kGreekWords{QStringLiteral("Symbol"), 21.75, true};
+const FontDesign kLabelFont = fonts::tahoma(15.75);
 constexpr int kAlphabetLetters = 26;
+constexpr int kCaesarShift = 3;
 constexpr double kStripGap = 60;
 
 DragLayout wordsLayout()
@@ -17,7 +14,7 @@ DragLayout wordsLayout()
     return {
         1635, 495, kLabelFont,
         1635, 495, HomeSlotFit::WidthAndHeight,
-        text(QString(), 120, 120, 2865, 705, {QStringLiteral("Times New Roman"), 24}, yellow, Qt::AlignHCenter),
+        textLabel({}, 120, 120, 2865, 705, fonts::times(24)).wrapped(),
         {
             // text, tray left, top, box left, top
             {"Sparta", 660, 7200, 3360, 5880},
@@ -33,25 +30,31 @@ DragLayout wordsLayout()
 // The Symbol font shows these Latin captions as Greek letters, each to the left of its box.
 LabelDesign greekWord(int index, const char *word, double left, double top, double width, double height)
 {
-    return text(index, QString::fromLatin1(word), left, top, width, height, kGreekWords, yellow, Qt::AlignLeft, false);
+    return textLabel(QString::fromLatin1(word), left, top, width, height, {QStringLiteral("Symbol"), 21.75, true},
+                     colours::text, Qt::AlignLeft)
+        .at(index);
 }
 } // namespace
 
 writinglab::writinglab() : DragActivity(QStringLiteral("writinglab"), wordsLayout())
 {
+    const FontDesign times20 = fonts::times(20.25);
     Label8 = makeLabel(this, QStringLiteral("Label8"),
-                       text(QStringLiteral("In Julius Caesar's writings he described a method that he used to prevent "
-                                           "his enemies from reading his messages. He put his messages in code by "
-                                           "using the letters of the Greek alphabet, which few people knew in "
-                                           "Western Europe, instead of the latin alphabet."),
-                            240, 840, 11625, 2025, kTimes20, yellow, Qt::AlignLeft));
+                       textLabel(QStringLiteral("In Julius Caesar's writings he described a method that he used to "
+                                                "prevent his enemies from reading his messages. He put his messages in "
+                                                "code by using the letters of the Greek alphabet, which few people knew "
+                                                "in Western Europe, instead of the latin alphabet."),
+                                 240, 840, 11625, 2025, times20, colours::text, Qt::AlignLeft)
+                           .wrapped());
     Label11 = makeLabel(this, QStringLiteral("Label11"),
-                        text(QStringLiteral("See if you can work out the meaning of each of these words that have "
-                                            "been written in the Greek alphabet."),
-                             1440, 3120, 8865, 1185, kTimes20, yellow, Qt::AlignLeft));
+                        textLabel(QStringLiteral("See if you can work out the meaning of each of these words that have "
+                                                 "been written in the Greek alphabet."),
+                                  1440, 3120, 8865, 1185, times20, colours::text, Qt::AlignLeft)
+                            .wrapped());
     Label9 = makeLabel(this, QStringLiteral("Label9"),
-                       text(QStringLiteral("Drag the labels into the correct boxes."), 120, 7920, 2625, 585,
-                            {QStringLiteral("Tahoma"), 11.25, true}, lightCyan, Qt::AlignHCenter));
+                       textLabel(QStringLiteral("Drag the labels into the correct boxes."), 120, 7920, 2625, 585,
+                                 fonts::tahoma(11.25), colours::lightCyan)
+                           .wrapped());
     makeLabels(this, Label5, QStringLiteral("Label5"),
                {
                    greekWord(0, "Athens", 1440, 4320, 1800, 705),
@@ -61,12 +64,10 @@ writinglab::writinglab() : DragActivity(QStringLiteral("writinglab"), wordsLayou
                    greekWord(4, "Apollo", 6240, 5040, 1635, 540),
                    greekWord(5, "Argonaut", 6240, 5760, 2055, 540),
                });
-
-    LabelDesign plain = text(0, QStringLiteral("a"), 360, 2160, 375, 495, kLabelFont, yellow, Qt::AlignHCenter, false);
-    plain.visible = false;
-    makeLabels(this, Label7, QStringLiteral("Label7"), {plain});
+    makeLabels(this, Label7, QStringLiteral("Label7"),
+               {textLabel(QStringLiteral("a"), 360, 2160, 375, 495, kLabelFont).at(0).hidden()});
     makeLabels(this, Label10, QStringLiteral("Label10"),
-               {boxed(0, QStringLiteral("D"), 360, 2640, 375, 495, kLabelFont, false)});
+               {buttonLabel(0, QStringLiteral("D"), 360, 2640, 375, 495, kLabelFont).opaque().hidden()});
     buildDragControls();
 }
 
@@ -77,25 +78,27 @@ void writinglab::prepareScreen() { buildAlphabetStrip(); }
 void writinglab::buildAlphabetStrip()
 {
     for (int i = 1; i < kAlphabetLetters; ++i) {
-        for (auto [row, name, letter] : {std::tuple{&Label7, "Label7", QChar(char16_t(i + 97))},
-                                         std::tuple{&Label10, "Label10", QChar(char16_t((i + 3) % 26 + 65))}}) {
+        const QChar plain(char16_t('a' + i));
+        const QChar shifted(char16_t('A' + (i + kCaesarShift) % kAlphabetLetters));
+        for (auto [row, name, letter] :
+             {std::tuple{&Label7, "Label7", plain}, std::tuple{&Label10, "Label10", shifted}}) {
             const Label *first = (*row)[0];
             const Label *before = (*row)[i - 1];
-            LabelDesign s;
-            s.index = i;
-            s.caption = QString(letter);
-            s.left = before->left() + before->width() + kStripGap;
-            s.top = first->top();
-            s.width = first->width();
-            s.height = first->height();
-            s.font = first->fontDesign();
-            s.foreColor = first->foreColor();
-            s.backColor = first->backColor();
-            s.backStyle = first->backStyle();
-            s.border = first->hasBorder();
-            s.alignment = Qt::AlignHCenter;
-            s.visible = false;
-            Label *element = makeLabel(this, arrayMemberName(QString::fromLatin1(name), i), s);
+            LabelDesign d;
+            d.index = i;
+            d.caption = QString(letter);
+            d.left = before->left() + before->width() + kStripGap;
+            d.top = first->top();
+            d.width = first->width();
+            d.height = first->height();
+            d.font = first->fontDesign();
+            d.foreColor = first->foreColor();
+            d.backColor = first->backColor();
+            d.backStyle = first->backStyle();
+            d.border = first->hasBorder();
+            d.alignment = Qt::AlignHCenter;
+            d.visible = false;
+            Label *element = makeLabel(this, arrayMemberName(QString::fromLatin1(name), i), d);
             element->stackUnder((*row)[0]);
             row->add(i, element);
         }

@@ -1,20 +1,15 @@
 #include "activities/writingord.h"
 
-#include "activities/activitylook.h"
+#include "common/designs.h"
 #include "toolkit/builders.h"
 
-using namespace activitylook;
-
 namespace {
-const FontDesign kLabelFont{QStringLiteral("Tahoma"), 15.75, true};
-const FontDesign kGreekLetters{QStringLiteral("Symbol"), 36, true};
-
 DragLayout lettersLayout()
 {
     return {
-        1515, 495, kLabelFont,
+        1515, 495, fonts::tahoma(15.75),
         1515, 495, HomeSlotFit::WidthAndHeight,
-        text(QString(), 120, 120, 4305, 705, {QStringLiteral("Times New Roman"), 24}, yellow, Qt::AlignHCenter),
+        textLabel({}, 120, 120, 4305, 705, fonts::times(24)).wrapped(),
         {
             // text, tray left, top, box left, top
             {"Gamma", 2040, 7320, 5160, 4680},
@@ -29,8 +24,7 @@ DragLayout lettersLayout()
 // A Latin letter that the Symbol font shows as the Greek letter above a box.
 LabelDesign greekLetter(int index, const char *latin, double left, double top, double width = 1095)
 {
-    return text(index, QString::fromLatin1(latin), left, top, width, 975, kGreekLetters, yellow, Qt::AlignHCenter,
-                false);
+    return textLabel(QString::fromLatin1(latin), left, top, width, 975, {QStringLiteral("Symbol"), 36, true}).at(index);
 }
 } // namespace
 
@@ -45,10 +39,12 @@ writingord::writingord() : DragActivity(QStringLiteral("writingord"), lettersLay
                    greekLetter(9, "E", 9000, 2280), greekLetter(4, "e", 9000, 3360),
                });
     Label8 = makeLabel(this, QStringLiteral("Label8"),
-                       text(QStringLiteral("Put the first five letters of the Greek alphabet in order."), 6120, 120,
-                            5505, 1065, {QStringLiteral("Times New Roman"), 20.25}, green, Qt::AlignHCenter));
+                       textLabel(QStringLiteral("Put the first five letters of the Greek alphabet in order."), 6120, 120,
+                                 5505, 1065, fonts::times(20.25), colours::green)
+                           .wrapped());
     Label9 = makeLabel(this, QStringLiteral("Label9"),
-                       text(QStringLiteral("Drag the labels into the correct boxes."), 120, 7920, 2625, 585,
-                            {QStringLiteral("Tahoma"), 9.75, true}, lightCyan, Qt::AlignHCenter));
+                       textLabel(QStringLiteral("Drag the labels into the correct boxes."), 120, 7920, 2625, 585,
+                                 fonts::tahoma(9.75), colours::lightCyan)
+                           .wrapped());
     buildDragControls();
 }

@@ -1,11 +1,8 @@
 #include "quiz/certificate.h"
 
+#include "common/printout.h"
 #include "quiz/scoretext.h"
-#include "quiz/welldone.h"
-#include "shell/module1.h"
 #include "toolkit/fonts.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/printer.h"
 #include "toolkit/twips.h"
 
 #include <QFontMetricsF>
@@ -23,12 +20,6 @@ struct CertificateText {
     QString scoreLine;
 };
 
-void centredLine(PrinterSurface &printer, const QString &text)
-{
-    printer.setCurrentX((printer.scaleWidth() - printer.textWidth(text)) / 2);
-    printer.printLine(text);
-}
-
 void blankLines(PrinterSurface &printer, int count)
 {
     for (int i = 0; i < count; ++i)
@@ -41,7 +32,7 @@ void printBannerTwice(PrinterSurface &printer)
     printer.print(kBanner);
 }
 
-void printCertificate(PrinterSurface &printer, const CertificateText &text)
+void drawCertificate(PrinterSurface &printer, const CertificateText &text)
 {
     printer.setFontName(QStringLiteral("Times New Roman"));
     printer.setFontBold(false);
@@ -90,8 +81,6 @@ void printCertificate(PrinterSurface &printer, const CertificateText &text)
     const double height = printer.scaleHeight();
     for (const QLineF &edge : certificateFrameLines(width, height))
         printer.line(edge.p1(), edge.p2());
-
-    printer.endDoc();
 }
 
 void addRectangle(QList<QLineF> &lines, double left, double top, double right, double bottom)
@@ -125,17 +114,9 @@ QList<QLineF> certificateFrameLines(double width, double height)
     return lines;
 }
 
-void Printpage()
+void printCertificate(const QString &subject, const QString &pupilName, int score, int maximum)
 {
-    const CertificateText text{
-        Module1.certificateSubject,
-        touch<Welldone>().Text1->text(),
-        scoreMessage(QStringLiteral("You have scored"), Module1.score, Module1.questionCount),
-    };
-    try {
-        printCertificate(*openPrinter(), text);
-        messageBox(QStringLiteral("Your certificate is now printing."));
-    } catch (const PrintError &) {
-        messageBox(QStringLiteral("There was a problem printing to your printer."));
-    }
+    const CertificateText text{subject, pupilName, scoreMessage(QStringLiteral("You have scored"), score, maximum)};
+    printOnePage([&](PrinterSurface &printer) { drawCertificate(printer, text); },
+                 QStringLiteral("Your certificate is now printing."));
 }

@@ -7,11 +7,11 @@
 #include <QList>
 #include <QString>
 
-// Prints the certificate for the pupil named in the results screen's name box,
-// then says "Your certificate is now printing.". Any printing failure stops it
-// at once with "There was a problem printing to your printer." and the page is
+// Prints the certificate for a pupil's score out of the maximum, then says
+// "Your certificate is now printing.". Any printing failure stops it at once
+// with "There was a problem printing to your printer." and the page is
 // dropped; anything else escapes to the caller.
-void Printpage();
+void printCertificate(const QString &subject, const QString &pupilName, int score, int maximum);
 
 // The size in points of the subject line: 28 when the subject is wider than a
 // quarter of the printable width, otherwise 36.

@@ -1,57 +1,27 @@
 #include "quiz/multiple.h"
-#include "shell/buttonlabel.h"
 
+#include "common/colours.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
+#include "common/questionset.h"
 #include "quiz/scoretext.h"
 #include "quiz/welldone.h"
+#include "quiz/worksheetprint.h"
 #include "quiz/wrong.h"
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
-#include "shell/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
-#include "worksheets/rightanswer.h"
-#include "worksheets/worksheetprint.h"
 
 namespace {
 enum Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
-constexpr int kNoAnswer = 5;
-constexpr int kQuestions = 10;
+// Choices 1 to 4 are the answers; choice 5, under the picture, is no answer.
+constexpr int kNoAnswer = answersPerQuestion + 1;
 // The hidden choice sits this far inside the picture's top-left corner.
 constexpr double kUnderPictureOffset = 240;
 
 const QString kNext = QStringLiteral("Next Question >>");
 const QString kCheckScore = QStringLiteral("Check Score >>");
-
-LabelDesign text(const QString &caption, double l, double t, double w, double h, FontDesign font, QColor fore,
-               Qt::Alignment alignment = Qt::AlignHCenter, bool wrap = false)
-{
-    LabelDesign s;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = h;
-    s.font = std::move(font);
-    s.foreColor = fore;
-    s.alignment = alignment;
-    s.wordWrap = wrap;
-    return s;
-}
-
-LabelDesign button(int index, const QString &caption, double l, double t, double w, bool visible)
-{
-    LabelDesign s = buttonLabel(index, caption, l, t, w);
-    s.visible = visible;
-    return s;
-}
-
-InputDesign answer(double top)
-{
-    InputDesign s;
-    s.left = 2400, s.top = top, s.width = 6975, s.height = 525;
-    s.font = {QStringLiteral("Times New Roman"), 20.25};
-    s.foreColor = colours::text;
-    s.backColor = colours::screenBack;
-    return s;
-}
 } // namespace
 
 QuizPicture::QuizPicture(QWidget *parent, double left, double top, double width, double height)
@@ -69,32 +39,30 @@ void QuizPicture::pictureChanged()
 
 multiple::multiple() : Screen(QStringLiteral("multiple"))
 {
-    const QColor green(0, 255, 0);
-    const QColor lavender(128, 128, 255);
-    const FontDesign times24{QStringLiteral("Times New Roman"), 24};
-
+    const FontDesign times24 = fonts::times(24);
     // The hidden choice is made first so that the picture, made later, lies over it.
-    for (int i = 1; i <= 4; ++i)
-        Option1.add(i, named(new OptionButton(this, answer(5400 + 600 * (i - 1))), arrayMemberName("Option1", i)));
-    InputDesign none;
-    none.width = 255, none.height = 255;
-    Option1.add(kNoAnswer, named(new OptionButton(this, none), arrayMemberName("Option1", kNoAnswer)));
+    for (int i = 1; i <= answersPerQuestion; ++i)
+        Option1.add(i, named(new OptionButton(this, inputDesign({}, 2400, 5400 + 600 * (i - 1), 6975, 525,
+                                                                 fonts::times(20.25))),
+                             arrayMemberName(QStringLiteral("Option1"), i)));
+    Option1.add(kNoAnswer, named(new OptionButton(this, inputDesign({}, 0, 0, 255, 255, FontDesign{}, Qt::black,
+                                                                    colours::lightGrey)),
+                                 arrayMemberName(QStringLiteral("Option1"), kNoAnswer)));
 
-    Label1 = makeLabel(this, "Label1",
-                       text("Multiple Choice", 120, 120, 6240, 900, {QStringLiteral("Tahoma"), 36, true}, colours::text));
-    Label5 = makeLabel(this, "Label5", text({}, 120, 1200, 6465, 585, times24, green));
-    Label6 = makeLabel(this, "Label6", text({}, 120, 1920, 6465, 705, times24, lavender));
+    Label1 = makeLabel(this, QStringLiteral("Label1"),
+                       textLabel(QStringLiteral("Multiple Choice"), 120, 120, 6240, 900, fonts::tahoma(36)));
+    Label5 = makeLabel(this, QStringLiteral("Label5"), textLabel({}, 120, 1200, 6465, 585, times24, colours::green));
+    Label6 = makeLabel(this, QStringLiteral("Label6"), textLabel({}, 120, 1920, 6465, 705, times24, colours::lavender));
     Picture1 = named(new QuizPicture(this, 6840, 240, 855, 615), QStringLiteral("Picture1"));
-    Label4 = makeLabel(this, "Label4", text({}, 360, 3240, 5415, 615, times24, colours::text, Qt::AlignLeft));
-    Label2 = makeLabel(this, "Label2",
-                       text({}, 960, 3960, 9840, 1455, {QStringLiteral("Times New Roman"), 30}, colours::text,
-                            Qt::AlignHCenter, true));
-    makeLabels(this, Label3, "Label3",
+    Label4 = makeLabel(this, QStringLiteral("Label4"),
+                       textLabel({}, 360, 3240, 5415, 615, times24, colours::text, Qt::AlignLeft));
+    Label2 = makeLabel(this, QStringLiteral("Label2"), textLabel({}, 960, 3960, 9840, 1455, fonts::times(30)).wrapped());
+    makeLabels(this, Label3, QStringLiteral("Label3"),
                {
-                   button(PreviousQuestion, "<< Previous Question", 2040, 7920, 3765, false),
-                   button(NextQuestion, kNext, 6000, 7920, 3765, true),
-                   button(Exit, "Exit", 10560, 7920, 1245, true),
-                   button(PrintWorksheet, "Print Worksheet", 7920, 1920, 3045, false),
+                   buttonLabel(PreviousQuestion, QStringLiteral("<< Previous Question"), 2040, 7920, 3765).hidden(),
+                   buttonLabel(NextQuestion, kNext, 6000, 7920, 3765),
+                   buttonLabel(Exit, QStringLiteral("Exit"), 10560, 7920, 1245),
+                   buttonLabel(PrintWorksheet, QStringLiteral("Print Worksheet"), 7920, 1920, 3045).hidden(),
                });
 
     Option1.forEach([this](int index, OptionButton *choice) {
@@ -124,16 +92,17 @@ void multiple::load()
 {
     commonSetup(*this);
     Module1.score = 0;
-    Module1.questionCount = kQuestions;
+    Module1.questionCount = questionsPerSet;
     Module1.questionNumber = 1;
-    for (int i = 1; i <= kQuestions; ++i)
+    for (int i = 1; i <= questionsPerSet; ++i)
         Module1.questionMark[i] = 0;
     Option1[kNoAnswer]->moveTo(Picture1->left() + kUnderPictureOffset, Picture1->top() + kUnderPictureOffset);
-    for (int i = 1; i <= 4; ++i)
+    for (int i = 1; i <= answersPerQuestion; ++i)
         Option1[i]->setBackColor(colours::screenBack);
     Label6->setCaption(Module1.quizTitle);
     // Teachers print topic quizzes and their own worksheets alike, so every quiz offers it.
     Label3[PrintWorksheet]->setVisible(true);
+    preloadSounds({QStringLiteral("wav\\typekey.wav"), QStringLiteral("wav\\click.wav")});
     showquest();
 }
 
@@ -151,7 +120,7 @@ void multiple::showquest()
     Option1[4]->setText(Module1.answerD[n]);
     if (n == 1)
         Label3[PreviousQuestion]->setVisible(false);
-    if (n == kQuestions)
+    if (n == questionsPerSet)
         Label3[NextQuestion]->setCaption(kCheckScore);
     // The focus goes under the picture, so no answer carries a focus mark.
     if (!Option1[kNoAnswer]->isHidden())
@@ -177,7 +146,7 @@ void multiple::Label3_Click(int index)
         unload();
         break;
     case PrintWorksheet:
-        Printpage(*this);
+        Printpage();
         break;
     default:
         break;
@@ -190,9 +159,9 @@ void multiple::recordMarkAndMoveOn()
     const int n = Module1.questionNumber;
     // Openers refuse sets whose right answer is not 1 to 4; anything else scores nothing.
     const int right = rightAnswerChoice(Module1.correctAnswer[n]).value_or(0);
-    Module1.questionMark[n] = (right >= 1 && right <= 4 && Option1[right]->isChecked()) ? 1 : 0;
+    Module1.questionMark[n] = (right >= 1 && right <= answersPerQuestion && Option1[right]->isChecked()) ? 1 : 0;
     ++Module1.questionNumber;
-    if (Module1.questionNumber < kQuestions + 1) {
+    if (Module1.questionNumber < questionsPerSet + 1) {
         showquest();
         return;
     }
@@ -201,7 +170,7 @@ void multiple::recordMarkAndMoveOn()
 
 void multiple::scoreAndHandOver()
 {
-    for (int i = 1; i <= kQuestions; ++i) {
+    for (int i = 1; i <= questionsPerSet; ++i) {
         Module1.score += Module1.questionMark[i];
         if (Module1.questionMark[i] == 0) {
             // With the score just updated this is the count of wrong answers so far, less one.
@@ -219,3 +188,6 @@ void multiple::scoreAndHandOver()
     results.showScreen();
     unload();
 }
+
+// The loaded set as a paper worksheet, under this screen's subject and title.
+void multiple::Printpage() { printWorksheet(Label5->caption(), Label6->caption()); }

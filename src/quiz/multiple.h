@@ -51,6 +51,7 @@ protected:
 private:
     void Option1_Click(int index);
     void Label3_Click(int index);
+    void Printpage();
     void keepPrintButtonReadable();
     void recordMarkAndMoveOn();
     void scoreAndHandOver();

@@ -1,14 +1,13 @@
 #include "quiz/welldone.h"
-#include "shell/buttonlabel.h"
 
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
 #include "quiz/certificate.h"
 #include "quiz/rewardsounds.h"
 #include "quiz/scoretext.h"
 #include "quiz/wrong.h"
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
-#include "shell/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/messagebox.h"
@@ -21,51 +20,31 @@ enum Button { FirstButton = 0, Exit = 1 };
 constexpr int kNameLength = 25;
 const QString kWrongAnswersHint =
     QStringLiteral("Click the button above to check which questions you answered incorrectly.");
-
-LabelDesign text(const QString &caption, double l, double t, double w, double h, double points, bool visible = true,
-               bool wrap = false)
-{
-    LabelDesign s;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = h;
-    s.font = {QStringLiteral("Times New Roman"), points};
-    s.foreColor = colours::text;
-    s.alignment = Qt::AlignHCenter;
-    s.visible = visible;
-    s.wordWrap = wrap;
-    return s;
-}
-
-LabelDesign button(int index, const QString &caption, double l, double t, double w, bool visible)
-{
-    LabelDesign s = buttonLabel(index, caption, l, t, w);
-    s.visible = visible;
-    return s;
-}
 } // namespace
 
 Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
 {
-    LabelDesign heading = text("Well Done!", 0, 120, 12000, 900, 36);
-    heading.font = {QStringLiteral("Tahoma"), 36, true};
-    Label4 = makeLabel(this, "Label4", heading);
+    Label4 = makeLabel(this, QStringLiteral("Label4"),
+                       textLabel(QStringLiteral("Well Done!"), 0, 120, 12000, 900, fonts::tahoma(36)));
     Picture1 = named(new PictureBox(this, 5880, 1440, 4800, 3600), QStringLiteral("Picture1"));
-    Label1 = makeLabel(this, "Label1", text({}, 0, 5400, 12000, 855, 24));
-    Label5 = makeLabel(this, "Label5", text({}, 1680, 6000, 8640, 1335, 24, false, true));
-    Label6 = makeLabel(this, "Label6", text("Read the Key Facts and try again.", 0, 6240, 12000, 855, 24));
-    InputDesign name;
-    name.left = 3120, name.top = 6600, name.width = 5760, name.height = 615;
-    name.font = {QStringLiteral("Times New Roman"), 24};
-    name.backColor = Qt::white;
-    Text1 = named(new TextBox(this, name, kNameLength), QStringLiteral("Text1"));
+    Label1 = makeLabel(this, QStringLiteral("Label1"), textLabel({}, 0, 5400, 12000, 855, fonts::times(24)));
+    Label5 = makeLabel(this, QStringLiteral("Label5"),
+                       textLabel({}, 1680, 6000, 8640, 1335, fonts::times(24)).wrapped().hidden());
+    Label6 = makeLabel(this, QStringLiteral("Label6"), textLabel(QStringLiteral("Read the Key Facts and try again."), 0,
+                                                                 6240, 12000, 855, fonts::times(24)));
+    Text1 = named(new TextBox(this, inputDesign({}, 3120, 6600, 5760, 615, fonts::times(24), Qt::black, Qt::white),
+                              kNameLength),
+                  QStringLiteral("Text1"));
     Text1->setVisible(false);
-    Label2 = makeLabel(this, "Label2",
-                       text("Enter your name in the box above before printing your certificate", 3120, 7440, 5775, 855,
-                            18, false, true));
-    makeLabels(this, Label3, "Label3",
+    Label2 = makeLabel(this, QStringLiteral("Label2"),
+                       textLabel(QStringLiteral("Enter your name in the box above before printing your certificate"),
+                                 3120, 7440, 5775, 855, fonts::times(18))
+                           .wrapped()
+                           .hidden());
+    makeLabels(this, Label3, QStringLiteral("Label3"),
                {
-                   button(FirstButton, "Check Wrong Answers", 240, 1800, 3765, false),
-                   button(Exit, "Exit", 10560, 7920, 1245, true),
+                   buttonLabel(FirstButton, QStringLiteral("Check Wrong Answers"), 240, 1800, 3765).hidden(),
+                   buttonLabel(Exit, QStringLiteral("Exit"), 10560, 7920, 1245),
                });
     Timer1 = named(new Timer(this, 1, false), QStringLiteral("Timer1"));
     Timer2 = named(new Timer(this, 10, false), QStringLiteral("Timer2"));
@@ -105,6 +84,7 @@ void Welldone::load()
     case ScoreBand::Beyond:
         break;
     }
+    preloadSounds(rewardSoundsFor(s) << QStringLiteral("wav\\click.wav"));
     Timer1->setEnabled(true);
 }
 
@@ -155,4 +135,10 @@ void Welldone::Label3_Click(int index)
         unload();
     }
     playIfSoundOn(QStringLiteral("wav\\click.wav"));
+}
+
+// The certificate for the pupil named in the name box.
+void Welldone::Printpage()
+{
+    printCertificate(Module1.certificateSubject, Text1->text(), Module1.score, Module1.questionCount);
 }

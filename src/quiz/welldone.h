@@ -32,6 +32,7 @@ protected:
 
 private:
     void Label3_Click(int index);
+    void Printpage();
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();

@@ -1,26 +1,17 @@
 #pragma once
 // The Teachers' Guide: five pages, each shown from its screen copy and
 // printed from its print copy.
-#include "toolkit/controlarray.h"
-#include "toolkit/label.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/screen.h"
+#include "shell/pageviewer.h"
 
-class guide : public Screen {
+class guide : public PageViewer {
     Q_OBJECT
 public:
     guide();
 
-    ImageBox *Image1;
-    ImageBox *Image2;
     Label *Label2; // heading line, empty
-    Label *Label1; // "Page 1 of 5"
-    ControlArray<Label> Label3;
 
 protected:
     void load() override;
-
-private:
-    void Label3_Click(int index);
-    void changePage();
+    int pages() const override;
+    QString pageFile(const QString &folder, int page) const override;
 };

@@ -1,13 +1,14 @@
 #include "shell/intro0.h"
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/fighters.h"
-#include "shell/grey.h"
+
+#include "common/colours.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
 #include "shell/guide.h"
 #include "shell/teacher.h"
-#include "shell/module1.h"
 #include "shell/titlefrm.h"
-#include "shell/writing.h"
+#include "shell/topicmenu.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "worksheets/catalogueread.h"
@@ -26,85 +27,51 @@ enum Entry {
     TeachersGuide = 20,
 };
 
-LabelDesign entry(int index, const char *caption, double left, double top, double width, double height, double points,
-                const QColor &back, bool enabled = true)
-{
-    LabelDesign s;
-    s.index = index;
-    s.caption = QString::fromUtf8(caption);
-    s.left = left, s.top = top, s.width = width, s.height = height;
-    s.font = {QStringLiteral("Tahoma"), points, true};
-    s.foreColor = colours::text;
-    s.backColor = back;
-    s.border = true;
-    s.alignment = Qt::AlignHCenter;
-    s.enabled = enabled;
-    return s;
-}
-
-LabelDesign unit(int index, const char *caption, double left, double top, bool enabled = false)
-{
-    return entry(index, caption, left, top, 3075, 375, 12, colours::black, enabled);
-}
-
-InputDesign soundSwitch(const char *caption, double top)
-{
-    InputDesign s;
-    s.caption = QString::fromUtf8(caption);
-    s.left = 10440, s.top = top, s.width = 1455, s.height = 255;
-    s.font = {QStringLiteral("Tahoma"), 9.75, true};
-    s.foreColor = colours::text;
-    s.backColor = colours::screenBack;
-    return s;
-}
+// The footer shares its row with "Acknowledgments" and "Exit": short
+// enough to stand clear of both.
+const QString kFooter = QStringLiteral("Velmora \u2022 Quorvane Publishing Ltd");
+const FontDesign kUnitFont = fonts::tahoma(12);
 } // namespace
 
 intro0::intro0() : Screen(QStringLiteral("intro0"))
 {
-    LabelDesign title;
-    title.caption = QStringLiteral("Velmora");
-    title.left = 0, title.top = 120, title.width = 12000, title.height = 900;
-    title.font = {QStringLiteral("Tahoma"), 32.25, true};
-    title.alignment = Qt::AlignHCenter;
-    Label1 = makeLabel(this, QStringLiteral("Label1"), title);
-
-    // The footer shares its row with "Acknowledgments" and "Exit": short
-    // enough to stand clear of both.
-    LabelDesign footer;
-    footer.caption = QStringLiteral("Velmora \u2022 Quorvane Publishing Ltd");
-    footer.left = 0, footer.top = 8280, footer.width = 12000, footer.height = 375;
-    footer.font = {QStringLiteral("Tahoma"), 9.75};
-    footer.alignment = Qt::AlignHCenter;
-    Label3 = makeLabel(this, QStringLiteral("Label3"), footer);
-
+    Label1 = makeLabel(this, QStringLiteral("Label1"),
+                       textLabel(QStringLiteral("Velmora"), 0, 120, 12000, 900, fonts::tahoma(32.25)));
+    Label3 = makeLabel(this, QStringLiteral("Label3"), textLabel(kFooter, 0, 8280, 12000, 375, fonts::tahoma(9.75, false)));
     Image1 = named(new ImageBox(this, 6840, 1440, 4830, 3660), QStringLiteral("Image1"));
-    Option1 = named(new OptionButton(this, soundSwitch("Sound On", 120)), QStringLiteral("Option1"));
-    Option2 = named(new OptionButton(this, soundSwitch("Sound Off", 480)), QStringLiteral("Option2"));
+    const FontDesign switchFont = fonts::tahoma(9.75);
+    Option1 = named(new OptionButton(this, inputDesign(QStringLiteral("Sound On"), 10440, 120, 1455, 255, switchFont)),
+                    QStringLiteral("Option1"));
+    Option2 = named(new OptionButton(this, inputDesign(QStringLiteral("Sound Off"), 10440, 480, 1455, 255, switchFont)),
+                    QStringLiteral("Option2"));
     Option1->setChecked(true);
     Timer1 = named(new Timer(this, 1, false), QStringLiteral("Timer1"));
 
     makeLabels(this, Label2, QStringLiteral("Label2"),
                {
-                   entry(TeachersGuide, "Teachers' Guide", 120, 1080, 3075, 495, 14.25, colours::navy),
-                   unit(15, "Where and When", 120, 2040),
-                   unit(0, "Athens and Sparta", 120, 2640),
-                   unit(GreekFighters, "Greek Fighters", 120, 3240, true),
-                   unit(2, "Mediterranean Trade", 120, 3840),
-                   unit(3, "The Battle of Marathon", 120, 4440),
-                   unit(4, "Greek Beliefs", 120, 5040),
-                   unit(GreekWriting, "Greek Writing", 120, 5640, true),
-                   unit(6, "Ancient Greek Schools", 120, 6240),
-                   unit(7, "The Theatre", 3360, 2040),
-                   unit(8, "The Olympic Games", 3360, 2640),
-                   unit(9, "Builders and Architects", 3360, 3240),
-                   unit(10, "Great Thinkers", 3360, 3840),
-                   unit(11, "Alexander the Great", 3360, 4440),
-                   unit(12, "Triumph and Decline", 3360, 5040),
-                   unit(13, "The Legacy of Greece", 3360, 5640),
-                   entry(MultipleChoiceWizard, "Multiple Choice Wizard", 6930, 5760, 4635, 495, 18, colours::navy),
-                   entry(WorksheetCatalogue, "Worksheet Catalogue", 6930, 6600, 4635, 495, 18, colours::navy),
-                   entry(Acknowledgments, "Acknowledgments", 120, 7920, 3075, 495, 14.25, colours::navy),
-                   entry(Exit, "Exit", 10560, 7920, 1245, 495, 18, colours::black),
+                   buttonLabel(TeachersGuide, "Teachers' Guide", 120, 1080, 3075, 495, fonts::tahoma(14.25)).backedBy(colours::navy),
+                   buttonLabel(15, "Where and When", 120, 2040, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(0, "Athens and Sparta", 120, 2640, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(GreekFighters, "Greek Fighters", 120, 3240, 3075, 375, kUnitFont),
+                   buttonLabel(2, "Mediterranean Trade", 120, 3840, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(3, "The Battle of Marathon", 120, 4440, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(4, "Greek Beliefs", 120, 5040, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(GreekWriting, "Greek Writing", 120, 5640, 3075, 375, kUnitFont),
+                   buttonLabel(6, "Ancient Greek Schools", 120, 6240, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(7, "The Theatre", 3360, 2040, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(8, "The Olympic Games", 3360, 2640, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(9, "Builders and Architects", 3360, 3240, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(10, "Great Thinkers", 3360, 3840, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(11, "Alexander the Great", 3360, 4440, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(12, "Triumph and Decline", 3360, 5040, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(13, "The Legacy of Greece", 3360, 5640, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(MultipleChoiceWizard, "Multiple Choice Wizard", 6930, 5760, 4635, 495, fonts::tahoma(18))
+                       .backedBy(colours::navy),
+                   buttonLabel(WorksheetCatalogue, "Worksheet Catalogue", 6930, 6600, 4635, 495, fonts::tahoma(18))
+                       .backedBy(colours::navy),
+                   buttonLabel(Acknowledgments, "Acknowledgments", 120, 7920, 3075, 495, fonts::tahoma(14.25))
+                       .backedBy(colours::navy),
+                   buttonLabel(Exit, "Exit", 10560, 7920, 1245, 495, fonts::tahoma(18)),
                });
 
     wireHoverHighlight(*this, Label2);
@@ -114,6 +81,8 @@ intro0::intro0() : Screen(QStringLiteral("intro0"))
     Timer1->onTick = [this] { Timer1_Timer(); };
 }
 
+void intro0::defineName() { screens::defineByName<intro0>(QStringLiteral("intro0")); }
+
 void intro0::load()
 {
     commonSetup(*this);
@@ -121,6 +90,7 @@ void intro0::load()
     Option1->setBackColor(colours::screenBack);
     Option2->setBackColor(colours::screenBack);
     Module1.soundOn = 1;
+    preloadSounds({QStringLiteral("wav\\click.wav")});
     Timer1->setEnabled(true);
 }
 
@@ -128,7 +98,7 @@ void intro0::load()
 // stops the read silently and keeps whatever was read.
 void intro0::Timer1_Timer()
 {
-    readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+    keepCatalogue(readCatalogue(CatalogueReadPolicy::StopAtFirstFailure));
     Timer1->setEnabled(false);
 }
 
@@ -171,12 +141,12 @@ void intro0::showAcknowledgments()
 {
     teacher &viewer = touch<teacher>();
     viewer.Label1->hide();
-    viewer.Label3[2]->hide();
-    viewer.Label3[3]->hide();
+    viewer.Label3[viewer::NextPage]->hide();
+    viewer.Label3[viewer::PreviousPage]->hide();
     viewer.Image1->loadPicture(QStringLiteral("wmf\\acknowledgments.wmf"));
     viewer.Picture2->loadPicture(QStringLiteral("logo\\quorvane2.bmp"));
     viewer.Image2->loadPicture(QStringLiteral("wmf2\\acknowledgments.wmf"));
-    viewer.setBackColor(QColor(49, 130, 212));
+    viewer.setBackColor(colours::acknowledgmentsBack);
     viewer.Timer1->setEnabled(true);
     viewer.showScreen();
 }

@@ -13,6 +13,8 @@ class intro0 : public Screen {
     Q_OBJECT
 public:
     intro0();
+    // Makes the menu known by its name to the screens below the shell that return to it.
+    static void defineName();
 
     Label *Label1;
     Label *Label3;

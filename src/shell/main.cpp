@@ -1,3 +1,4 @@
+#include "shell/intro0.h"
 #include "shell/titlefrm.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/sound.h"
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     // Lets the desktop match the windows to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     randomize();
+    intro0::defineName();
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();
     setSoundOutput(nullptr);

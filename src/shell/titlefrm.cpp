@@ -1,7 +1,9 @@
 #include "shell/titlefrm.h"
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
+
+#include "common/colours.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
 #include "shell/intro0.h"
 #include "toolkit/builders.h"
 #include "toolkit/display.h"
@@ -9,29 +11,12 @@
 namespace {
 constexpr double kClientWidth = 5460;
 constexpr double kClientHeight = 6570;
-const QColor kBlue(0, 0, 255);
-const QColor kGreen(0, 128, 0);
 const QString kPicture = QStringLiteral("images\\schoolsm.jpg");
-
-LabelDesign creditLine(const QString &caption, double l, double t, double w, double h, FontDesign font, QColor fore)
-{
-    LabelDesign s;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = h;
-    s.font = font;
-    s.foreColor = fore;
-    s.alignment = Qt::AlignHCenter;
-    return s;
-}
 
 InputDesign pushButton(const QString &caption, double left)
 {
-    InputDesign s;
-    s.caption = caption;
-    s.left = left, s.top = 6000, s.width = 1335, s.height = 375;
-    s.font = {QStringLiteral("MS Sans Serif"), 8.25};
-    s.backColor = colours::lightGrey;
-    return s;
+    return inputDesign(caption, left, 6000, 1335, 375, {QStringLiteral("MS Sans Serif"), 8.25}, Qt::black,
+                       colours::lightGrey);
 }
 } // namespace
 
@@ -41,26 +26,23 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm"))
     setCaption(QStringLiteral("Velmora"));
     setClientSizeTwips(kClientWidth, kClientHeight);
     Frame1 = named(new Frame(this, 0, -90, 5480, 6660), QStringLiteral("Frame1"));
-    Label4 = makeLabel(this, QStringLiteral("Label4"),
-                       creditLine(QStringLiteral("Velmora"), 60, 360, 5355, 705,
-                                  {QStringLiteral("Times New Roman"), 27.75, true}, kBlue));
+    Label4 = makeLabel(this, QStringLiteral("Label4"), textLabel(QStringLiteral("Velmora"), 60, 360, 5355, 705,
+                                                                 fonts::times(27.75, true), colours::blue));
     Picture1 = named(new PictureBox(this, 300, 1200, 4800, 3600), QStringLiteral("Picture1"));
     Picture1->setBackColor(colours::lightGrey);
-    Label1 = makeLabel(this, QStringLiteral("Label1"),
-                       creditLine(QStringLiteral("Ancient Greece for Key Stage 2"), 360, 4980, 4695, 375,
-                                  {QStringLiteral("Times New Roman"), 14.25}, kBlue));
+    Label1 = makeLabel(this, QStringLiteral("Label1"), textLabel(QStringLiteral("Ancient Greece for Key Stage 2"), 360,
+                                                                 4980, 4695, 375, fonts::times(14.25), colours::blue));
     Label5 = makeLabel(this, QStringLiteral("Label5"),
-                       creditLine(QStringLiteral("An interactive history for the classroom"), 480, 5310, 4455, 375,
-                                  {QStringLiteral("Times New Roman"), 12}, kBlue));
-    Label3 = makeLabel(this, QStringLiteral("Label3"),
-                       creditLine(QStringLiteral("Quorvane Publishing Ltd"), 480, 5640, 4455, 375,
-                                  {QStringLiteral("Times New Roman"), 12}, kBlue));
+                       textLabel(QStringLiteral("An interactive history for the classroom"), 480, 5310, 4455, 375,
+                                 fonts::times(12), colours::blue));
+    Label3 = makeLabel(this, QStringLiteral("Label3"), textLabel(QStringLiteral("Quorvane Publishing Ltd"), 480, 5640,
+                                                                 4455, 375, fonts::times(12), colours::blue));
     // The copyright line sits in the free strip above the title: below the
     // buttons only one line's height (13 pixels) is left to the window's
     // bottom edge, so there its letters would touch both.
     Label2 = makeLabel(this, QStringLiteral("Label2"),
-                       creditLine(QStringLiteral("\u00A9 Quorvane Publishing Ltd. All rights reserved."), 0, 45,
-                                  5415, 255, {QStringLiteral("Arial"), 8.25}, kGreen));
+                       textLabel(QStringLiteral("\u00A9 Quorvane Publishing Ltd. All rights reserved."), 0, 45,
+                                 5415, 255, {QStringLiteral("Arial"), 8.25}, colours::darkGreen));
     Command1 = named(new CommandButton(this, pushButton(QStringLiteral("OK"), 1320)), QStringLiteral("Command1"));
     Command2 = named(new CommandButton(this, pushButton(QStringLiteral("Exit"), 2760)), QStringLiteral("Command2"));
     Command1->setDefault(true);

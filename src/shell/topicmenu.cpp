@@ -1,14 +1,18 @@
 #include "shell/topicmenu.h"
-#include "shell/buttonlabel.h"
 
+#include "activities/fighterslab.h"
+#include "activities/fightersord.h"
+#include "activities/writinglab.h"
+#include "activities/writingord.h"
+#include "common/colours.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
 #include "quiz/multiple.h"
-#include "quiz/quizstart.h"
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
 #include "shell/pagenames.h"
+#include "shell/quizstart.h"
 #include "shell/teacher.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
@@ -23,11 +27,43 @@ enum Button {
     TeachersNotes = 5,
 };
 
-LabelDesign button(int index, const QString &caption, double l, double t, double w)
+TopicUnit greekFighters()
 {
-    return buttonLabel(index, caption, l, t, w);
+    return {
+        QStringLiteral("fighters"),
+        QStringLiteral("Greek Fighters"),
+        QStringLiteral("Images\\SPARTAN ARMY.jpg"),
+        QRectF(0, -120, 12000, 9150), // fills the screen, behind the buttons
+        true,
+        QStringLiteral("multiple\\Greek Fighters.txt"),
+        QStringLiteral("images\\SPARTAN ARMY2.jpg"),
+        QStringLiteral("key fighters"), 2,
+        QStringLiteral("fighters"), 1,
+        []() -> DragActivity & { return touch<fighterslab>(); },
+        []() -> DragActivity & { return touch<fightersord>(); },
+    };
+}
+
+TopicUnit greekWriting()
+{
+    return {
+        QStringLiteral("writing"),
+        QStringLiteral("Greek Writing"),
+        QStringLiteral("Images\\horse5.jpg"),
+        QRectF(2520, -480, 5940, 8850),
+        false,
+        QStringLiteral("multiple\\Greek Writing.txt"),
+        QStringLiteral("images\\horsesm.jpg"),
+        QStringLiteral("key writing"), 2,
+        QStringLiteral("writing"), 1,
+        []() -> DragActivity & { return touch<writinglab>(); },
+        []() -> DragActivity & { return touch<writingord>(); },
+    };
 }
 } // namespace
+
+fighters::fighters() : TopicMenu(greekFighters()) {}
+writing::writing() : TopicMenu(greekWriting()) {}
 
 TopicMenu::TopicMenu(const TopicUnit &unit) : Screen(unit.screenName), unit_(unit)
 {
@@ -35,22 +71,16 @@ TopicMenu::TopicMenu(const TopicUnit &unit) : Screen(unit.screenName), unit_(uni
     const QRectF g = unit_.pictureGeometry;
     Image1 = named(new ImageBox(this, g.left(), g.top(), g.width(), g.height()), QStringLiteral("Image1"));
     Image1->setStretch(true);
-
-    LabelDesign title;
-    title.caption = unit_.title;
-    title.left = 240, title.top = 0, title.width = 6000, title.height = 900;
-    title.font = {QStringLiteral("Times New Roman"), 27.75, true};
-    title.foreColor = colours::text;
-    Label1 = makeLabel(this, QStringLiteral("Label1"), title);
-
+    Label1 = makeLabel(this, QStringLiteral("Label1"),
+                       textLabel(unit_.title, 240, 0, 6000, 900, fonts::times(27.75, true), colours::text, Qt::AlignLeft));
     makeLabels(this, label3, QStringLiteral("label3"),
                {
-                   button(KeyFacts, "Key Facts", 6360, 120, 1995),
-                   button(TeachersNotes, "Teacher's Notes", 8640, 120, 3195),
-                   button(MultipleChoice, "Multiple Choice", 120, 7920, 3195),
-                   button(LabellingActivity, "Labelling Activity", 3600, 7920, 3195),
-                   button(OrderingActivity, "Ordering Activity", 7080, 7920, 3195),
-                   button(Exit, "Exit", 10560, 7920, 1245),
+                   buttonLabel(KeyFacts, QStringLiteral("Key Facts"), 6360, 120, 1995),
+                   buttonLabel(TeachersNotes, QStringLiteral("Teacher's Notes"), 8640, 120, 3195),
+                   buttonLabel(MultipleChoice, QStringLiteral("Multiple Choice"), 120, 7920, 3195),
+                   buttonLabel(LabellingActivity, QStringLiteral("Labelling Activity"), 3600, 7920, 3195),
+                   buttonLabel(OrderingActivity, QStringLiteral("Ordering Activity"), 7080, 7920, 3195),
+                   buttonLabel(Exit, QStringLiteral("Exit"), 10560, 7920, 1245),
                });
 
     wireHoverHighlight(*this, label3);
@@ -73,10 +103,10 @@ void TopicMenu::label3_Click(int index)
         startQuiz();
         break;
     case LabellingActivity:
-        showLabellingActivity();
+        openActivity(unit_.labellingActivity());
         break;
     case OrderingActivity:
-        showOrderingActivity();
+        openActivity(unit_.orderingActivity());
         break;
     case KeyFacts:
         openPages(unit_.keyFactsBase, unit_.keyFactsPages);
@@ -103,6 +133,13 @@ void TopicMenu::startQuiz()
     quiz.Picture1->loadPicture(unit_.quizPicture);
     quiz.Label5->setCaption(QStringLiteral("Velmora"));
     quiz.showScreen();
+}
+
+// The unit's activity opens under this menu's title as its heading.
+void TopicMenu::openActivity(DragActivity &activity)
+{
+    activity.Label6->setCaption(Label1->caption());
+    activity.showScreen();
 }
 
 // The viewer's load reads the page count, so the count and base name are set

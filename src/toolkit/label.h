@@ -14,14 +14,32 @@ struct LabelDesign {
     QString caption;
     double left = 0, top = 0, width = 0, height = 0;
     FontDesign font;
-    QColor foreColor = Qt::yellow;
-    QColor backColor = QColor(39, 63, 137);
+    QColor foreColor = Qt::black;
+    QColor backColor = Qt::white;
     BackStyle backStyle = BackStyle::Transparent;
     bool border = false;
     Qt::Alignment alignment = Qt::AlignLeft;
     bool wordWrap = false;
     bool visible = true;
     bool enabled = true;
+
+    // Variations of a design, for the rows of a screen's table.
+    LabelDesign at(int i) const { return with([i](LabelDesign &d) { d.index = i; }); }
+    LabelDesign hidden() const { return with([](LabelDesign &d) { d.visible = false; }); }
+    LabelDesign disabled() const { return with([](LabelDesign &d) { d.enabled = false; }); }
+    LabelDesign opaque() const { return with([](LabelDesign &d) { d.backStyle = BackStyle::Opaque; }); }
+    LabelDesign bordered() const { return with([](LabelDesign &d) { d.border = true; }); }
+    LabelDesign wrapped() const { return with([](LabelDesign &d) { d.wordWrap = true; }); }
+    LabelDesign backedBy(const QColor &c) const { return with([&c](LabelDesign &d) { d.backColor = c; }); }
+
+private:
+    template <class Change>
+    LabelDesign with(Change change) const
+    {
+        LabelDesign d = *this;
+        change(d);
+        return d;
+    }
 };
 
 class Label : public MouseControl {

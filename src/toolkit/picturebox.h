@@ -56,7 +56,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QColor back_ = QColor(49, 135, 214);
+    QColor back_ = Qt::white;
     bool autoSize_ = false;
     bool border_ = false;
 };

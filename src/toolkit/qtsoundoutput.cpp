@@ -4,9 +4,12 @@
 #include <QAudioDevice>
 #include <QAudioSink>
 #include <QFile>
+#include <QHash>
+#include <mutex>
 
 namespace {
 constexpr int kTrailingSilenceMs = 300;
+constexpr qint64 kLargestSoundFile = 64 * 1024 * 1024;
 
 QAudioFormat formatOf(const PcmSound &s)
 {
@@ -16,31 +19,71 @@ QAudioFormat formatOf(const PcmSound &s)
     f.setSampleFormat(s.bitsPerSample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
     return f;
 }
+
+// The sound in a file, followed by the trailing silence; null when it cannot be played.
+std::shared_ptr<const PcmSound> decodeFile(const QString &absolutePath)
+{
+    QFile file(absolutePath);
+    if (file.size() >= kLargestSoundFile || !file.open(QIODevice::ReadOnly))
+        return nullptr;
+    std::optional<PcmSound> sound = decodeWav(file.readAll());
+    if (!sound)
+        return nullptr;
+    const int frameBytes = sound->channels * sound->bitsPerSample / 8;
+    const qsizetype silence = qsizetype(sound->sampleRate) * kTrailingSilenceMs / 1000 * frameBytes;
+    sound->samples.append(silence, sound->bitsPerSample == 8 ? char(0x80) : char(0));
+    return std::make_shared<const PcmSound>(std::move(*sound));
+}
 } // namespace
 
-QtSoundOutput::QtSoundOutput() = default;
+// Decoded sounds by relative path; a null entry is a file that cannot be played.
+struct QtSoundOutput::Cache {
+    std::mutex lock;
+    QHash<QString, std::shared_ptr<const PcmSound>> sounds;
 
-QtSoundOutput::~QtSoundOutput() { stopCurrent(); }
-
-const PcmSound *QtSoundOutput::decoded(const QString &relativePath)
-{
-    auto it = cache_.find(relativePath);
-    if (it == cache_.end()) {
-        std::optional<PcmSound> sound;
-        QFile file(resolveContentPath(relativePath));
-        if (file.size() < 64 * 1024 * 1024 && file.open(QIODevice::ReadOnly))
-            sound = decodeWav(file.readAll());
-        if (sound) {
-            const int frameBytes = sound->channels * sound->bitsPerSample / 8;
-            const qsizetype silence = qsizetype(sound->sampleRate) * kTrailingSilenceMs / 1000 * frameBytes;
-            sound->samples.append(silence, sound->bitsPerSample == 8 ? char(0x80) : char(0));
-        }
-        it = cache_.insert(relativePath, sound);
+    bool contains(const QString &relativePath)
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        return sounds.contains(relativePath);
     }
-    return it->has_value() ? &**it : nullptr;
+    std::shared_ptr<const PcmSound> keep(const QString &relativePath, std::shared_ptr<const PcmSound> sound)
+    {
+        const std::lock_guard<std::mutex> guard(lock);
+        return *sounds.insert(relativePath, std::move(sound));
+    }
+};
+
+QtSoundOutput::QtSoundOutput() : cache_(std::make_shared<Cache>()) { workers_.setMaxThreadCount(1); }
+
+QtSoundOutput::~QtSoundOutput()
+{
+    stopCurrent();
+    workers_.waitForDone();
 }
 
-void QtSoundOutput::preload(const QString &relativePath) { decoded(relativePath); }
+void QtSoundOutput::preload(const QStringList &relativePaths)
+{
+    for (const QString &relativePath : relativePaths) {
+        if (cache_->contains(relativePath))
+            continue;
+        // Paths are resolved here: the content root belongs to this thread.
+        const QString absolutePath = resolveContentPath(relativePath);
+        workers_.start([cache = cache_, relativePath, absolutePath] {
+            cache->keep(relativePath, decodeFile(absolutePath));
+        });
+    }
+}
+
+std::shared_ptr<const PcmSound> QtSoundOutput::decoded(const QString &relativePath)
+{
+    {
+        const std::lock_guard<std::mutex> guard(cache_->lock);
+        const auto it = cache_->sounds.constFind(relativePath);
+        if (it != cache_->sounds.constEnd())
+            return *it;
+    }
+    return cache_->keep(relativePath, decodeFile(resolveContentPath(relativePath)));
+}
 
 void QtSoundOutput::stopCurrent()
 {
@@ -51,7 +94,7 @@ void QtSoundOutput::stopCurrent()
 
 void QtSoundOutput::play(const QString &relativePath)
 {
-    const PcmSound *sound = decoded(relativePath);
+    const std::shared_ptr<const PcmSound> sound = decoded(relativePath);
     if (!sound)
         return;
     const QAudioDevice device = QMediaDevices::defaultAudioOutput();

@@ -1,15 +1,16 @@
 #pragma once
 // Plays WAV files through Qt Multimedia's audio sink. Decoded sounds are
-// cached, so repeating a sound costs no file access; a new sound cuts off the
-// one still playing. Each sound is followed by a short silence so the device
-// plays its last samples before the sink stops.
+// cached, so repeating a sound costs no file access, and sounds can be
+// decoded ahead on a worker thread; a new sound cuts off the one still
+// playing. Each sound is followed by a short silence so the device plays its
+// last samples before the sink stops.
 #include "toolkit/sound.h"
 #include "toolkit/wavdecoder.h"
 
 #include <QAudioFormat>
 #include <QBuffer>
-#include <QHash>
 #include <QMediaDevices>
+#include <QThreadPool>
 
 class QAudioSink;
 
@@ -19,14 +20,15 @@ public:
     QtSoundOutput();
     ~QtSoundOutput() override;
     void play(const QString &relativePath) override;
-    // Decodes and caches a sound ahead of its first use.
-    void preload(const QString &relativePath);
+    void preload(const QStringList &relativePaths) override;
 
 private:
-    const PcmSound *decoded(const QString &relativePath);
+    struct Cache;
+    std::shared_ptr<const PcmSound> decoded(const QString &relativePath);
     void stopCurrent();
 
-    QHash<QString, std::optional<PcmSound>> cache_;
+    std::shared_ptr<Cache> cache_; // shared with the worker, which may outlast a play
+    QThreadPool workers_;          // destroyed first: waits for the decodes still running
     QMediaDevices devices_;
     QAudioSink *sink_ = nullptr;
     QAudioFormat sinkFormat_;

@@ -14,11 +14,19 @@ std::vector<Screen *> &loadedScreens()
     static std::vector<Screen *> list;
     return list;
 }
+
+std::map<QString, std::function<Screen &()>> &screensByName()
+{
+    static std::map<QString, std::function<Screen &()>> named;
+    return named;
+}
 } // namespace
 
 Screen::Screen(const QString &name) : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
 {
     setObjectName(name);
+    // The window system knows each screen by its name too (end-to-end tests find them so).
+    setWindowRole(name);
     setMouseTracking(true);
     setAutoFillBackground(true);
 }
@@ -35,9 +43,7 @@ void Screen::showScreen()
     static quint64 counter = 0;
     showOrder_ = ++counter;
     show();
-    // The headless platform used by tests has no stacking to change.
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        raise();
+    raise();
     activateWindow();
 }
 
@@ -106,12 +112,11 @@ void untrack(Screen *screen)
 
 std::vector<Screen *> loaded() { return loadedScreens(); }
 
-Screen *topmost(bool includeBackdrop)
+Screen *topmost()
 {
     Screen *top = nullptr;
     for (Screen *s : loadedScreens())
-        if (s->isVisible() && (includeBackdrop || s->objectName() != QLatin1String("Grey")) &&
-            (!top || s->showOrder() > top->showOrder()))
+        if (s->isVisible() && !s->isBackdrop() && (!top || s->showOrder() > top->showOrder()))
             top = s;
     return top;
 }
@@ -121,6 +126,19 @@ void unloadAll()
     for (Screen *s : loaded())
         s->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void defineByName(const QString &name, std::function<Screen &()> touchScreen)
+{
+    screensByName()[name] = std::move(touchScreen);
+}
+
+Screen &touchByName(const QString &name)
+{
+    const auto it = screensByName().find(name);
+    if (it == screensByName().end())
+        qFatal("No screen is defined by the name %s", qPrintable(name));
+    return it->second();
 }
 
 } // namespace screens

@@ -10,6 +10,7 @@
 #include <QColor>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <vector>
 
 class Screen : public QWidget {
@@ -19,6 +20,9 @@ public:
     ~Screen() override;
 
     QString screenName() const { return objectName(); }
+    // A backdrop stays behind the other screens and never counts as the one on top.
+    void setBackdrop(bool backdrop) { backdrop_ = backdrop; }
+    bool isBackdrop() const { return backdrop_; }
 
     // Shows the screen without blocking and brings it to the top.
     void showScreen();
@@ -58,6 +62,7 @@ protected:
 private:
     std::function<void()> resetSlot_;
     bool unloaded_ = false;
+    bool backdrop_ = false;
     quint64 showOrder_ = 0;
     float left_ = 0;
     float top_ = 0;
@@ -76,10 +81,17 @@ void track(Screen *screen);
 void untrack(Screen *screen);
 // Every loaded screen, oldest first.
 std::vector<Screen *> loaded();
-// The visible screen shown last (the one on top), or null.
-Screen *topmost(bool includeBackdrop = false);
+// The visible screen shown last (the one on top), or null; backdrops do not count.
+Screen *topmost();
 // Unloads every screen and destroys them now (tests, program end).
 void unloadAll();
+
+// Screens known by their name, so that a screen can open one whose type lives
+// in a folder above its own. The program defines them once at start-up.
+void defineByName(const QString &name, std::function<Screen &()> touchScreen);
+// The named screen, loaded first when it is not; a name never defined is a
+// programming error and ends the program with a message.
+Screen &touchByName(const QString &name);
 
 } // namespace screens
 
@@ -97,6 +109,14 @@ S &touch()
     }
     return *instance;
 }
+
+namespace screens {
+template <class S>
+void defineByName(const QString &name)
+{
+    defineByName(name, []() -> Screen & { return touch<S>(); });
+}
+} // namespace screens
 
 template <class S>
 bool isLoaded()

@@ -4,12 +4,16 @@
 // machine without audio, plays nothing and raises nothing.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class SoundOutput {
 public:
     virtual ~SoundOutput() = default;
     virtual void play(const QString &relativePath) = 0;
+    // Gets sounds ready ahead of their first play, without holding up the
+    // caller; an output that needs no preparation ignores it.
+    virtual void preload(const QStringList &relativePaths) { (void)relativePaths; }
 };
 
 // The output every sound component plays through: real audio unless a test

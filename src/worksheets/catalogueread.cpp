@@ -1,57 +1,63 @@
 #include "worksheets/catalogueread.h"
 
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/worksheetpaths.h"
 
 #include <algorithm>
-#include <optional>
 
-CatalogueReadResult readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy)
+CatalogueRead readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy, int countBefore)
 {
     const bool stopAtFailure = policy == CatalogueReadPolicy::StopAtFirstFailure;
-    CatalogueReadResult result;
-    result.complete = true;
+    CatalogueRead read;
+    read.complete = true;
 
     try {
         const int count = file.readNumber();
         if (count < 0)
             throw SeqFileError(SeqFileError::Kind::NotANumber, QStringLiteral("negative catalogue count"));
-        result.announcedCount = count;
-        Module1.worksheetCount = std::min(count, maxWorksheets);
+        read.announcedCount = count;
+        read.count = std::min(count, maxWorksheets);
         if (count > maxWorksheets)
-            result.complete = false; // titles past the 1000th have no slot
+            read.complete = false; // titles past the 1000th have no slot
     } catch (const SeqFileError &) {
-        result.complete = false;
+        read.complete = false;
         if (stopAtFailure)
-            return result;
+            return read;
     }
 
-    const int last = std::clamp(Module1.worksheetCount, 0, maxWorksheets);
+    const int last = std::clamp(read.count.value_or(countBefore), 0, maxWorksheets);
     for (int i = 1; i <= last; ++i) {
         try {
-            Module1.worksheetTitles[i] = file.readField();
-            ++result.titlesRead;
+            read.titles.append(file.readField());
         } catch (const SeqFileError &) {
-            result.complete = false;
+            read.complete = false;
             // Past the end every further step fails the same way: skipping
             // them all changes nothing, so stop under either policy.
             if (stopAtFailure || file.atEnd())
-                return result;
+                return read;
         }
     }
-    return result;
+    return read;
 }
 
-CatalogueReadResult readCatalogue(CatalogueReadPolicy policy)
+CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore)
 {
     std::optional<SeqFileReader> file;
     try {
         file.emplace(catalogueFilePath());
     } catch (const SeqFileError &) {
-        return {}; // nothing read; the shared catalogue is untouched
+        return {}; // nothing read
     }
-    const CatalogueReadResult result = readCatalogueFrom(*file, policy);
+    const CatalogueRead read = readCatalogueFrom(*file, policy, countBefore);
     file->close();
-    return result;
+    return read;
+}
+
+void keepCatalogue(const CatalogueRead &read)
+{
+    if (read.count)
+        Module1.worksheetCount = *read.count;
+    for (int i = 0; i < read.titles.size(); ++i)
+        Module1.worksheetTitles[i + 1] = read.titles[i];
 }

@@ -1,6 +1,11 @@
 #pragma once
-// Reads the catalogue file "multiple\track.txt" (a count line, then one title
-// per line) into Module1.worksheetCount and Module1.worksheetTitles.
+// Reads the catalogue file "multiple\track.txt": a count line, then one title
+// per line. A read returns what it found; keepCatalogue stores that in the
+// shared catalogue (Module1.worksheetCount and worksheetTitles), as each
+// reader of the catalogue does.
+#include <QStringList>
+#include <optional>
+
 class SeqFileReader;
 
 enum class CatalogueReadPolicy {
@@ -11,21 +16,24 @@ enum class CatalogueReadPolicy {
     SkipFailedSteps,
 };
 
-struct CatalogueReadResult {
+struct CatalogueRead {
     bool complete = false;    // every step worked and the titles fit the catalogue
     int announcedCount = -1;  // the count line as read; -1 when it was not read
-    int titlesRead = 0;       // titles stored, from slot 1 on
+    std::optional<int> count; // the count to keep: as read, but never above maxWorksheets
+    QStringList titles;       // the titles read, for slots 1 on
 };
 
 // Opens, reads and closes the catalogue file.
-// - No file (or no readable count): worksheetCount keeps its value.
-// - A count is stored as read, but never above maxWorksheets: a catalogue
-//   announcing more keeps its first 1000 titles. A negative count is not a
-//   count and fails like a missing one.
-// - Titles are stored as read, unencoded; a file shorter than its count
-//   fills the slots it has and the rest keep their previous titles.
-// Under SkipFailedSteps a failed count read leaves the previous count as the
-// number of titles to read, as a step-by-step reader would.
-CatalogueReadResult readCatalogue(CatalogueReadPolicy policy);
+// - No file, or no readable count: no count. A negative count is not a count.
+// - A catalogue announcing more than 1000 titles keeps its first 1000.
+// - Titles are read as written, unencoded; a file shorter than its count
+//   gives the titles it has.
+// Under SkipFailedSteps a failed count read leaves countBefore (the count
+// already kept) as the number of titles to read, as a step-by-step reader would.
+CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore = 0);
 // The same on a file already open on the channel; the caller closes it.
-CatalogueReadResult readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy);
+CatalogueRead readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy, int countBefore = 0);
+
+// The count, when one was read, and the titles read into slots 1 on; later
+// slots keep their titles.
+void keepCatalogue(const CatalogueRead &read);

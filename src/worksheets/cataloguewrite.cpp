@@ -1,5 +1,6 @@
 #include "worksheets/cataloguewrite.h"
 
+#include "common/module1.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/worksheetpaths.h"
 
@@ -10,16 +11,16 @@ bool readsBackAsCatalogueLine(const QString &title)
     return !title.startsWith(QLatin1Char(' ')) && !title.startsWith(QLatin1Char('"'));
 }
 
-void writeCatalogueFile(int count, const std::array<QString, 1001> &titles)
+void writeCatalogueFile(const QStringList &titles)
 {
-    if (count < 0 || count >= int(titles.size()))
-        throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("catalogue count out of range"));
-    for (int i = 1; i <= count; ++i)
-        if (!readsBackAsCatalogueLine(titles[i]))
-            throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("title would not read back: ") + titles[i]);
+    if (titles.size() > maxWorksheets)
+        throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("more titles than the catalogue holds"));
+    for (const QString &title : titles)
+        if (!readsBackAsCatalogueLine(title))
+            throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("title would not read back: ") + title);
     SeqFileWriter file(catalogueFilePath());
-    file.writeNumber(count);
-    for (int i = 1; i <= count; ++i)
-        file.writeLine(titles[i]);
+    file.writeNumber(int(titles.size()));
+    for (const QString &title : titles)
+        file.writeLine(title);
     file.close();
 }

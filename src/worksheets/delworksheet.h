@@ -1,5 +1,6 @@
 #pragma once
 // Removes a title from the catalogue file; the worksheet's own file stays.
+#include <QString>
 
 enum class DeleteOutcome {
     Deleted,    // the last entry equal to the title is gone; worksheetCount is one less
@@ -8,7 +9,7 @@ enum class DeleteOutcome {
     Failed,     // no lock, no readable catalogue, or the write failed: file unchanged
 };
 
-// Removes Module1.selectedWorksheet: reads the catalogue into Module1 under
-// the catalogue lock, drops the LAST exact match, shifts the later titles up,
-// rewrites track.txt with the count one less, and sets worksheetCount to it.
-DeleteOutcome delworksheet();
+// Reads the catalogue into Module1 under the catalogue lock, drops the LAST
+// exact match of title, shifts the later titles up, rewrites track.txt with
+// the count one less, and sets worksheetCount to it.
+DeleteOutcome delworksheet(const QString &title);

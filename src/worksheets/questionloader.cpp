@@ -1,6 +1,6 @@
 #include "worksheets/questionloader.h"
 
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/questionfield.h"

@@ -9,7 +9,8 @@ enum class TrackOutcome {
     Failed,         // no lock, no readable catalogue, or the write failed: nothing changed
 };
 
-// Reads the catalogue (into Module1, so worksheetCount is the count read) and,
-// when the title is new, rewrites track.txt with it appended, holding the
-// catalogue lock throughout. The file is replaced only by a complete new one.
+// Reads the catalogue (and keeps it in Module1, so worksheetCount is the
+// count read) and, when the title is new, rewrites track.txt with it
+// appended, holding the catalogue lock throughout. The file is replaced only
+// by a complete new one.
 TrackOutcome trackworksheets(const QString &title);

@@ -1,8 +1,10 @@
 #include "worksheets/wizard.h"
 
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
+#include "common/colours.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/messagebox.h"
@@ -17,146 +19,111 @@ namespace {
 enum Button { Exit = 0, SaveWorksheet = 1 };
 enum StaticLabel { Heading = 0, TitleCaption = 1, FirstQuestionHeading = 2, FirstLetter = 12 };
 
-constexpr int kQuestions = 10;
-constexpr int kAnswers = 40;
+constexpr int kAnswers = questionsPerSet * answersPerQuestion;
 constexpr int kTitleLength = 25;
 constexpr int kQuestionLength = 60;
 constexpr int kAnswerLength = 30;
-// The right column repeats the left one this far across; rows are 1440 apart.
+// Questions 1 to 5 run down the left column, 6 to 10 down the right one,
+// which repeats it this far across; rows are 1440 apart.
+constexpr int kQuestionsPerColumn = 5;
 constexpr double kColumnOffset = 5880;
 constexpr double kRowHeight = 1440;
-const QColor kTickBack(0, 78, 152);
 
-double columnLeft(int q, double left) { return left + (q < 5 ? 0 : kColumnOffset); }
-double rowTop(int q, double top) { return top + kRowHeight * (q % 5); }
-
-LabelDesign staticLabel(int index, const QString &caption, double l, double t, double w, double h, FontDesign font)
-{
-    LabelDesign s;
-    s.index = index;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = h;
-    s.font = std::move(font);
-    s.foreColor = colours::text;
-    s.backColor = colours::black;
-    s.alignment = Qt::AlignHCenter;
-    return s;
-}
-
-LabelDesign button(int index, const QString &caption, double l, double w)
-{
-    LabelDesign s;
-    s.index = index;
-    s.caption = caption;
-    s.left = l, s.top = 7920, s.width = w, s.height = 495;
-    s.font = {QStringLiteral("Tahoma"), 15.75, true};
-    s.foreColor = colours::text;
-    s.backColor = colours::black;
-    s.backStyle = BackStyle::Opaque;
-    s.border = true;
-    s.alignment = Qt::AlignHCenter;
-    return s;
-}
-
-InputDesign textBox(double l, double t, double w, double h, double points)
-{
-    InputDesign s;
-    s.left = l, s.top = t, s.width = w, s.height = h;
-    s.font = {QStringLiteral("Times New Roman"), points};
-    s.foreColor = Qt::black;
-    s.backColor = Qt::white;
-    return s;
-}
+double columnLeft(int q, double left) { return left + (q < kQuestionsPerColumn ? 0 : kColumnOffset); }
+double rowTop(int q, double top) { return top + kRowHeight * (q % kQuestionsPerColumn); }
 
 // Answer a of question q (and its tick): A and B on the first row, C and D on
 // the second; A and C in the left half of the question's column, B and D in the right.
 double answerTop(int q, int a) { return rowTop(q, a < 2 ? 1230 : 1560); }
 bool inRightHalf(int a) { return a % 2 == 1; }
 
+InputDesign textBox(double left, double top, double width, double height, double points)
+{
+    return inputDesign({}, left, top, width, height, fonts::times(points), colours::black, colours::white);
+}
+
 struct LetterPlace {
     const char *caption;
     double left, top, width;
 };
-const LetterPlace kLetters[4] = {{"A.", 255, 1200, 270}, {"B.", 3090, 1200, 240}, {"C.", 270, 1560, 240},
-                                 {"D.", 3090, 1560, 270}};
+const LetterPlace kLetters[answersPerQuestion] = {
+    {"A.", 255, 1200, 270}, {"B.", 3090, 1200, 240}, {"C.", 270, 1560, 240}, {"D.", 3090, 1560, 270}};
 } // namespace
 
 wizard::wizard() : Screen(QStringLiteral("wizard"))
 {
-    const FontDesign tahoma975{QStringLiteral("Tahoma"), 9.75, true};
-    const FontDesign tahoma12{QStringLiteral("Tahoma"), 12, true};
-
-    Label1.add(Heading, makeLabel(this, arrayMemberName("Label1", Heading),
-                                  staticLabel(Heading, QStringLiteral("Multiple Choice Wizard"), 0, 0, 4320, 540,
-                                              {QStringLiteral("Tahoma"), 18, true})));
-    Label1.add(TitleCaption, makeLabel(this, arrayMemberName("Label1", TitleCaption),
-                                       staticLabel(TitleCaption, QStringLiteral("Worksheet Title"), 5160, 120, 2280,
-                                                   345, {QStringLiteral("Tahoma"), 14.25, true})));
-    for (int q = 0; q < kQuestions; ++q) {
-        const int index = FirstQuestionHeading + q;
-        const double width = q == 9 ? 1170 : 1050;
-        Label1.add(index, makeLabel(this, arrayMemberName("Label1", index),
-                                    staticLabel(index, QStringLiteral("Question %1").arg(q + 1), columnLeft(q, 240),
-                                                rowTop(q, 600), width, 240, tahoma975)));
-        for (int a = 0; a < 4; ++a) {
-            const int letter = FirstLetter + 4 * q + a;
-            Label1.add(letter, makeLabel(this, arrayMemberName("Label1", letter),
-                                         staticLabel(letter, QString::fromLatin1(kLetters[a].caption),
-                                                     columnLeft(q, kLetters[a].left), rowTop(q, kLetters[a].top),
-                                                     kLetters[a].width, 285, tahoma12)));
-        }
-    }
-
-    // Made in tab order: the title, then each question followed by its
-    // answers A to D, and the tick boxes after all of them.
-    Text1 = named(new TextBox(this, textBox(7560, 120, 4215, 375, 12), kTitleLength), QStringLiteral("Text1"));
-    for (int q = 0; q < kQuestions; ++q) {
-        Text2.add(q, named(new TextBox(this, textBox(columnLeft(q, 240), rowTop(q, 840), 5655, 375, 12), kQuestionLength),
-                           arrayMemberName("Text2", q)));
-        for (int a = 0; a < 4; ++a) {
-            const int i = 4 * q + a;
-            const double left = columnLeft(q, inRightHalf(a) ? 3600 : 720);
-            Text3.add(i, named(new TextBox(this, textBox(left, answerTop(q, a), 2295, 330, 9.75), kAnswerLength),
-                               arrayMemberName("Text3", i)));
-        }
-    }
-    for (int i = 0; i < kAnswers; ++i) {
-        const int q = i / 4, a = i % 4;
-        InputDesign tick;
-        tick.left = columnLeft(q, inRightHalf(a) ? 3330 : 480);
-        tick.top = answerTop(q, a);
-        tick.width = 255, tick.height = 315;
-        tick.foreColor = colours::text;
-        Check1.add(i, named(new CheckBox(this, tick), arrayMemberName("Check1", i)));
-    }
-    QWidget *previous = Text1;
-    auto chain = [&previous](QWidget *next) {
-        setTabOrder(previous, next);
-        previous = next;
-    };
-    for (int q = 0; q < kQuestions; ++q) {
-        chain(Text2[q]);
-        for (int a = 0; a < 4; ++a)
-            chain(Text3[4 * q + a]);
-    }
-    for (int i = 0; i < kAnswers; ++i)
-        chain(Check1[i]);
-
+    buildLabels();
+    buildBoxes();
     makeLabels(this, Label3, QStringLiteral("Label3"),
                {
-                   button(SaveWorksheet, QStringLiteral("Save Worksheet"), 240, 3165),
-                   button(Exit, QStringLiteral("Exit"), 10560, 1245),
+                   buttonLabel(SaveWorksheet, QStringLiteral("Save Worksheet"), 240, 7920, 3165).opaque(),
+                   buttonLabel(Exit, QStringLiteral("Exit"), 10560, 7920, 1245).opaque(),
                });
     Label3.onClick = [this](int index) { Label3_Click(index); };
     wireHoverHighlight(*this, Label3);
     wireEnterMoves();
 }
 
+// The heading, the title's caption, and each question's heading and answer letters.
+void wizard::buildLabels()
+{
+    auto add = [this](const LabelDesign &design) {
+        Label1.add(design.index, makeLabel(this, arrayMemberName(QStringLiteral("Label1"), design.index), design));
+    };
+    add(textLabel(QStringLiteral("Multiple Choice Wizard"), 0, 0, 4320, 540, fonts::tahoma(18)).at(Heading));
+    add(textLabel(QStringLiteral("Worksheet Title"), 5160, 120, 2280, 345, fonts::tahoma(14.25)).at(TitleCaption));
+    for (int q = 0; q < questionsPerSet; ++q) {
+        const double width = q == questionsPerSet - 1 ? 1170 : 1050; // "Question 10" is wider
+        add(textLabel(QStringLiteral("Question %1").arg(q + 1), columnLeft(q, 240), rowTop(q, 600), width, 240,
+                      fonts::tahoma(9.75))
+                .at(FirstQuestionHeading + q));
+        for (int a = 0; a < answersPerQuestion; ++a) {
+            const LetterPlace &letter = kLetters[a];
+            add(textLabel(QString::fromLatin1(letter.caption), columnLeft(q, letter.left), rowTop(q, letter.top),
+                          letter.width, 285, fonts::tahoma(12))
+                    .at(FirstLetter + answersPerQuestion * q + a));
+        }
+    }
+}
+
+// Made in tab order: the title, then each question followed by its answers A
+// to D, and the tick boxes after all of them.
+void wizard::buildBoxes()
+{
+    Text1 = named(new TextBox(this, textBox(7560, 120, 4215, 375, 12), kTitleLength), QStringLiteral("Text1"));
+    QWidget *previous = Text1;
+    auto inTabOrder = [&previous](QWidget *next) {
+        setTabOrder(previous, next);
+        previous = next;
+    };
+    for (int q = 0; q < questionsPerSet; ++q) {
+        Text2.add(q, named(new TextBox(this, textBox(columnLeft(q, 240), rowTop(q, 840), 5655, 375, 12),
+                                       kQuestionLength),
+                           arrayMemberName(QStringLiteral("Text2"), q)));
+        inTabOrder(Text2[q]);
+        for (int a = 0; a < answersPerQuestion; ++a) {
+            const int i = answersPerQuestion * q + a;
+            const double left = columnLeft(q, inRightHalf(a) ? 3600 : 720);
+            Text3.add(i, named(new TextBox(this, textBox(left, answerTop(q, a), 2295, 330, 9.75), kAnswerLength),
+                               arrayMemberName(QStringLiteral("Text3"), i)));
+            inTabOrder(Text3[i]);
+        }
+    }
+    for (int i = 0; i < kAnswers; ++i) {
+        const int q = i / answersPerQuestion, a = i % answersPerQuestion;
+        const InputDesign tick =
+            inputDesign({}, columnLeft(q, inRightHalf(a) ? 3330 : 480), answerTop(q, a), 255, 315, FontDesign{},
+                        colours::text, colours::lightGrey);
+        Check1.add(i, named(new CheckBox(this, tick), arrayMemberName(QStringLiteral("Check1"), i)));
+        inTabOrder(Check1[i]);
+    }
+}
+
 void wizard::load()
 {
     commonSetup(*this);
     for (int i = 0; i < kAnswers; ++i)
-        setWidgetColors(Check1[i], colours::text, kTickBack);
+        setWidgetColors(Check1[i], colours::text, colours::tickBack);
     Text1->setFocus();
 }
 
@@ -172,14 +139,14 @@ void wizard::wireEnterMoves()
         };
     };
     onEnter(Text1, Text2[0]);
-    for (int q = 0; q < kQuestions; ++q)
-        onEnter(Text2[q], Text3[4 * q]);
+    for (int q = 0; q < questionsPerSet; ++q)
+        onEnter(Text2[q], Text3[answersPerQuestion * q]);
     for (int i = 0; i < kAnswers; ++i) {
         QWidget *next = nullptr;
-        if (i % 4 < 3)
+        if (i % answersPerQuestion < answersPerQuestion - 1)
             next = Text3[i + 1];
         else if (i < kAnswers - 1)
-            next = Text2[(i + 1) / 4];
+            next = Text2[(i + 1) / answersPerQuestion];
         onEnter(Text3[i], next);
     }
 }
@@ -188,7 +155,7 @@ WorksheetContent wizard::content() const
 {
     WorksheetContent worksheet;
     worksheet.title = Text1->text();
-    for (int q = 0; q < kQuestions; ++q)
+    for (int q = 0; q < questionsPerSet; ++q)
         worksheet.questions[q] = Text2[q]->text();
     for (int i = 0; i < kAnswers; ++i) {
         worksheet.answers[i] = Text3[i]->text();

@@ -30,6 +30,8 @@ protected:
     void load() override;
 
 private:
+    void buildLabels();
+    void buildBoxes();
     void Label3_Click(int index);
     void genwork();
     void saveworksheet();

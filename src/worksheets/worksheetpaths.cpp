@@ -54,7 +54,7 @@ bool ensureCatalogue()
     if (QFileInfo::exists(catalogueFilePath()))
         return true;
     try {
-        writeCatalogueFile(0, {});
+        writeCatalogueFile({});
     } catch (const SeqFileError &) {
         return false;
     }

@@ -1,11 +1,12 @@
 #include "worksheets/worksheets.h"
 
+#include "common/colours.h"
+#include "common/commonsetup.h"
+#include "common/designs.h"
+#include "common/grey.h"
+#include "common/module1.h"
+#include "common/questionset.h"
 #include "quiz/multiple.h"
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
-#include "shell/grey.h"
-#include "shell/intro0.h"
-#include "shell/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/messagebox.h"
@@ -13,7 +14,6 @@
 #include "worksheets/cataloguepage.h"
 #include "worksheets/delworksheet.h"
 #include "worksheets/questionloader.h"
-#include "worksheets/rightanswer.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheetmessages.h"
 
@@ -22,44 +22,16 @@
 namespace {
 enum Command { Exit = 0 };
 enum PageCommand { PreviousPage = 0, NextPage = 1 };
-const QColor kTickBack(0, 78, 152);
-const QColor kRed(255, 0, 0);
-const QColor kBlue(0, 0, 255);
-const FontDesign kSlotFont{QStringLiteral("Tahoma"), 12, true};
-
-LabelDesign button(int index, const QString &caption, double l, double t, double w, double h, const FontDesign &font,
-                 bool visible)
-{
-    LabelDesign s;
-    s.index = index;
-    s.caption = caption;
-    s.left = l, s.top = t, s.width = w, s.height = h;
-    s.font = font;
-    s.foreColor = colours::text;
-    s.backColor = colours::black;
-    s.backStyle = BackStyle::Opaque;
-    s.border = true;
-    s.alignment = Qt::AlignHCenter;
-    s.visible = visible;
-    return s;
-}
+const FontDesign kSlotFont = fonts::tahoma(12);
+// The main menu lives in the shell, above this screen; it is reached by its name.
+const QString kMainMenu = QStringLiteral("intro0");
 
 // Slot k: 1 to 12 down the left column, 13 to 24 down the right.
 LabelDesign titleSlot(int k)
 {
-    const bool left = k <= 12;
-    return button(k, {}, left ? 120 : 6120, 720 + 600 * (left ? k - 1 : k - 13), 5715, 375, kSlotFont, false);
-}
-
-InputDesign tickBox(const char *caption, double left, const QColor &fore)
-{
-    InputDesign s;
-    s.caption = QString::fromLatin1(caption);
-    s.left = left, s.top = 120, s.width = 2535, s.height = 375;
-    s.font = kSlotFont;
-    s.foreColor = fore;
-    s.backColor = kTickBack;
-    return s;
+    const bool left = k <= titlesPerPage / 2;
+    const int row = left ? k - 1 : k - 1 - titlesPerPage / 2;
+    return buttonLabel(k, {}, left ? 120 : 6120, 720 + 600 * row, 5715, 375, kSlotFont).opaque().hidden();
 }
 
 // The title in catalogue slot i, or nothing past the catalogue's end.
@@ -71,39 +43,26 @@ QString catalogueTitle(int i)
 
 worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
 {
-    LabelDesign heading;
-    heading.caption = QStringLiteral("Worksheets Catalogue");
-    heading.left = 0, heading.top = 0, heading.width = 12000, heading.height = 780;
-    heading.font = {QStringLiteral("Tahoma"), 24, true};
-    heading.foreColor = colours::text;
-    heading.alignment = Qt::AlignHCenter;
-    Label1 = makeLabel(this, QStringLiteral("Label1"), heading);
-
-    Check1 = named(new CheckBox(this, tickBox("Edit Worksheet", 120, colours::text)), QStringLiteral("Check1"));
-    Check2 = named(new CheckBox(this, tickBox("Delete Worksheet", 9240, kRed)), QStringLiteral("Check2"));
-
-    const FontDesign commandFont{QStringLiteral("Tahoma"), 15.75, true};
+    Label1 = makeLabel(this, QStringLiteral("Label1"),
+                       textLabel(QStringLiteral("Worksheets Catalogue"), 0, 0, 12000, 780, fonts::tahoma(24)));
+    Check1 = named(new CheckBox(this, inputDesign(QStringLiteral("Edit Worksheet"), 120, 120, 2535, 375, kSlotFont,
+                                                  colours::text, colours::tickBack)),
+                   QStringLiteral("Check1"));
+    Check2 = named(new CheckBox(this, inputDesign(QStringLiteral("Delete Worksheet"), 9240, 120, 2535, 375, kSlotFont,
+                                                  colours::red, colours::tickBack)),
+                   QStringLiteral("Check2"));
     makeLabels(this, Label2, QStringLiteral("Label2"),
-               {
-                   button(Exit, QStringLiteral("Exit"), 10560, 7920, 1245, 495, {QStringLiteral("Tahoma"), 18, true}, true),
-               });
+               {buttonLabel(Exit, QStringLiteral("Exit"), 10560, 7920, 1245, 495, fonts::tahoma(18)).opaque()});
     for (int k = 1; k <= titlesPerPage; ++k)
-        Label2.add(k, makeLabel(this, arrayMemberName("Label2", k), titleSlot(k)));
-
-    LabelDesign page;
-    page.caption = QStringLiteral("Page 1");
-    page.left = 120, page.top = 7920, page.width = 1995, page.height = 495;
-    page.font = commandFont;
-    page.foreColor = kBlue;
-    page.backColor = Qt::white;
-    page.backStyle = BackStyle::Opaque;
-    page.alignment = Qt::AlignHCenter;
-    Label4 = makeLabel(this, QStringLiteral("Label4"), page);
-
+        Label2.add(k, makeLabel(this, arrayMemberName(QStringLiteral("Label2"), k), titleSlot(k)));
+    Label4 = makeLabel(this, QStringLiteral("Label4"),
+                       textLabel(QStringLiteral("Page 1"), 120, 7920, 1995, 495, fonts::button, colours::blue)
+                           .opaque()
+                           .backedBy(colours::white));
     makeLabels(this, Label3, QStringLiteral("Label3"),
                {
-                   button(PreviousPage, QStringLiteral("<< Previous Page"), 2640, 7920, 3195, 495, commandFont, false),
-                   button(NextPage, QStringLiteral("Next Page >>"), 6000, 7920, 3195, 495, commandFont, false),
+                   buttonLabel(PreviousPage, QStringLiteral("<< Previous Page"), 2640, 7920, 3195).opaque().hidden(),
+                   buttonLabel(NextPage, QStringLiteral("Next Page >>"), 6000, 7920, 3195).opaque().hidden(),
                });
 
     // At most one mode is ticked: ticking one clears the other.
@@ -124,9 +83,9 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
 void worksheets::load()
 {
     commonSetup(*this);
-    readCatalogue(CatalogueReadPolicy::SkipFailedSteps);
-    setWidgetColors(Check1, colours::text, kTickBack);
-    setWidgetColors(Check2, kRed, kTickBack);
+    keepCatalogue(readCatalogue(CatalogueReadPolicy::SkipFailedSteps, Module1.worksheetCount));
+    setWidgetColors(Check1, colours::text, colours::tickBack);
+    setWidgetColors(Check2, colours::red, colours::tickBack);
     Module1.cataloguePage = 0;
     for (int k = 1; k <= titlesPerPage; ++k) {
         Label2[k]->setVisible(false);
@@ -173,7 +132,7 @@ void worksheets::Label2_Click(int index)
 {
     playIfSoundOn(QStringLiteral("wav\\click.wav"));
     if (index == Exit) {
-        touch<intro0>().showScreen();
+        screens::touchByName(kMainMenu).showScreen();
         unload();
         return;
     }
@@ -207,9 +166,9 @@ void worksheets::answerWorksheet()
         return;
     }
     multiple &quiz = touch<multiple>();
-    intro0 &menu = touch<intro0>();
-    quiz.Picture1->setPicture(menu.Image1->picture());
-    quiz.Label5->setCaption(menu.Label1->caption());
+    const Screen &menu = screens::touchByName(kMainMenu);
+    quiz.Picture1->setPicture(menu.findChild<ImageBox *>(QStringLiteral("Image1"))->picture());
+    quiz.Label5->setCaption(menu.findChild<Label *>(QStringLiteral("Label1"))->caption());
     quiz.showScreen();
 }
 
@@ -224,15 +183,16 @@ void worksheets::editworksheet()
     }
     wizard &editor = touch<wizard>();
     editor.Text1->setText(Module1.quizTitle);
-    for (int q = 0; q < 10; ++q) {
-        editor.Text2[q]->setText(Module1.questionText[q + 1]);
-        editor.Text3[4 * q]->setText(Module1.answerA[q + 1]);
-        editor.Text3[4 * q + 1]->setText(Module1.answerB[q + 1]);
-        editor.Text3[4 * q + 2]->setText(Module1.answerC[q + 1]);
-        editor.Text3[4 * q + 3]->setText(Module1.answerD[q + 1]);
-        const int right = *rightAnswerChoice(Module1.correctAnswer[q + 1]);
-        for (int a = 0; a < 4; ++a)
-            editor.Check1[4 * q + a]->setChecked(a == right - 1);
+    for (int q = 0; q < questionsPerSet; ++q) {
+        const int k = q + 1;
+        editor.Text2[q]->setText(Module1.questionText[k]);
+        const QString answers[answersPerQuestion] = {Module1.answerA[k], Module1.answerB[k], Module1.answerC[k],
+                                                     Module1.answerD[k]};
+        const int right = *rightAnswerChoice(Module1.correctAnswer[k]);
+        for (int a = 0; a < answersPerQuestion; ++a) {
+            editor.Text3[answersPerQuestion * q + a]->setText(answers[a]);
+            editor.Check1[answersPerQuestion * q + a]->setChecked(a == right - 1);
+        }
     }
     editor.showScreen();
 }
@@ -246,7 +206,7 @@ void worksheets::deleteWorksheet(const QString &title)
     if (messageBox(question, MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     Module1.selectedWorksheet = title;
-    if (delworksheet() == DeleteOutcome::Failed) {
+    if (delworksheet(Module1.selectedWorksheet) == DeleteOutcome::Failed) {
         messageBox(corruptedMessage);
         return;
     }

@@ -6,9 +6,8 @@
 #include "activities/writinglab.h"
 #include "activities/writingord.h"
 #include "quiz/welldone.h"
-#include "shell/fighters.h"
-#include "shell/module1.h"
-#include "shell/writing.h"
+#include "shell/topicmenu.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 

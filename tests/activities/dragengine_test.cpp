@@ -4,8 +4,8 @@
 #include "activities/dragdriver.h"
 #include "activities/fighterslab.h"
 #include "activities/writingord.h"
-#include "shell/fighters.h"
-#include "shell/module1.h"
+#include "shell/topicmenu.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 

@@ -3,7 +3,7 @@
 // pupil is told when the printer fails at any point.
 #include "quiz/certificate.h"
 #include "quiz/welldone.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 

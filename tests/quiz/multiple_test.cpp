@@ -4,7 +4,7 @@
 #include "quiz/quizdriver.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 

@@ -1,7 +1,7 @@
 #include "quiz/quizdriver.h"
 
 #include "quiz/multiple.h"
-#include "shell/fighters.h"
+#include "shell/topicmenu.h"
 #include "support/testenv.h"
 
 #include <QFile>

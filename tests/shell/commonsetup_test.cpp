@@ -1,6 +1,6 @@
 // Every content screen gets the same colours, caption, size and a centred place.
-#include "shell/colours.h"
-#include "shell/commonsetup.h"
+#include "common/colours.h"
+#include "common/commonsetup.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 #include "toolkit/builders.h"

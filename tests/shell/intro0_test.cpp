@@ -1,6 +1,6 @@
 // The main menu as a pupil meets it: entries, highlighting and the sound switch.
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 #include "worksheets/contentfolder.h"

@@ -3,9 +3,9 @@
 // page keeps an inch in from the corner. (The printed texts are read back by
 // tests/e2e/print_cups.sh.)
 #include "quiz/welldone.h"
-#include "shell/fighters.h"
+#include "shell/topicmenu.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "shell/teacher.h"
 #include "support/testenv.h"
 #include "testregistry.h"

@@ -1,10 +1,10 @@
 // "Print" on the page viewers: the page's print copy from the wmf2 folder,
 // drawn 1000 twips in from the left and top at its own size, and the one
 // message a failure gives.
-#include "shell/fighters.h"
+#include "shell/topicmenu.h"
 #include "shell/guide.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "shell/teacher.h"
 #include "support/testenv.h"
 #include "testregistry.h"

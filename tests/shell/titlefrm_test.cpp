@@ -1,8 +1,8 @@
 // A pupil starts Velmora, goes into the main menu, comes back and leaves.
-#include "shell/colours.h"
-#include "shell/grey.h"
+#include "common/colours.h"
+#include "common/grey.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "shell/titlefrm.h"
 #include "support/testenv.h"
 #include "testregistry.h"

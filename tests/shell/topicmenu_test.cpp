@@ -2,10 +2,9 @@
 // buttons and pictures, hovering, the quiz and the way back.
 #include "quiz/multiple.h"
 #include "quiz/quizdriver.h"
-#include "shell/fighters.h"
+#include "shell/topicmenu.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
-#include "shell/writing.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 #include "worksheets/wizarddriver.h"

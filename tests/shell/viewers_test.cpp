@@ -1,8 +1,8 @@
 // Key facts, teacher's notes, acknowledgments and the guide, paged by clicks.
-#include "shell/fighters.h"
+#include "shell/topicmenu.h"
 #include "shell/guide.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "shell/pagenames.h"
 #include "shell/teacher.h"
 #include "support/testenv.h"

@@ -1,5 +1,6 @@
 #include "support/testenv.h"
-#include "shell/module1.h"
+#include "common/module1.h"
+#include "shell/intro0.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/display.h"
 #include "toolkit/printer.h"
@@ -35,6 +36,7 @@ TestEnvironment::TestEnvironment()
 {
     Module1 = Module1State{};
     screens::unloadAll();
+    intro0::defineName();
     for (const QFileInfo &f : QDir(kRepoContent).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         if (f.fileName().compare("multiple", Qt::CaseInsensitive) == 0)
             copyFolder(f.filePath(), root_.path() + '/' + f.fileName());

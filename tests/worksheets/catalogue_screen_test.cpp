@@ -6,7 +6,7 @@
 #include "quiz/quizdriver.h"
 #include "quiz/welldone.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 #include "toolkit/twips.h"

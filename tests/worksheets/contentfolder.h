@@ -1,7 +1,7 @@
 #pragma once
 // A throwaway content folder with an empty "multiple" folder, made the
 // content root for as long as it lives, plus byte-level file helpers.
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "toolkit/contentpath.h"
 
 #include <QByteArray>

@@ -4,7 +4,7 @@
 // file could hold refused before anything is written.
 #include "quiz/quizdriver.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
+#include "common/module1.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 #include "worksheets/contentfolder.h"

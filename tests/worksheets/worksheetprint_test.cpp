@@ -4,8 +4,8 @@
 #include "quiz/multiple.h"
 #include "quiz/quizdriver.h"
 #include "shell/intro0.h"
-#include "shell/module1.h"
-#include "shell/writing.h"
+#include "common/module1.h"
+#include "shell/topicmenu.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 

@@ -1,5 +1,5 @@
-#include "shell/commonsetup.h"
-#include "shell/colours.h"
+#include "common/commonsetup.h"
+#include "common/colours.h"
 #include "toolkit/display.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/screen.h"

@@ -1,6 +1,6 @@
-#include "shell/grey.h"
-#include "shell/colours.h"
-#include "shell/module1.h"
+#include "common/grey.h"
+#include "common/colours.h"
+#include "common/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/fonts.h"
 
@@ -11,6 +11,7 @@
 Grey::Grey() : Screen(QStringLiteral("Grey"))
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setBackdrop(true);
     SndDevil1 = named(new SoundComponent(this), QStringLiteral("SndDevil1"));
 }
 
@@ -36,3 +37,5 @@ void playIfSoundOn(const QString &relativePath)
     if (Module1.soundOn == 1)
         touch<Grey>().SndDevil1->play(relativePath);
 }
+
+void preloadSounds(const QStringList &relativePaths) { soundOutput().preload(relativePaths); }

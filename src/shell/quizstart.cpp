@@ -1,8 +1,8 @@
-#include "quiz/quizstart.h"
+#include "shell/quizstart.h"
 
 #include "toolkit/messagebox.h"
 #include "worksheets/questionloader.h"
-#include "worksheets/rightanswer.h"
+#include "common/questionset.h"
 
 QString missingQuestionFileMessage(const QString &relativePath)
 {

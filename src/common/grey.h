@@ -17,3 +17,5 @@ protected:
 
 // Plays a sound through the backdrop's sound component when the sound switch is on.
 void playIfSoundOn(const QString &relativePath);
+// Gets the sounds a screen is about to play ready, away from the user-interface thread.
+void preloadSounds(const QStringList &relativePaths);

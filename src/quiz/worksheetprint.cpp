@@ -1,25 +1,10 @@
-#include "worksheets/worksheetprint.h"
+#include "quiz/worksheetprint.h"
 
-#include "quiz/multiple.h"
-#include "shell/module1.h"
-#include "toolkit/messagebox.h"
+#include "common/module1.h"
+#include "common/printout.h"
 #include "toolkit/numbertext.h"
-#include "toolkit/printer.h"
 
 namespace {
-constexpr int kQuestions = 10;
-
-struct WorksheetText {
-    QString subject;
-    QString title;
-};
-
-void centredLine(PrinterSurface &printer, const QString &text)
-{
-    printer.setCurrentX((printer.scaleWidth() - printer.textWidth(text)) / 2);
-    printer.printLine(text);
-}
-
 // Two answers on one line: the first at a third of the width, the second at two thirds.
 void answerLine(PrinterSurface &printer, const QString &first, const QString &second)
 {
@@ -29,7 +14,7 @@ void answerLine(PrinterSurface &printer, const QString &first, const QString &se
     printer.printLine(second);
 }
 
-void printWorksheet(PrinterSurface &printer, const WorksheetText &text)
+void drawWorksheet(PrinterSurface &printer, const QString &subject, const QString &title)
 {
     printer.setFontSize(16);
     printer.setFontName(QStringLiteral("Times New Roman"));
@@ -41,12 +26,12 @@ void printWorksheet(PrinterSurface &printer, const WorksheetText &text)
     printer.blankLine();
 
     printer.setFontSize(32);
-    centredLine(printer, text.subject);
-    centredLine(printer, text.title);
+    centredLine(printer, subject);
+    centredLine(printer, title);
     printer.blankLine();
 
     printer.setFontSize(12);
-    for (int k = 1; k <= kQuestions; ++k) {
+    for (int k = 1; k <= questionsPerSet; ++k) {
         printer.setCurrentX(printer.scaleWidth() / 16);
         printer.printLine(QStringLiteral("Question") + numberWithSignPlace(k) + QStringLiteral("    ") +
                           Module1.questionText[k]);
@@ -54,7 +39,6 @@ void printWorksheet(PrinterSurface &printer, const WorksheetText &text)
         answerLine(printer, QStringLiteral("C. ") + Module1.answerC[k], QStringLiteral("D. ") + Module1.answerD[k]);
         printer.blankLine();
     }
-    printer.endDoc();
 }
 } // namespace
 
@@ -63,13 +47,8 @@ QString worksheetHeaderLine()
     return QStringLiteral("Velmora") + QString(57, QLatin1Char(' ')) + QStringLiteral("Quorvane Publishing Ltd");
 }
 
-void Printpage(const multiple &quiz)
+void printWorksheet(const QString &subject, const QString &title)
 {
-    const WorksheetText text{quiz.Label5->caption(), quiz.Label6->caption()};
-    try {
-        printWorksheet(*openPrinter(), text);
-        messageBox(QStringLiteral("Your worksheet is now printing."));
-    } catch (const PrintError &) {
-        messageBox(QStringLiteral("There was a problem printing to your printer."));
-    }
+    printOnePage([&](PrinterSurface &printer) { drawWorksheet(printer, subject, title); },
+                 QStringLiteral("Your worksheet is now printing."));
 }

@@ -1,6 +1,6 @@
-#include "worksheets/rightanswer.h"
+#include "common/questionset.h"
 
-#include "shell/module1.h"
+#include "common/module1.h"
 
 std::optional<int> rightAnswerChoice(const QString &entry)
 {
@@ -11,14 +11,14 @@ std::optional<int> rightAnswerChoice(const QString &entry)
         digits.chop(1);
     while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
         digits = digits.mid(1);
-    if (digits.size() != 1 || digits[0] < QLatin1Char('1') || digits[0] > QLatin1Char('4'))
+    if (digits.size() != 1 || digits[0] < QLatin1Char('1') || digits[0] > QLatin1Char(char('0' + answersPerQuestion)))
         return std::nullopt;
     return digits[0].unicode() - u'0';
 }
 
 std::optional<int> firstQuestionWithoutRightAnswer()
 {
-    for (int k = 1; k <= 10; ++k)
+    for (int k = 1; k <= questionsPerSet; ++k)
         if (!rightAnswerChoice(Module1.correctAnswer[k]))
             return k;
     return std::nullopt;

@@ -5,6 +5,16 @@
 #include <array>
 #include <optional>
 
+// A question set: ten questions in slots 1 to 10 (slot 0 stays empty), each
+// with four answers.
+constexpr int questionsPerSet = 10;
+constexpr int answersPerQuestion = 4;
+// The worksheet catalogue: at most 1000 titles, in slots 1 to 1000.
+constexpr int maxWorksheets = 1000;
+
+using QuestionSlots = std::array<QString, questionsPerSet + 1>;
+using CatalogueTitles = std::array<QString, maxWorksheets + 1>;
+
 struct Module1State {
     // Sound switch: empty until the main menu first loads, so a comparison
     // with 1 fails at the very first title screen.
@@ -18,22 +28,22 @@ struct Module1State {
 
     // Worksheet catalogue (slots 1..worksheetCount used).
     int worksheetCount = 0;
-    std::array<QString, 1001> worksheetTitles;
+    CatalogueTitles worksheetTitles;
     int cataloguePage = 0;
     QString selectedWorksheet;
 
-    // The loaded question set (slots 1..10 used, slot 0 stays empty).
+    // The loaded question set.
     QString quizTitle;
-    std::array<QString, 11> questionText;
-    std::array<QString, 11> answerA;
-    std::array<QString, 11> answerB;
-    std::array<QString, 11> answerC;
-    std::array<QString, 11> answerD;
-    std::array<QString, 11> correctAnswer;
+    QuestionSlots questionText;
+    QuestionSlots answerA;
+    QuestionSlots answerB;
+    QuestionSlots answerC;
+    QuestionSlots answerD;
+    QuestionSlots correctAnswer;
 
     // The quiz in progress and the last result.
     int questionNumber = 0;
-    std::array<int, 11> questionMark{};
+    std::array<int, questionsPerSet + 1> questionMark{};
     QString certificateSubject;
     int score = 0;
     int questionCount = 0;
@@ -41,6 +51,3 @@ struct Module1State {
 
 // The one instance, under the name every screen uses.
 extern Module1State Module1;
-
-// Highest catalogue slot.
-constexpr int maxWorksheets = 1000;

@@ -1,0 +1,3 @@
+#include "common/module1.h"
+
+Module1State Module1;

@@ -1,3 +1,0 @@
-#include "shell/module1.h"
-
-Module1State Module1;
