@@ -3,7 +3,8 @@
 #   ./build.sh run     install what is needed, build, start Velmora
 #   ./build.sh test    install what is needed, build, run every test
 # Options through the environment: BUILD_DIR (default build), VELMORA_SANITIZE=1
-# (AddressSanitizer and UndefinedBehaviorSanitizer build, default dir build-asan).
+# (AddressSanitizer and UndefinedBehaviorSanitizer build, default dir build-asan),
+# VELMORA_WERROR=1 (compiler warnings are errors, as CI builds).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -36,7 +37,9 @@ install_packages() {
 
 configure_and_build() {
   local dir=$1; shift
-  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+  local werror=OFF
+  [ "${VELMORA_WERROR:-0}" = 1 ] && werror=ON
+  cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELMORA_WERROR="$werror" "$@" >/dev/null
   cmake --build "$dir" -j"$(nproc)"
 }
 
