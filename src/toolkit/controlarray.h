@@ -22,7 +22,6 @@ public:
         return it == members_.end() ? nullptr : it->second;
     }
     bool contains(int index) const { return members_.count(index) != 0; }
-    const std::map<int, Control *> &members() const { return members_; }
     int size() const { return int(members_.size()); }
 
     void add(int index, Control *control)

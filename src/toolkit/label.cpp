@@ -32,8 +32,6 @@ void Label::setFontDesign(const FontDesign &font)
 void Label::setForeColor(const QColor &c) { fore_ = c; update(); }
 void Label::setBackColor(const QColor &c) { back_ = c; update(); }
 void Label::setBorder(bool singleLine) { border_ = singleLine; update(); }
-void Label::setAlignment(Qt::Alignment a) { alignment_ = a; update(); }
-void Label::setWordWrap(bool wrap) { wordWrap_ = wrap; update(); }
 
 void Label::setBackStyle(BackStyle style)
 {

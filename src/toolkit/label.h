@@ -59,8 +59,6 @@ public:
     BackStyle backStyle() const { return backStyle_; }
     void setBorder(bool singleLine);
     bool hasBorder() const { return border_; }
-    void setAlignment(Qt::Alignment alignment);
-    void setWordWrap(bool wrap);
     bool wordWrap() const { return wordWrap_; }
     // Symbol-font labels show Greek letters for the Latin caption.
     QString displayedText() const;

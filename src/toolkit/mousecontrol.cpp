@@ -22,8 +22,6 @@ double MouseControl::top() const { return twips::geometryOf(this).top(); }
 double MouseControl::width() const { return twips::geometryOf(this).width(); }
 double MouseControl::height() const { return twips::geometryOf(this).height(); }
 
-void MouseControl::setLeft(double l) { moveTo(l, top()); }
-void MouseControl::setTop(double t) { moveTo(left(), t); }
 void MouseControl::moveTo(double l, double t)
 {
     const QRectF g = twips::geometryOf(this);

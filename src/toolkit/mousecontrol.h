@@ -25,8 +25,6 @@ public:
     double top() const;
     double width() const;
     double height() const;
-    void setLeft(double left);
-    void setTop(double top);
     void moveTo(double left, double top);
     void setGeometryTwips(double left, double top, double width, double height);
 

@@ -41,17 +41,13 @@ public:
     double scaleHeight();
 
     // The text cursor in twips; the next text's top-left corner goes here.
-    double currentX() const { return x_; }
-    double currentY() const { return y_; }
     void setCurrentX(double x);
     void setCurrentY(double y);
 
     void setFontName(const QString &name);
     void setFontSize(double points);
     void setFontBold(bool bold);
-    const FontDesign &font() const { return font_; }
     void setForeColor(const QColor &colour);
-    QColor foreColor() const { return colour_; }
     // Width in twips of text in the current font.
     double textWidth(const QString &text);
 

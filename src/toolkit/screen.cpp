@@ -79,8 +79,6 @@ QSizeF Screen::clientSizeTwips() const { return QSizeF(twips::fromPixels(QWidget
 
 void Screen::setPositionTwips(float left, float top)
 {
-    left_ = left;
-    top_ = top;
     move(twips::toPixels(left), twips::toPixels(top));
 }
 

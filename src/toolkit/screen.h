@@ -28,7 +28,6 @@ public:
     void showScreen();
     // Hides and discards the screen; the next touch loads it again.
     void unload();
-    bool isUnloaded() const { return unloaded_; }
     // Increases each time a screen is shown; the highest visible one is on top.
     quint64 showOrder() const { return showOrder_; }
 
@@ -40,8 +39,6 @@ public:
     QSizeF clientSizeTwips() const;
     // Window position in twips, held in single precision.
     void setPositionTwips(float left, float top);
-    float leftTwips() const { return left_; }
-    float topTwips() const { return top_; }
 
     // A control of this screen by its name ("Picture1"), or null.
     QWidget *control(const QString &name) const;
@@ -64,8 +61,6 @@ private:
     bool unloaded_ = false;
     bool backdrop_ = false;
     quint64 showOrder_ = 0;
-    float left_ = 0;
-    float top_ = 0;
 };
 
 namespace screens {

@@ -11,13 +11,6 @@ Timer::Timer(QObject *parent, int intervalMs, bool enabled) : QObject(parent)
     setEnabled(enabled);
 }
 
-void Timer::setInterval(int ms)
-{
-    timer_.setInterval(ms);
-    if (enabled_)
-        timer_.start();
-}
-
 void Timer::setEnabled(bool on)
 {
     enabled_ = on;

@@ -9,8 +9,6 @@ class Timer : public QObject {
     Q_OBJECT
 public:
     explicit Timer(QObject *parent, int intervalMs = 0, bool enabled = false);
-    void setInterval(int ms);
-    int interval() const { return timer_.interval(); }
     void setEnabled(bool on);
     bool isEnabled() const { return enabled_; }
     std::function<void()> onTick;
