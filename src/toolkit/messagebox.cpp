@@ -14,6 +14,7 @@ MsgResult showDialog(const QString &text, MsgButtons buttons)
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmora"), text,
                     buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
+    box.setWindowRole(QStringLiteral("message")); // the window system knows message boxes apart from screens
     return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 } // namespace

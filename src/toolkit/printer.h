@@ -40,9 +40,9 @@ public:
     double scaleWidth();
     double scaleHeight();
 
-    // The text cursor in twips; the next text's top-left corner goes here.
+    // The text cursor's place across the page in twips; the next text's
+    // left edge goes here.
     void setCurrentX(double x);
-    void setCurrentY(double y);
 
     void setFontName(const QString &name);
     void setFontSize(double points);
@@ -69,7 +69,6 @@ public:
 
     // Ends the document: the page goes to the printer.
     void endDoc();
-    bool ended() const { return ended_; }
 
 protected:
     PrinterSurface() = default;
@@ -81,9 +80,6 @@ protected:
     virtual void drawLine(QPointF from, QPointF to, int widthPixels, const QColor &colour) = 0;
     virtual void drawPicture(const Picture &picture, const QRectF &targetTwips) = 0;
     virtual void finishDocument() = 0;
-    // Every operation in words, in order, before it runs; a recording printer
-    // keeps them (and may refuse one, as a failing printer would).
-    virtual void trace(const QString &operation) { (void)operation; }
 
 private:
     double x_ = 0;
@@ -91,7 +87,6 @@ private:
     FontDesign font_{QStringLiteral("Arial"), 10};
     QColor colour_ = Qt::black;
     int drawWidth_ = 1;
-    bool ended_ = false;
 };
 
 using PrinterFactory = std::function<std::unique_ptr<PrinterSurface>()>;
@@ -101,7 +96,3 @@ using PrinterFactory = std::function<std::unique_ptr<PrinterSurface>()>;
 std::unique_ptr<PrinterSurface> openPrinter();
 // Replaces where print jobs go; an empty factory restores the default printer.
 void setPrinterFactory(PrinterFactory factory);
-
-// Twips written for the operation log: whole numbers plainly, fractions with
-// at most two decimals.
-QString twipsText(double value);

@@ -1,26 +1,35 @@
 #include "toolkit/printerrecording.h"
 #include "toolkit/picture.h"
 
+#include <cmath>
+
 namespace {
-void failIfAsked(PrintRecord &record, const QString &operation)
+// Whole twips plainly, fractions with at most two decimals.
+QString number(double value)
 {
-    if (record.failOn.isEmpty() || !operation.startsWith(record.failOn))
+    if (value == std::floor(value) && std::abs(value) < 1e12)
+        return QString::number(static_cast<long long>(value));
+    QString text = QString::number(value, 'f', 2);
+    while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
+    return text;
+}
+
+QString point(QPointF p) { return number(p.x()) + QLatin1Char(',') + number(p.y()); }
+
+void failIfAsked(PrintRecord &record, const QString &step)
+{
+    if (record.failOn.isEmpty() || !step.startsWith(record.failOn))
         return;
     record.failOn.clear(); // one failure per request, as a printer that jams once
     if (record.failUnexpectedly)
-        throw std::logic_error("unexpected failure at " + operation.toStdString());
-    throw PrintError("printer failure at " + operation.toStdString());
+        throw std::logic_error("unexpected failure at " + step.toStdString());
+    throw PrintError("printer failure at " + step.toStdString());
 }
 
 class RecordingPrinter : public PrinterSurface {
 public:
     explicit RecordingPrinter(std::shared_ptr<PrintRecord> record) : record_(std::move(record)) {}
-
-    ~RecordingPrinter() override
-    {
-        if (!ended())
-            record_->operations << QStringLiteral("Abort");
-    }
 
 protected:
     QSizeF printableSizeTwips() override { return record_->printableSize; }
@@ -29,26 +38,44 @@ protected:
         return PrintRecord::textWidth(text, font.points);
     }
     double measureLineHeight(const FontDesign &font) override { return PrintRecord::lineHeight(font.points); }
-    void drawText(const QString &, QPointF, const FontDesign &, const QColor &) override {}
-    void drawLine(QPointF, QPointF, int, const QColor &) override {}
-    void drawPicture(const Picture &, const QRectF &) override {}
-    void finishDocument() override {}
 
-    void trace(const QString &operation) override
+    void drawText(const QString &text, QPointF topLeft, const FontDesign &font, const QColor &colour) override
     {
-        record_->operations << operation;
-        failIfAsked(*record_, operation);
+        if (!text.trimmed().isEmpty())
+            mark(point(topLeft) + QLatin1Char(' ') + font.name + (font.bold ? QStringLiteral(" bold ") : QStringLiteral(" ")) +
+                 number(font.points) + QLatin1Char(' ') + colour.name() + QLatin1Char(' ') + text);
+    }
+    void drawLine(QPointF from, QPointF to, int widthPixels, const QColor &colour) override
+    {
+        mark(QStringLiteral("line %1 %2 %3px %4").arg(point(from), point(to)).arg(widthPixels).arg(colour.name()));
+    }
+    void drawPicture(const Picture &, const QRectF &target) override
+    {
+        mark(QStringLiteral("picture %1 %2x%3")
+                 .arg(point(target.topLeft()), number(target.width()), number(target.height())));
+    }
+    void finishDocument() override
+    {
+        failIfAsked(*record_, QStringLiteral("EndDoc"));
+        record_->pages << page_;
     }
 
 private:
+    void mark(const QString &item)
+    {
+        failIfAsked(*record_, item);
+        page_ << item;
+    }
+
     std::shared_ptr<PrintRecord> record_;
+    QStringList page_;
 };
 } // namespace
 
 PrinterFactory recordingPrinterFactory(std::shared_ptr<PrintRecord> record)
 {
     return [record]() -> std::unique_ptr<PrinterSurface> {
-        record->operations << QStringLiteral("Open");
+        ++record->jobs;
         if (record->noPrinter)
             throw PrintError("there is no default printer");
         failIfAsked(*record, QStringLiteral("Open"));

@@ -1,8 +1,8 @@
 #pragma once
-// A printer for tests: it keeps every operation of every job as a line of
-// text, measures with simple predictable metrics, and can be told to fail at
-// any operation the way a real printer fails (or with an error that is not a
-// printing error at all).
+// A printer for tests: it keeps every page that reaches it as the marks
+// drawn on it, measures with simple predictable metrics, and can be told to
+// fail at any step the way a real printer fails (or with an error that is
+// not a printing error at all).
 #include "toolkit/printer.h"
 
 #include <QStringList>
@@ -10,14 +10,19 @@
 struct PrintRecord {
     // The printable area every job reports, in twips.
     QSizeF printableSize{11520, 15840};
-    // Every operation in order, jobs one after another: "Open", then the
-    // surface's own lines ("FontSize 25", "Print \"x\" at 0,575", ...),
-    // then "EndDoc" or, for a job dropped before its end, "Abort".
-    QStringList operations;
+    // Every page that reached the printer, in order, as its marks in the
+    // order they were drawn (positions in twips, colours as #rrggbb):
+    //   text     "x,y Font Name 36 #ff0000 the text" ("bold" before the size when bold)
+    //   line     "line x1,y1 x2,y2 2px #000000"
+    //   picture  "picture x,y WxH"
+    // Text of nothing but spaces leaves no mark.
+    QList<QStringList> pages;
+    // Print jobs opened, whether their page reached the printer or not.
+    int jobs = 0;
 
     // Opening a job fails: no printer is installed.
     bool noPrinter = false;
-    // The first operation that starts with this text fails ("Open" included).
+    // The first step that starts with this text fails: "Open", a mark, or "EndDoc".
     QString failOn;
     // That failure is an unexpected error rather than a PrintError.
     bool failUnexpectedly = false;

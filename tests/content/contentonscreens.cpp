@@ -9,7 +9,7 @@
 #include "activities/writinglab.h"
 #include "activities/writingord.h"
 #include "quiz/multiple.h"
-#include "quiz/quizdriver.h"
+#include "support/pupil.h"
 #include "shell/topicmenu.h"
 #include "shell/guide.h"
 #include "shell/intro0.h"

@@ -1,20 +1,17 @@
-# Shared pieces of the end-to-end scripts: a private X server, window lookup
-# by size, clicks in twips, and cleanup of everything started.
+# Shared pieces of the end-to-end scripts: what they need, a private X
+# server, the program on its own copy of the content, screens found by their
+# window role (each screen's name), clicks in twips, waiting on conditions,
+# and cleanup of everything started.
 set -euo pipefail
 
-BUILD_DIR=${1:-${VELMORA_BUILD_DIR:-build}}
-BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
+BUILD_DIR=$(cd "${1:-${VELMORA_BUILD_DIR:-build}}" && pwd)
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
 
 e2e_cleanup() {
-  for pid in "${E2E_PIDS[@]:-}"; do
-    [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
-  done
-  sleep 0.2
-  for pid in "${E2E_PIDS[@]:-}"; do
-    [ -n "$pid" ] && kill -9 "$pid" 2>/dev/null || true
-  done
+  local pid
+  for pid in "${E2E_PIDS[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for pid in "${E2E_PIDS[@]}"; do wait "$pid" 2>/dev/null || true; done
   rm -rf "$E2E_TMP"
 }
 trap e2e_cleanup EXIT
@@ -25,10 +22,15 @@ fail() {
   exit 1
 }
 
+# needs COMMAND...: skips the test, as CTest counts exit 77, when one is missing.
+needs() {
+  local c
+  for c in "$@"; do command -v "$c" >/dev/null || { echo "SKIP: $c is not installed"; exit 77; }; done
+}
+
 # wait_until SECONDS command...: polls every 0.1 s.
 wait_until() {
-  local limit=$1; shift
-  local end=$(( $(date +%s%N) + limit * 1000000000 ))
+  local end=$(( $(date +%s%N) + $1 * 1000000000 )); shift
   until "$@" >/dev/null 2>&1; do
     [ "$(date +%s%N)" -lt "$end" ] || return 1
     sleep 0.1
@@ -37,6 +39,7 @@ wait_until() {
 
 # Starts Xvfb on a free display and exports DISPLAY.
 start_xvfb() {
+  needs Xvfb xdotool xprop xdpyinfo
   local n
   for n in $(seq 90 140); do
     [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
@@ -49,72 +52,56 @@ start_xvfb() {
   fail "no free X display"
 }
 
-# A content folder of our own beside a copy of the program, so tests never
-# touch the build tree's catalogue.
-prepare_program() {
-  mkdir -p "$E2E_TMP/app"
-  cp "$BUILD_DIR/velmora" "$E2E_TMP/app/"
-  for d in images wav wmf wmf2 logo; do
-    [ -d "$BUILD_DIR/$d" ] && ln -s "$BUILD_DIR/$d" "$E2E_TMP/app/$d"
-  done
-  cp -r "$BUILD_DIR/multiple" "$E2E_TMP/app/multiple"
-  APP_DIR="$E2E_TMP/app"
-}
-
+# Starts a copy of the program beside links to the built content and a copy
+# of its "multiple" folder, so tests never touch the build tree's catalogue.
 start_program() {
+  APP_DIR="$E2E_TMP/app"
+  mkdir -p "$APP_DIR"
+  cp "$BUILD_DIR/velmora" "$APP_DIR/"
+  for d in images wav wmf wmf2 logo; do ln -s "$BUILD_DIR/$d" "$APP_DIR/$d"; done
+  [ -d "$APP_DIR/multiple" ] || cp -r "$BUILD_DIR/multiple" "$APP_DIR/multiple"
   (cd "$APP_DIR" && exec ./velmora) >"$E2E_TMP/velmora.log" 2>&1 &
   VELMORA_PID=$!
   E2E_PIDS+=($VELMORA_PID)
 }
 
-# The visible Velmora window of the given pixel size (the title window is
-# 364 x 438, every content screen 800 x 600); prints its id.
-window_of_size() {
-  local want_w=$1 want_h=$2 id
+# The visible program windows whose role is ROLE (a screen's name, or
+# "message" for a message box); prints their ids.
+windows_with_role() {
+  local id
   for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    local geo
-    geo=$(xdotool getwindowgeometry "$id" | awk '/Geometry/ {print $2}')
-    if [ "$geo" = "${want_w}x${want_h}" ]; then
-      echo "$id"
-      return 0
-    fi
+    [ "$(xprop -id "$id" WM_WINDOW_ROLE 2>/dev/null | sed -n 's/.*= "\(.*\)"/\1/p')" = "$1" ] && echo "$id"
   done
-  return 1
+  return 0
+}
+shown() { [ -n "$(windows_with_role "$1")" ]; }
+gone() { ! shown "$1"; }
+
+# wait_for SCREEN: waits until the screen is visible and prints its window id.
+wait_for() {
+  wait_until "${2:-15}" shown "$1" || fail "$1 did not appear"
+  windows_with_role "$1" | head -1
 }
 
-# How many visible Velmora windows have the given pixel size.
-count_windows() {
-  local n=0 id
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "Geometry: ${1}x${2}$" && n=$((n + 1))
-  done
-  echo "$n"
-}
-
-# A message box: a visible program window that is neither a screen, the
-# title window nor the backdrop that covers the display; prints its id.
-message_box() {
-  local id geometry
-  for id in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null); do
-    geometry=$(xdotool getwindowgeometry "$id" 2>/dev/null | awk '/Geometry/ {print $2}')
-    case "$geometry" in 800x600 | 364x438 | 1024x768 | "") ;; *) echo "$id"; return 0 ;; esac
-  done
-  return 1
-}
-
-wait_for_window() {
-  wait_until "${3:-15}" window_of_size "$1" "$2" || fail "no ${1}x${2} window appeared"
-  window_of_size "$1" "$2"
-}
-
-# click_twips WINDOW X Y: clicks at a point given in twips inside the window.
-click_twips() {
-  xdotool mousemove --window "$1" $(( $2 / 15 )) $(( $3 / 15 )) click 1
-}
-
-# The middle of a control given as left top width height in twips.
+# click_control SCREEN LEFT TOP WIDTH HEIGHT: clicks the middle of a control given in twips.
 click_control() {
-  click_twips "$1" $(( $2 + $4 / 2 )) $(( $3 + $5 / 2 ))
+  xdotool mousemove --window "$(wait_for "$1")" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click 1
+}
+
+# Gets from the title screen to the main menu.
+enter_main_menu() {
+  click_control Titlefrm 1320 6000 1335 375 # OK
+  wait_until 15 gone Titlefrm || fail "the title screen stayed"
+  wait_for intro0 >/dev/null
+}
+
+# Answers the message box on show with Return; prints its width in pixels.
+answer_message() {
+  local id
+  id=$(wait_for message 30)
+  xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
+  xdotool mousemove --window "$id" 5 5 click 1 key Return
+  wait_until 10 gone message || fail "the message box did not close ($1)"
 }
 
 # The teacher's worksheet the wizard scripts type: the right answer, 1 to 4,

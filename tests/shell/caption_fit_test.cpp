@@ -15,9 +15,7 @@
 #include "shell/titlefrm.h"
 #include "support/testenv.h"
 #include "testregistry.h"
-#include "worksheets/contentfolder.h"
 #include "worksheets/wizard.h"
-#include "worksheets/wizarddriver.h"
 #include "worksheets/worksheets.h"
 
 #include "toolkit/frame.h"

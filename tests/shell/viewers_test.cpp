@@ -1,128 +1,90 @@
-// Key facts, teacher's notes, acknowledgments and the guide, paged by clicks.
-#include "shell/topicmenu.h"
-#include "shell/guide.h"
-#include "shell/intro0.h"
+// Key facts, teacher's notes, the acknowledgments and the guide, paged by
+// clicks; no click on a viewer makes a sound.
 #include "common/module1.h"
-#include "shell/pagenames.h"
+#include "shell/guide.h"
 #include "shell/teacher.h"
+#include "shell/topicmenu.h"
+#include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
 
 #include <QtTest>
 
 namespace {
-enum { Print = 0, Exit = 1, Next = 2, Previous = 3 };
+using namespace viewer;
 
 teacher &openFromFighters(int button)
 {
-    touch<intro0>().showScreen();
-    clickOn(touch<intro0>().Label2[1]);
+    clickMainMenuEntry(1);
     clickOn(touch<fighters>().label3[button]);
     return touch<teacher>();
+}
+
+// "Page n of m", the screen and print copies shown, and which page buttons work.
+QStringList pageShown(const PageViewer &viewer)
+{
+    return {viewer.Label1->caption(), viewer.Image1->picturePath(), viewer.Image2->picturePath(),
+            viewer.Label3[PreviousPage]->isEnabled() ? "<<" : "", viewer.Label3[NextPage]->isEnabled() ? ">>" : ""};
 }
 } // namespace
 
 class ViewersTest : public QObject {
     Q_OBJECT
 private slots:
-    // Page numbers outside a set name no file; the logo frames wrap round.
-    void pageNamesAtTheEnds()
-    {
-        QCOMPARE(pageFileName("wmf2", "writing", 3), QStringLiteral("wmf2\\writingc.wmf"));
-        QCOMPARE(pageFileName("wmf", "writing", 4), QString());
-        QCOMPARE(pageFileName("wmf", "writing", 0), QString());
-        QCOMPARE(logoFrameFileName(9), QStringLiteral("logo\\quor0009.gif"));
-        QCOMPARE(logoFrameFileName(19), QStringLiteral("logo\\quor0019.gif"));
-        QCOMPARE(nextLogoFrame(19), 0);
-    }
-
     // The notes are one page without page controls; the key facts opened
-    // next have them back and page forward and back.
-    void teachersNotesThenKeyFactsPagedForwardAndBack()
+    // next have them back, page forward and back, and light up under the pointer.
+    void notesThenKeyFacts()
     {
         TestEnvironment env;
         teacher &notes = openFromFighters(5);
-        QVERIFY(!notes.Label1->isVisible());
-        QVERIFY(!notes.Label3[Next]->isVisible());
-        QVERIFY(!notes.Label3[Previous]->isVisible());
-        QVERIFY(notes.Label3[Print]->isVisible());
+        QVERIFY(!notes.Label1->isVisible() && !notes.Label3[NextPage]->isVisible() && !notes.Label3[PreviousPage]->isVisible());
         QCOMPARE(notes.Image1->picturePath(), QStringLiteral("wmf\\fightersa.wmf"));
         clickOn(notes.Label3[Exit]);
-        QCOMPARE(topScreenName(), QStringLiteral("fighters"));
-        env.sound->played.clear();
-
-        teacher &viewer = openFromFighters(4);
-        QCOMPARE(topScreenName(), QStringLiteral("teacher"));
-        QCOMPARE(viewer.Label1->caption(), QStringLiteral("Page 1 of 2"));
-        QVERIFY(viewer.Label1->isVisible());
-        QVERIFY(!viewer.Label3[Previous]->isEnabled());
-        QVERIFY(viewer.Label3[Next]->isEnabled());
-        QCOMPARE(viewer.Image1->picturePath(), QStringLiteral("wmf\\key fightersa.wmf"));
-        QCOMPARE(viewer.Image2->picturePath(), QStringLiteral("wmf2\\key fightersa.wmf"));
-        QVERIFY(!viewer.Image2->isVisible());
-        clickOn(viewer.Label3[Next]);
-        QCOMPARE(Module1.currentPage, 2);
-        QCOMPARE(viewer.Label1->caption(), QStringLiteral("Page 2 of 2"));
-        QVERIFY(!viewer.Label3[Next]->isEnabled());
-        QVERIFY(viewer.Label3[Previous]->isEnabled());
-        QCOMPARE(viewer.Image1->picturePath(), QStringLiteral("wmf\\key fightersb.wmf"));
-        QCOMPARE(viewer.Image2->picturePath(), QStringLiteral("wmf2\\key fightersb.wmf"));
-        clickOn(viewer.Label3[Previous]);
-        QCOMPARE(viewer.Label1->caption(), QStringLiteral("Page 1 of 2"));
-        QCOMPARE(viewer.Image1->picturePath(), QStringLiteral("wmf\\key fightersa.wmf"));
-        // Clicks on the viewers are silent; only the menu clicks were heard.
-        QCOMPARE(env.sound->played.size(), 2);
-        hoverOver(viewer.Label3[Next]);
-        QCOMPARE(viewer.Label3[Next]->backStyle(), BackStyle::Opaque);
-        hoverOver(viewer.Image1, QPoint(5, 5));
-        QCOMPARE(viewer.Label3[Next]->backStyle(), BackStyle::Transparent);
-    }
-
-    void acknowledgmentsShowTheLogoAfterTheFirstTickAndCarryOn()
-    {
-        TestEnvironment env;
-        touch<intro0>().showScreen();
-        Module1.logoFrame = 18;
-        clickOn(touch<intro0>().Label2[19]);
-        teacher &viewer = touch<teacher>();
-        QVERIFY(!viewer.Label1->isVisible() && !viewer.Label3[Next]->isVisible() && !viewer.Label3[Previous]->isVisible());
-        QVERIFY(!viewer.Picture1->isVisible());
-        QCOMPARE(viewer.Picture2->picturePath(), QStringLiteral("logo\\quorvane2.bmp"));
-        QCOMPARE(viewer.Image2->picturePath(), QStringLiteral("wmf2\\acknowledgments.wmf"));
-        QTRY_VERIFY_WITH_TIMEOUT(viewer.Picture1->isVisible(), 1000);
-        QVERIFY(viewer.Picture2->isVisible());
-        QVERIFY(Module1.logoFrame == 19 || Module1.logoFrame < 5);
-        clickOn(viewer.Label3[Exit]);
-        const int stoppedAt = Module1.logoFrame;
-        runEventsFor(60); // no ticks once the viewer is gone
-        QCOMPARE(Module1.logoFrame, stoppedAt);
-        clickOn(touch<intro0>().Label2[19]);
-        QTRY_VERIFY_WITH_TIMEOUT(touch<teacher>().Picture1->isVisible(), 1000);
-        QCOMPARE(touch<teacher>().Picture1->picturePath(), logoFrameFileName(Module1.logoFrame));
-        QVERIFY(Module1.logoFrame != 0 || stoppedAt == 19);
+        teacher &facts = openFromFighters(4);
+        QCOMPARE(pageShown(facts), (QStringList{"Page 1 of 2", "wmf\\key fightersa.wmf", "wmf2\\key fightersa.wmf", "", ">>"}));
+        clickOn(facts.Label3[NextPage]);
+        QCOMPARE(pageShown(facts), (QStringList{"Page 2 of 2", "wmf\\key fightersb.wmf", "wmf2\\key fightersb.wmf", "<<", ""}));
+        clickOn(facts.Label3[PreviousPage]);
+        QCOMPARE(pageShown(facts)[0], QStringLiteral("Page 1 of 2"));
+        QVERIFY(!facts.Image2->isVisible());
+        QCOMPARE(env.sound->played.size(), 4); // the menus' clicks only
+        hoverOver(facts.Label3[NextPage]);
+        hoverOver(facts.Image1, QPoint(5, 5));
+        QCOMPARE(facts.Label3[NextPage]->backStyle(), BackStyle::Transparent);
     }
 
     void theGuidePagesThroughFivePages()
     {
         TestEnvironment env;
-        touch<intro0>().showScreen();
-        clickOn(touch<intro0>().Label2[20]);
-        guide &viewer = touch<guide>();
-        QCOMPARE(viewer.Label1->caption(), QStringLiteral("Page 1 of 5"));
-        for (int page = 2; page <= 5; ++page) {
-            clickOn(viewer.Label3[Next]);
-            QCOMPARE(viewer.Label1->caption(), QStringLiteral("Page %1 of 5").arg(page));
-            QCOMPARE(viewer.Image1->picturePath(), QStringLiteral("wmf\\guide%1.wmf").arg(page));
-            QCOMPARE(viewer.Image2->picturePath(), QStringLiteral("wmf2\\guide%1.wmf").arg(page));
-            QVERIFY(viewer.Label3[Previous]->isEnabled());
-        }
-        QVERIFY(!viewer.Label3[Next]->isEnabled());
+        guide &viewer = static_cast<guide &>(clickMainMenuEntry(20));
+        QCOMPARE(pageShown(viewer), (QStringList{"Page 1 of 5", "wmf\\guide1.wmf", "wmf2\\guide1.wmf", "", ">>"}));
+        for (int page = 2; page <= 5; ++page)
+            clickOn(viewer.Label3[NextPage]);
+        QCOMPARE(pageShown(viewer), (QStringList{"Page 5 of 5", "wmf\\guide5.wmf", "wmf2\\guide5.wmf", "<<", ""}));
         for (int page = 4; page >= 1; --page)
-            clickOn(viewer.Label3[Previous]);
-        QCOMPARE(viewer.Label1->caption(), QStringLiteral("Page 1 of 5"));
-        QVERIFY(!viewer.Label3[Previous]->isEnabled());
+            clickOn(viewer.Label3[PreviousPage]);
+        QCOMPARE(pageShown(viewer), (QStringList{"Page 1 of 5", "wmf\\guide1.wmf", "wmf2\\guide1.wmf", "", ">>"}));
         clickOn(viewer.Label3[Exit]);
         QCOMPARE(topScreenName(), QStringLiteral("intro0"));
+    }
+
+    // The logo appears with the first tick; its frame number wraps from 19
+    // to 0, stops when the viewer goes and carries on at the next visit.
+    void theAcknowledgmentsAnimateTheLogo()
+    {
+        TestEnvironment env;
+        Module1.logoFrame = 18;
+        teacher &viewer = static_cast<teacher &>(clickMainMenuEntry(19));
+        QVERIFY(!viewer.Label1->isVisible() && !viewer.Label3[NextPage]->isVisible() && !viewer.Picture1->isVisible());
+        QCOMPARE(viewer.Image2->picturePath(), QStringLiteral("wmf2\\acknowledgments.wmf"));
+        QTRY_VERIFY(viewer.Picture1->isVisible() && viewer.Picture2->isVisible());
+        QTRY_VERIFY(Module1.logoFrame < 5);
+        clickOn(viewer.Label3[Exit]);
+        const int stoppedAt = Module1.logoFrame;
+        QTest::qWait(60);
+        QCOMPARE(Module1.logoFrame, stoppedAt);
+        QCOMPARE(static_cast<teacher &>(clickMainMenuEntry(19)).Picture1->picturePath(), QString());
+        QTRY_COMPARE(touch<teacher>().Picture1->picturePath(), QStringLiteral("logo\\quor00%1.gif").arg(stoppedAt + 1, 2, 10, QLatin1Char('0')));
     }
 };
 

@@ -1,30 +1,18 @@
 #include "support/testenv.h"
+
 #include "common/module1.h"
 #include "shell/intro0.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/display.h"
-#include "toolkit/printer.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/screen.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QtTest>
-
-namespace {
-const QString kRepoContent = QStringLiteral(VELMORA_SOURCE_DIR "/content");
-
-void copyFolder(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &f : QDir(from).entryInfoList(QDir::Files))
-        QFile::copy(f.filePath(), to + '/' + f.fileName());
-}
-} // namespace
 
 void RecordingSound::play(const QString &relativePath)
 {
@@ -37,27 +25,27 @@ TestEnvironment::TestEnvironment()
     Module1 = Module1State{};
     screens::unloadAll();
     intro0::defineName();
-    for (const QFileInfo &f : QDir(kRepoContent).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (f.fileName().compare("multiple", Qt::CaseInsensitive) == 0)
-            copyFolder(f.filePath(), root_.path() + '/' + f.fileName());
-        else
-            QFile::link(f.filePath(), root_.path() + '/' + f.fileName());
-    }
+    // Every content folder is the repository's, but "multiple" is a copy the test may change.
+    const QDir repository(QStringLiteral(VELMORA_SOURCE_DIR "/content"));
+    for (const QString &folder : repository.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        QFile::link(repository.filePath(folder), root_.filePath(folder));
+    emptyFolder(QStringLiteral("multiple"));
+    for (const QString &file : QDir(repository.filePath(QStringLiteral("multiple"))).entryList(QDir::Files))
+        QFile::copy(repository.filePath(QStringLiteral("multiple/") + file), multipleDir() + '/' + file);
     setContentRoot(root_.path());
     setSoundOutput(sound);
     setMessageBoxHandler([this](const QString &text, MsgButtons buttons) {
         messages << text;
         if (buttons == MsgButtons::Ok || answers.empty())
             return MsgResult::Ok;
-        const MsgResult r = answers.front();
+        const MsgResult answer = answers.front();
         answers.pop_front();
-        return r;
+        return answer;
     });
     setRandomSource([this] {
-        if (randomNumbers.empty())
-            return 0.0;
-        const double r = randomNumbers.front();
-        randomNumbers.pop_front();
+        const double r = randomNumbers.empty() ? 0.0 : randomNumbers.front();
+        if (!randomNumbers.empty())
+            randomNumbers.pop_front();
         return r;
     });
     setDisplaySizeOverride(QSizeF(1024 * 15, 768 * 15));
@@ -68,24 +56,57 @@ TestEnvironment::TestEnvironment()
 TestEnvironment::~TestEnvironment()
 {
     screens::unloadAll();
-    setSoundOutput(std::make_shared<RecordingSound>()); // never real audio in tests
+    // Never real audio or real printers in tests, even between environments.
+    setSoundOutput(std::make_shared<RecordingSound>());
+    setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>()));
     setMessageBoxHandler({});
     setRandomSource({});
     setDisplaySizeOverride({});
     setProgramEndHandler({});
-    setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>())); // never real printers in tests
     setContentRoot({});
     Module1 = Module1State{};
 }
 
-QString TestEnvironment::multipleDir() const { return root_.path() + "/multiple"; }
-
 void TestEnvironment::emptyFolder(const QString &folder)
 {
-    const QString path = root_.path() + '/' + folder;
-    QFile::remove(path);
-    QDir(path).removeRecursively();
-    QDir().mkpath(path);
+    QFile::remove(root_.filePath(folder));
+    QDir(root_.filePath(folder)).removeRecursively();
+    QDir(root_.path()).mkpath(folder);
+}
+
+QMap<QString, QByteArray> TestEnvironment::multipleFolder() const
+{
+    QMap<QString, QByteArray> files;
+    for (const QString &name : QDir(multipleDir()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        files.insert(name, fileBytes(*this, name));
+    return files;
+}
+
+QByteArray fileBytes(const TestEnvironment &env, const QString &nameInMultiple)
+{
+    QFile file(env.multipleDir() + '/' + nameInMultiple);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeFileBytes(const TestEnvironment &env, const QString &nameInMultiple, const QByteArray &bytes)
+{
+    QFile file(env.multipleDir() + '/' + nameInMultiple);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+}
+
+QByteArray crlfLines(const QStringList &lines) { return (lines.join(QStringLiteral("\r\n")) + "\r\n").toLatin1(); }
+
+QByteArray catalogueBytes(const QStringList &titles)
+{
+    return crlfLines(QStringList{QStringLiteral(" %1 ").arg(titles.size())} + titles);
+}
+
+QStringList numberedTitles(int n, const QString &prefix)
+{
+    QStringList titles;
+    for (int i = 1; i <= n; ++i)
+        titles << prefix + QString::number(i);
+    return titles;
 }
 
 QString topScreenName()
@@ -94,34 +115,29 @@ QString topScreenName()
     return top ? top->objectName() : QString();
 }
 
-namespace {
-QPoint centreIfUnset(QWidget *w, QPoint at) { return at == QPoint(-1, -1) ? w->rect().center() : at; }
-} // namespace
+void clickOn(QWidget *widget, QPoint at)
+{
+    QTest::mouseClick(widget, Qt::LeftButton, {}, at == QPoint(-1, -1) ? widget->rect().center() : at);
+}
 
-void clickOn(QWidget *widget, QPoint at) { QTest::mouseClick(widget, Qt::LeftButton, {}, centreIfUnset(widget, at)); }
-
-// The move is delivered to whatever control lies under the point, as the
-// window system would; a disabled or passive control passes it on to its parent.
+// The move goes to whatever control lies under the point, as the window
+// system would send it; a disabled or passive control passes it to its parent.
 void hoverOver(QWidget *widget, QPoint at)
 {
-    at = centreIfUnset(widget, at);
-    QWidget *target = widget;
-    if (QWidget *child = widget->childAt(at)) {
-        target = child;
-        at = child->mapFrom(widget, at);
-    }
-    moveWithButton(target, at, Qt::NoButton);
+    at = at == QPoint(-1, -1) ? widget->rect().center() : at;
+    QWidget *under = widget->childAt(at) ? widget->childAt(at) : widget;
+    moveWithButtons(under, under->mapFrom(widget, at), Qt::NoButton);
 }
 
-void pressOn(QWidget *widget, QPoint at, Qt::MouseButton button) { QTest::mousePress(widget, button, {}, at); }
+void pressOn(QWidget *widget, QPointF at, Qt::MouseButton button) { QTest::mousePress(widget, button, {}, at.toPoint()); }
 
-void moveWithButton(QWidget *widget, QPoint at, Qt::MouseButtons buttons)
+void releaseOn(QWidget *widget, QPointF at, Qt::MouseButton button) { QTest::mouseRelease(widget, button, {}, at.toPoint()); }
+
+void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons)
 {
-    QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)), Qt::NoButton, buttons, {});
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons, {});
     QApplication::sendEvent(widget, &move);
 }
-
-void releaseOn(QWidget *widget, QPoint at, Qt::MouseButton button) { QTest::mouseRelease(widget, button, {}, at); }
 
 void runEventsFor(int ms)
 {

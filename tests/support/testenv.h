@@ -1,17 +1,17 @@
 #pragma once
 // A fresh world for each test story: empty shared state, no screens loaded,
-// content read from the repository through a private folder whose
-// "multiple" folder is a writable copy, and recording doubles in place of
-// sound, message boxes, the printer, random numbers, display size and program end.
+// content read from the repository through a private folder whose "multiple"
+// folder is a writable copy, and recording doubles in place of sound, message
+// boxes, the printer, random numbers, display size and program end.
 #include "toolkit/messagebox.h"
 #include "toolkit/printerrecording.h"
 #include "toolkit/sound.h"
 
+#include <QMap>
 #include <QPoint>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <deque>
-#include <functional>
 #include <memory>
 
 class QWidget;
@@ -32,14 +32,16 @@ public:
     TestEnvironment &operator=(const TestEnvironment &) = delete;
 
     QString contentDir() const { return root_.path(); }
-    QString multipleDir() const;
+    QString multipleDir() const { return root_.filePath(QStringLiteral("multiple")); }
     // Replaces one content folder with an empty writable one (e.g. to remove pictures).
     void emptyFolder(const QString &folder);
+    // Every file of the "multiple" folder with its bytes.
+    QMap<QString, QByteArray> multipleFolder() const;
 
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
-    QStringList messages;                 // every message shown, in order
-    std::deque<MsgResult> answers;        // answers for OK/Cancel questions; OK when empty
-    std::deque<double> randomNumbers;     // next rnd() values; 0 when empty
+    QStringList messages;             // every message shown, in order
+    std::deque<MsgResult> answers;    // answers for OK/Cancel questions; OK when empty
+    std::deque<double> randomNumbers; // next rnd() values; 0 when empty
     int programEnds = 0;
     std::shared_ptr<PrintRecord> printer = std::make_shared<PrintRecord>(); // every print job
 
@@ -47,14 +49,25 @@ private:
     QTemporaryDir root_;
 };
 
+// A file of the test's "multiple" folder, byte for byte ("<missing>" when absent).
+QByteArray fileBytes(const TestEnvironment &env, const QString &nameInMultiple);
+void writeFileBytes(const TestEnvironment &env, const QString &nameInMultiple, const QByteArray &bytes);
+// Lines each ending CR LF, as the program's files hold them.
+QByteArray crlfLines(const QStringList &lines);
+// A catalogue file as the program writes it: " N " then the titles.
+QByteArray catalogueBytes(const QStringList &titles);
+// prefix + "1" to prefix + n.
+QStringList numberedTitles(int n, const QString &prefix = QStringLiteral("T"));
+
 // The visible screen on top, by name, or "" (the backdrop does not count).
 QString topScreenName();
 
-// Pointer actions on real widgets with real Qt events.
+// Pointer actions on real widgets with real Qt events; positions in pixels
+// relative to the widget, its middle when not given.
 void clickOn(QWidget *widget, QPoint at = QPoint(-1, -1));
 void hoverOver(QWidget *widget, QPoint at = QPoint(-1, -1));
-void pressOn(QWidget *widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
-void moveWithButton(QWidget *widget, QPoint at, Qt::MouseButtons buttons = Qt::LeftButton);
-void releaseOn(QWidget *widget, QPoint at, Qt::MouseButton button = Qt::LeftButton);
+void pressOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton);
+void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons = Qt::LeftButton);
+void releaseOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton);
 // Lets timers and posted events run for about ms milliseconds.
 void runEventsFor(int ms);

@@ -1,0 +1,170 @@
+// The four activity screens as a pupil plays them from their topic menus:
+// dragging with the left button, snapping into boxes with a thud, "Check
+// Score" once every label lies in a box, each screen's answer key, "Start
+// Again", "Exit" and the button highlight.
+#include "activities/fighterslab.h"
+#include "activities/fightersord.h"
+#include "activities/writinglab.h"
+#include "activities/writingord.h"
+#include "common/module1.h"
+#include "shell/topicmenu.h"
+#include "support/pupil.h"
+#include "support/testenv.h"
+#include "testregistry.h"
+
+#include <QFontMetrics>
+#include <QtTest>
+
+namespace {
+const QString kThud = QStringLiteral("wav\\thud3.wav");
+enum MenuButton { LabellingActivity = 1, OrderingActivity = 3 };
+enum SoldierPart { Greaves = 0, Breastplate = 1, Spear = 2, Shield = 3, Helmet = 4 };
+
+// Opens an activity from its topic menu ("fighters" or "writing"), with the sound on.
+DragActivity &openActivity(const char *unit, int button)
+{
+    Module1.soundOn = 1;
+    TopicMenu &menu = *qobject_cast<TopicMenu *>(&screens::touchByName(QLatin1String(unit)));
+    menu.showScreen();
+    clickOn(menu.label3[button]);
+    return *qobject_cast<DragActivity *>(screens::topmost());
+}
+
+bool lit(const Label *button) { return button->backStyle() == BackStyle::Opaque; }
+} // namespace
+
+class ActivitiesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        screens::defineByName<fighters>(QStringLiteral("fighters"));
+        screens::defineByName<writing>(QStringLiteral("writing"));
+    }
+
+    void aPupilLabelsTheSoldier()
+    {
+        TestEnvironment env;
+        DragActivity &screen = openActivity("fighters", LabellingActivity);
+        QCOMPARE(screen.Label6->caption(), QStringLiteral("Greek Fighters"));
+        QVERIFY(screen.Label2[Helmet]->caption() == QLatin1String("Plumed Helmet") && screen.Label1[Helmet]->caption().isEmpty());
+        env.sound->played.clear();
+        // Only the left button alone drags; any release drops the label, here back into its home slot.
+        Label *shield = screen.Label2[Shield];
+        const QPointF home = cornerOf(shield);
+        pressOn(shield, {20, 10}, Qt::RightButton);
+        for (Qt::MouseButtons held : {Qt::MouseButtons(Qt::RightButton), Qt::LeftButton | Qt::RightButton, {}})
+            moveWithButtons(shield, {300, 40}, held);
+        releaseOn(shield, {20, 10}, Qt::RightButton);
+        QCOMPARE(cornerOf(shield), home);
+        QCOMPARE(env.sound->played, QStringList{kThud});
+        // The label's middle follows the pointer, but the label never leaves the screen.
+        pressOn(screen.Label2[Greaves], {70, 12});
+        moveWithButtons(screen.Label2[Greaves], {2000, 2000});
+        QCOMPARE(cornerOf(screen.Label2[Greaves]), QPointF(12000 - 2325, 9000 - 375));
+        // A label on another's home slot does not count; two labels stacked in one box both do.
+        dragLabelTo(screen.Label2[Spear], screen.Label4[Breastplate]->left() + 300, screen.Label4[Breastplate]->top());
+        QCOMPARE(cornerOf(screen.Label2[Spear]), cornerOf(screen.Label4[Breastplate]));
+        for (auto [label, box] : {std::pair{Greaves, Greaves}, {Breastplate, Greaves}, {Shield, Shield}, {Helmet, Helmet}})
+            dragIntoBox(screen, label, box);
+        QVERIFY(!screen.Label3[DragActivity::CheckScore]->isVisible());
+        dragLabelTo(screen.Label2[Spear], 9240 - 1162, 1380 - 187); // just inside the helmet box's zone
+        QVERIFY(cornerOf(screen.Label2[Spear]) == cornerOf(screen.Label1[Helmet]) && screen.Label3[DragActivity::CheckScore]->isVisible());
+        // It stays once shown; the score counts the labels where they lie at the press.
+        dragLabelTo(screen.Label2[Helmet], 600, 4800);
+        clickOn(screen.Label3[DragActivity::CheckScore]);
+        QVERIFY(Module1.score == 2 && Module1.questionCount == 5 && screen.isVisible());
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone"));
+    }
+
+    // A home slot moved so that box 0's corner lies in its zone is tried
+    // after the box: the label snaps twice. "Start Again" sends every label
+    // home, silently with the sound off. The buttons start boxed, lose their
+    // boxes over the background and light up again only over themselves.
+    void snapsInOrderStartAgainAndTheHighlight()
+    {
+        TestEnvironment env;
+        DragActivity &screen = openActivity("writing", OrderingActivity);
+        const QPointF slot = cornerOf(screen.Label4[0]);
+        screen.Label4[0]->moveTo(5300, 4700);
+        env.sound->played.clear();
+        dragIntoBox(screen, 0, 0);
+        QVERIFY(cornerOf(screen.Label2[0]) == QPointF(5300, 4700) && env.sound->played == QStringList(2, kThud));
+        screen.Label4[0]->moveTo(slot.x(), slot.y());
+        for (int i = 0; i < 5; ++i)
+            dragIntoBox(screen, i, i);
+        Module1.soundOn = 0;
+        clickOn(screen.Label3[DragActivity::StartAgain]);
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(cornerOf(screen.Label2[i]), cornerOf(screen.Label4[i]));
+        QVERIFY(!screen.Label3[DragActivity::CheckScore]->isVisible() && Module1.score == 0);
+        QCOMPARE(env.sound->played.size(), 7);
+        QVERIFY(lit(screen.Label3[DragActivity::Exit]));
+        hoverOver(&screen, QPoint(20, 440));
+        QVERIFY(!lit(screen.Label3[DragActivity::Exit]) && !lit(screen.Label3[DragActivity::StartAgain]));
+        hoverOver(screen.Label3[DragActivity::Exit]);
+        hoverOver(screen.Label2[0]); // labels and boxes change nothing
+        hoverOver(screen.Label1[0]);
+        QVERIFY(lit(screen.Label3[DragActivity::Exit]));
+        Module1.soundOn = 1;
+        clickOn(screen.Label3[DragActivity::Exit]);
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@writing"));
+        QCOMPARE(cornerOf(openActivity("writing", OrderingActivity).Label2[0]), slot); // the tray as at the start
+    }
+
+    // Each screen's answer key, through its own scoring rule.
+    void eachScreenScoresItsAnswerKey_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("button");
+        QTest::addColumn<QList<int>>("boxOfLabel");
+        QTest::addColumn<int>("score");
+        QTest::addRow("soldier") << "fighters" << int(LabellingActivity) << QList<int>{1, 0, 2, 3, 4} << 3;
+        QTest::addRow("Greek words") << "writing" << int(LabellingActivity) << QList<int>{0, 1, 2, 3, 4, 5} << 6;
+        QTest::addRow("Greek letters") << "writing" << int(OrderingActivity) << QList<int>{0, 3, 2, 1, 4} << 3;
+        // Sentence 5 (true) takes false box 0; false sentence 0 shares box 1.
+        QTest::addRow("sentences") << "fighters" << int(OrderingActivity) << QList<int>{1, 1, 2, 3, 4, 0, 6, 7, 8, 9} << 9;
+    }
+    void eachScreenScoresItsAnswerKey()
+    {
+        QFETCH(QString, unit);
+        QFETCH(int, button);
+        QFETCH(QList<int>, boxOfLabel);
+        TestEnvironment env;
+        DragActivity &screen = openActivity(qPrintable(unit), button);
+        QCOMPARE(screen.count(), int(boxOfLabel.size()));
+        for (int i = 0; i < screen.count(); ++i)
+            dragIntoBox(screen, i, boxOfLabel[i]);
+        clickOn(screen.Label3[DragActivity::CheckScore]);
+        QTEST(Module1.score, "score");
+    }
+
+    // True sentences dropped where the "True" and "False" zones overlap go to
+    // "False"; the Greek words stand beside their boxes, and every Greek
+    // letter has a glyph in the font it is drawn with.
+    void theSentencesWordsAndLetters()
+    {
+        TestEnvironment env;
+        DragActivity &sentences = openActivity("fighters", OrderingActivity);
+        for (int row = 0; row < 5; ++row) {
+            dragLabelTo(sentences.Label2[5 + row], 3278 + 600 * row, 1800 + 600 * row);
+            QCOMPARE(cornerOf(sentences.Label2[5 + row]), QPointF(6120, 1800 + 600 * row));
+        }
+        writinglab &words = static_cast<writinglab &>(openActivity("writing", LabellingActivity));
+        for (auto [word, box] : {std::pair{2, 0}, {0, 1}, {4, 2}, {1, 3}, {3, 4}, {5, 5}}) {
+            QCOMPARE(words.Label5[word]->caption(), words.Label2[box]->caption());
+            QVERIFY(words.Label5[word]->left() < words.Label1[box]->left() && qAbs(words.Label5[word]->top() - words.Label1[box]->top()) <= 120);
+        }
+        const writingord &letters = static_cast<writingord &>(openActivity("writing", OrderingActivity));
+        QCOMPARE(words.Label5[0]->displayedText() + letters.Label5[5]->displayedText() + letters.Label5[0]->displayedText(),
+                 QStringLiteral("ΑτηενσΑα"));
+        for (const ControlArray<Label> *greek : std::initializer_list<const ControlArray<Label> *>{&words.Label5, &letters.Label5})
+            greek->forEach([](int, const Label *l) {
+                for (QChar c : l->displayedText())
+                    QVERIFY2(QFontMetrics(l->font()).inFont(c), qPrintable(l->font().family()));
+            });
+    }
+};
+
+VELMORA_TEST(ActivitiesTest)
+#include "activities_test.moc"

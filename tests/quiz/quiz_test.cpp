@@ -1,0 +1,227 @@
+// The quiz and the results as a pupil meets them: one question at a time,
+// marks on every forward step, the hand-over after question 10, the praise,
+// the reward sequence and sound, the wrong answers and both ways out.
+#include "common/module1.h"
+#include "quiz/multiple.h"
+#include "quiz/rewardsounds.h"
+#include "quiz/welldone.h"
+#include "quiz/wrong.h"
+#include "support/pupil.h"
+#include "support/testenv.h"
+#include "testregistry.h"
+
+#include <QtTest>
+#include <cmath>
+
+namespace {
+enum QuizButton { Previous = 0, Next = 1, Exit = 2 };
+
+int chosen(const multiple &quiz)
+{
+    int checked = 0;
+    quiz.Option1.forEach([&checked](int i, OptionButton *b) { checked += b->isChecked() ? i : 0; });
+    return checked;
+}
+
+// Dark pixels where an option button draws its round mark.
+int darkPixelsInMark(OptionButton *choice)
+{
+    const QImage image = choice->grab(QRect(0, 0, choice->height(), choice->height())).toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 60;
+    return dark;
+}
+
+// The results once their reward sequence (picture, highlight, sound) has run.
+Welldone &afterTheRewards(Welldone &results)
+{
+    (void)QTest::qWaitFor([&results] {
+        return !results.Picture1->picturePath().isEmpty() && !results.Timer1->isEnabled() &&
+               !results.Timer2->isEnabled() && !results.Timer3->isEnabled();
+    });
+    return results;
+}
+
+Welldone &resultsWrongAt(const QList<int> &wrongQuestions)
+{
+    answerAll(openFightersQuiz(), choicesWrongAt(wrongQuestions));
+    return afterTheRewards(touch<Welldone>());
+}
+} // namespace
+
+class QuizTest : public QObject {
+    Q_OBJECT
+private slots:
+    // Question 1 opens with nothing chosen: the hidden "no answer" lies under
+    // the picture with the focus. Choosing clicks a key and records nothing;
+    // each step forward records a mark, a step back records none.
+    void aPupilAnswersStepsForwardAndBack()
+    {
+        TestEnvironment env;
+        writeFightersQuestions(env);
+        Module1.soundOn = 1;
+        multiple &quiz = openFightersQuiz();
+        QCOMPARE((QStringList{quiz.Label4->caption(), quiz.Label2->caption(), quiz.Option1[1]->text(), quiz.Option1[4]->text()}),
+                 (QStringList{"Question 1", testQuestion(1), "Answer 1A", "Answer 1D"}));
+        QVERIFY(chosen(quiz) == 5 && quiz.Label3[Previous]->isHidden() && quiz.focusWidget() == quiz.Option1[5]);
+        QCOMPARE(quiz.childAt(quiz.Option1[5]->geometry().center()), static_cast<QWidget *>(quiz.Picture1));
+        const int darkBefore = darkPixelsInMark(quiz.Option1[2]);
+        env.sound->played.clear();
+        chooseAnswer(quiz, 2);
+        QVERIFY2(darkPixelsInMark(quiz.Option1[2]) >= darkBefore + 6, "the chosen answer's mark does not show");
+        chooseAnswer(quiz, kRightAnswers[0]);
+        QCOMPARE(env.sound->played, QStringList(2, QStringLiteral("wav\\typekey.wav")));
+        clickNext(quiz);
+        QVERIFY(Module1.questionMark[1] == 1 && quiz.Label4->caption() == QLatin1String("Question 2") && chosen(quiz) == 5);
+        chooseAnswer(quiz, kRightAnswers[1]);
+        clickOn(quiz.Label3[Previous]);
+        QVERIFY(Module1.questionMark[2] == 0 && chosen(quiz) == 5);
+        clickNext(quiz); // past question 1 again, with nothing chosen
+        QCOMPARE(Module1.questionMark[1], 0);
+        for (int k = 2; k <= 9; ++k)
+            clickNext(quiz);
+        QCOMPARE(quiz.Label3[Next]->caption(), QStringLiteral("Check Score >>"));
+        clickOn(quiz.Label3[Previous]);
+        QCOMPARE(quiz.Label3[Next]->caption(), QStringLiteral("Next Question >>"));
+        QCOMPARE(Module1.score, 0); // nothing is added up before the end
+        clickOn(quiz.Label3[Exit]); // drops the quiz; the next starts afresh
+        QVERIFY(topScreenName() == QLatin1String("fighters") && !isLoaded<Welldone>());
+        QVERIFY(openFightersQuiz().Label4->caption() == QLatin1String("Question 1") && Module1.questionMark[1] == 0);
+    }
+
+    void wrongAnswersAreListedInQuestionOrder_data()
+    {
+        QTest::addColumn<QList<int>>("choices");
+        QTest::addColumn<QList<int>>("wrong");
+        QTest::addRow("three wrong") << choicesWrongAt({2, 5, 9}) << QList<int>{2, 5, 9};
+        QTest::addRow("none answered") << QList<int>(10, 0) << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        QTest::addRow("full score") << kRightAnswers << QList<int>{};
+    }
+    void wrongAnswersAreListedInQuestionOrder()
+    {
+        QFETCH(QList<int>, choices);
+        QFETCH(QList<int>, wrong);
+        TestEnvironment env;
+        writeFightersQuestions(env, QStringLiteral("Hoplites"));
+        Module1.soundOn = 1;
+        multiple &quiz = openFightersQuiz();
+        env.sound->playedWithTop.clear();
+        answerAll(quiz, choices);
+        QVERIFY(Module1.score == 10 - wrong.size() && !isLoaded<multiple>() && !touch<Wrong>().isVisible());
+        QCOMPARE(topScreenName(), QStringLiteral("Welldone"));
+        QStringList lines{touch<Wrong>().Label6->caption(), Module1.certificateSubject}, expected{"Hoplites", "Velmora"};
+        for (int k = 0; k < 10; ++k) {
+            lines << (touch<Wrong>().Label2[k]->isHidden() ? QString() : touch<Wrong>().Label2[k]->caption());
+            expected << (k < wrong.size() ? QStringLiteral(" %1. ").arg(wrong[k]) + testQuestion(wrong[k]) : QString());
+        }
+        QCOMPARE(lines, expected);
+        // A key for each answer and a click for each step, the last after the results are on top.
+        QCOMPARE(env.sound->playedWithTop.count("wav\\typekey.wav@multiple"), choices.size() - choices.count(0));
+        QCOMPARE(env.sound->playedWithTop.count("wav\\click.wav@multiple"), 9);
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone"));
+    }
+
+    // A quiz's results hint at the wrong answers, an activity's (no quiz)
+    // only advise the key facts; a full score offers the certificate and its
+    // name box. A score of 6 or more earns a reward sound.
+    void theResultsPraiseTheScore_data()
+    {
+        QTest::addColumn<bool>("quiz");
+        QTest::addColumn<int>("score");
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<QStringList>("shown"); // Label1, first button, hint, advice, name box
+        const QString hint = QStringLiteral("Click the button above to check which questions you answered incorrectly.");
+        const QString advice = QStringLiteral("Read the Key Facts and try again.");
+        QTest::addRow("quiz, full") << true << 10 << 10 << QStringList{"Excellent work. You have scored 10 out of 10.", "Print Certificate", "", "", "name"};
+        QTest::addRow("quiz, 8 of 10") << true << 8 << 10 << QStringList{"Good work. You have scored 8 out of 10.", "Check Wrong Answers", hint, "", ""};
+        QTest::addRow("quiz, 7 of 10") << true << 7 << 10 << QStringList{"You have scored 7 out of 10.", "Check Wrong Answers", hint, "", ""};
+        QTest::addRow("activity, full") << false << 6 << 6 << QStringList{"Excellent work. You have scored 6 out of 6.", "Print Certificate", "", "", "name"};
+        QTest::addRow("activity, 3 of 6") << false << 3 << 6 << QStringList{"You have scored 3 out of 6.", "", "", advice, ""};
+    }
+    void theResultsPraiseTheScore()
+    {
+        QFETCH(bool, quiz);
+        QFETCH(int, score);
+        QFETCH(int, maximum);
+        TestEnvironment env;
+        writeFightersQuestions(env);
+        Module1.soundOn = 1;
+        QList<int> wrong;
+        for (int q = 1; q <= maximum - score; ++q)
+            wrong << q;
+        Module1.score = score;
+        Module1.questionCount = maximum;
+        const Welldone &results = quiz ? resultsWrongAt(wrong) : afterTheRewards(touch<Welldone>());
+        const auto shown = [](const QWidget *w, const QString &text) { return w->isHidden() ? QString() : text; };
+        QTEST((QStringList{results.Label1->caption(), shown(results.Label3[0], results.Label3[0]->caption()),
+                           shown(results.Label5, results.Label5->caption()), shown(results.Label6, results.Label6->caption()),
+                           shown(results.Text1, QStringLiteral("name"))}),
+              "shown");
+        QCOMPARE(results.Label2->isHidden(), score != maximum);
+        QCOMPARE(rewardSoundsFor(score).contains(env.sound->played.value(env.sound->played.size() - 1)), score >= 6);
+    }
+
+    // The picture, then the focus on the name box (25 characters at most)
+    // and both buttons lit, then the reward sound picked by one random number.
+    void theRewardSequence()
+    {
+        TestEnvironment env;
+        writeFightersQuestions(env);
+        Module1.soundOn = 1;
+        env.randomNumbers = {0.75};
+        answerAll(openFightersQuiz(), kRightAnswers);
+        Welldone &results = touch<Welldone>();
+        QVERIFY(results.Picture1->picturePath().isEmpty());
+        env.sound->played.clear();
+        QTRY_COMPARE(env.sound->played, QStringList{"wav\\fanf3.wav"});
+        QCOMPARE(results.Picture1->picturePath(), QStringLiteral("images\\schoolsm.jpg"));
+        QCOMPARE(results.focusWidget(), static_cast<QWidget *>(results.Text1));
+        QVERIFY(results.Label3[0]->backStyle() == BackStyle::Opaque && results.Label3[1]->backStyle() == BackStyle::Opaque);
+        QTest::keyClicks(results.Text1, QStringLiteral("Alexandra Konstantinopoulou"));
+        QCOMPARE(results.Text1->text(), QStringLiteral("Alexandra Konstantinopoul"));
+    }
+
+    // "Check Wrong Answers" opens the list with a click; the list's "Exit"
+    // closes both silently, the results' "Exit" both with a click.
+    void theWrongAnswersAndTheWaysOut()
+    {
+        TestEnvironment env;
+        writeFightersQuestions(env);
+        Module1.soundOn = 1;
+        env.sound->playedWithTop.clear();
+        clickOn(resultsWrongAt({6}).Label3[0]);
+        const Wrong &list = touch<Wrong>();
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Wrong"));
+        QCOMPARE(list.Label2[0]->caption(), QStringLiteral(" 6. ") + testQuestion(6));
+        hoverOver(&touch<Wrong>(), QPoint(5, 50));
+        QCOMPARE(list.Label3[1]->backStyle(), BackStyle::Opaque); // this screen has no highlight
+        const qsizetype sounds = env.sound->played.size();
+        clickOn(list.Label3[1]);
+        QVERIFY(!isLoaded<Wrong>() && !isLoaded<Welldone>() && env.sound->played.size() == sounds);
+        QCOMPARE(topScreenName(), QStringLiteral("fighters"));
+        clickOn(resultsWrongAt({6}).Label3[1]);
+        QVERIFY(!isLoaded<Wrong>() && !isLoaded<Welldone>());
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@fighters"));
+    }
+
+    // One random number u picks among several sounds: floor(u x count),
+    // checked at the edges of each share; a single choice draws nothing.
+    void theRandomNumberPicksTheRewardSound()
+    {
+        const auto below = [](double x) { return std::nextafter(x, 0.0); };
+        for (const auto &[score, u, sound] : {std::tuple{9, below(1.0 / 3), "wav\\crowd.wav"}, {9, 1.0 / 3, "wav\\cheer2.wav"},
+                                              {9, below(1.0), "wav\\klaxon.wav"}, {6, 0.5, "wav\\clown.wav"},
+                                              {12, 0.9, "wav\\halleluj.wav"}, {5, 0.5, ""},
+                                              {9, 1.0, "wav\\klaxon.wav"}}) { // a broken source still picks a listed sound
+            TestEnvironment env;
+            env.randomNumbers = {u, 0.0};
+            QCOMPARE(pickRewardSound(score), QLatin1String(sound));
+            QCOMPARE(env.randomNumbers.size(), size_t(rewardSoundsFor(score).size() > 1 ? 1 : 2));
+        }
+    }
+};
+
+VELMORA_TEST(QuizTest)
+#include "quiz_test.moc"

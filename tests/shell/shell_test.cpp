@@ -1,0 +1,168 @@
+// A pupil starts Velmora, meets the main menu and the topic menus, and
+// leaves: the title screen over the backdrop, the common set-up, hover
+// highlights, the sound switch, the start-up catalogue read and the quiz.
+#include "common/colours.h"
+#include "common/grey.h"
+#include "common/module1.h"
+#include "quiz/multiple.h"
+#include "quiz/wrong.h"
+#include "shell/intro0.h"
+#include "shell/titlefrm.h"
+#include "shell/topicmenu.h"
+#include "support/pupil.h"
+#include "support/testenv.h"
+#include "testregistry.h"
+#include "toolkit/display.h"
+
+#include <QtTest>
+
+namespace {
+enum MenuEntry { GreekFighters = 1, GreekWriting = 5, Exit = 16 };
+
+bool lit(const Label *button) { return button->backStyle() == BackStyle::Opaque; }
+void clickRound(QAbstractButton *button) { clickOn(button, QPoint(8, button->height() / 2)); }
+} // namespace
+
+class ShellTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The title comes up over the backdrop; OK opens the menu with a click,
+    // and the menu's "Exit" brings the title back with "Cancel", which returns
+    // to the same menu, sound setting and all. "Exit" ends the program, and
+    // at the very first title (no menu loaded yet) without a click.
+    void theTitleScreenLeadsInAndOut()
+    {
+        TestEnvironment env;
+        touch<Titlefrm>().showScreen();
+        QVERIFY(touch<Grey>().isVisible() && touch<Grey>().backColor() == colours::backdrop);
+        QCOMPARE(topScreenName(), QStringLiteral("Titlefrm"));
+        QCOMPARE(touch<Titlefrm>().clientSizeTwips(), QSizeF(5460, 6570));
+        clickOn(touch<Titlefrm>().Command2);
+        QVERIFY(env.programEnds == 1 && env.sound->played.isEmpty());
+        clickOn(touch<Titlefrm>().Command1);
+        intro0 *menu = &touch<intro0>();
+        QVERIFY(!isLoaded<Titlefrm>() && menu->isVisible());
+        QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@intro0"});
+        clickRound(menu->Option2); // "Sound Off"
+        QCOMPARE(Module1.soundOn, 0);
+        clickOn(menu->Label2[Exit]);
+        QCOMPARE(touch<Titlefrm>().Command1->text(), QStringLiteral("Cancel"));
+        clickOn(touch<Titlefrm>().Command1);
+        QVERIFY(&touch<intro0>() == menu && menu->Option2->isChecked());
+        clickRound(menu->Option1);
+        QCOMPARE(Module1.soundOn, 1);
+        clickOn(menu->Label2[Exit]);
+        clickOn(touch<Titlefrm>().Command2);
+        QCOMPARE(env.programEnds, 2);
+        QCOMPARE(env.sound->played.size(), 3);
+    }
+
+    // Every content screen is 12000 x 9000 twips in the middle of the display,
+    // overhanging a small one equally; a missing title picture turns the title
+    // into such a screen, which still leads on.
+    void theCommonSetUpCentresEveryScreen()
+    {
+        TestEnvironment env;
+        for (const auto &[display, position] : {std::pair{QSize(1280, 1024), QPoint(240, 212)}, {QSize(640, 480), QPoint(-80, -60)}}) {
+            setDisplaySizeOverride(QSizeF(display) * 15);
+            touch<Wrong>().unload();
+            QCOMPARE(QRect(touch<Wrong>().pos(), touch<Wrong>().size()), QRect(position, QSize(800, 600)));
+            QVERIFY(touch<Wrong>().backColor() == colours::screenBack && !QApplication::overrideCursor());
+        }
+        env.emptyFolder(QStringLiteral("images"));
+        Titlefrm &title = touch<Titlefrm>();
+        QCOMPARE(title.clientSizeTwips(), QSizeF(12000, 9000));
+        QCOMPARE(title.Picture1->backColor(), colours::pictureBack);
+        title.showScreen();
+        clickOn(title.Command1);
+        QVERIFY(touch<intro0>().isVisible());
+    }
+
+    // Entries stay lit until the pointer crosses the background; units not
+    // yet written neither light up nor click. A moment after loading, the
+    // menu reads the catalogue once.
+    void theMainMenu()
+    {
+        TestEnvironment env;
+        writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes({"Vases", "Triremes"}));
+        intro0 &menu = touch<intro0>();
+        menu.showScreen();
+        hoverOver(menu.Label2[GreekFighters]);
+        hoverOver(menu.Label2[GreekWriting]);
+        hoverOver(menu.Image1);
+        QVERIFY(lit(menu.Label2[GreekFighters]) && lit(menu.Label2[GreekWriting]));
+        hoverOver(menu.Label2[7]); // greyed: the move reaches the background
+        QVERIFY(!lit(menu.Label2[GreekFighters]) && !lit(menu.Label2[7]));
+        clickOn(menu.Label2[7]);
+        QCOMPARE(topScreenName(), QStringLiteral("intro0"));
+        QVERIFY(env.sound->played.isEmpty());
+        QTRY_COMPARE(Module1.worksheetCount, 2);
+        QVERIFY(Module1.worksheetTitles[2] == QStringLiteral("Triremes") && !menu.Timer1->isEnabled());
+    }
+
+    // Each unit opens over the main menu with its title and picture (lying
+    // under the buttons); a move over the fighters' picture counts as the
+    // background. "Exit" unloads the unit and clicks over the main menu.
+    void theTopicMenus()
+    {
+        for (const auto &[entry, unit, title] : {std::tuple{GreekFighters, "fighters", "Greek Fighters"},
+                                                 {GreekWriting, "writing", "Greek Writing"}}) {
+            TestEnvironment env;
+            TopicMenu &menu = static_cast<TopicMenu &>(clickMainMenuEntry(entry));
+            QCOMPARE(env.sound->playedWithTop, QStringList{QStringLiteral("wav\\click.wav@") + unit});
+            QVERIFY(touch<intro0>().isVisible() && menu.Label1->caption() == QLatin1String(title));
+            QCOMPARE(menu.childAt(menu.label3[0]->geometry().center()), static_cast<QWidget *>(menu.label3[0]));
+            hoverOver(menu.label3[4]);
+            hoverOver(menu.Image1, QPoint(menu.Image1->width() / 2, 300));
+            QCOMPARE(lit(menu.label3[4]), entry == GreekWriting);
+            clickOn(menu.label3[2]);
+            QVERIFY(!isLoaded<fighters>() && !isLoaded<writing>());
+            QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@intro0"));
+        }
+    }
+
+    // "Multiple Choice" reads the question file afresh each time; a set that
+    // cannot be answered is reported and the menu stays, clicking as usual.
+    void multipleChoice_data()
+    {
+        QTest::addColumn<int>("lines"); // of the question file; 0: no file
+        QTest::addColumn<QString>("seventhRightAnswer");
+        QTest::addColumn<QString>("message");
+        const QString start = QStringLiteral("The quiz cannot start: ");
+        QTest::addRow("a whole set") << 72 << "4" << QString();
+        QTest::addRow("no file") << 0 << "4" << start + "its question file multiple\\Greek Writing.txt is missing or cannot be read.";
+        QTest::addRow("cut short") << 70 << "4" << start + "its question file multiple\\Greek Writing.txt does not hold ten complete questions.";
+        QTest::addRow("no right answer") << 72 << "5" << start + "question 7 does not say which of its four answers is right.";
+    }
+    void multipleChoice()
+    {
+        QFETCH(int, lines);
+        QFETCH(QString, seventhRightAnswer);
+        TestEnvironment env;
+        writeQuestionFile(env, QStringLiteral("Greek Writing.txt"), QStringLiteral("First& set"),
+                          {"1", "2", "3", "4", "2", "3", seventhRightAnswer});
+        const QList<QByteArray> all = fileBytes(env, QStringLiteral("Greek Writing.txt")).split('\n');
+        writeFileBytes(env, QStringLiteral("Greek Writing.txt"), all.mid(0, lines).join('\n') + '\n');
+        if (lines == 0)
+            QFile::remove(env.multipleDir() + QStringLiteral("/Greek Writing.txt"));
+        TopicMenu &menu = static_cast<TopicMenu &>(clickMainMenuEntry(GreekWriting));
+        clickOn(menu.label3[0]);
+        QFETCH(QString, message);
+        QCOMPARE(env.messages.join('|'), message);
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@") + topScreenName());
+        if (!message.isEmpty()) {
+            QVERIFY(!isLoaded<multiple>());
+            return;
+        }
+        QCOMPARE((QStringList{touch<multiple>().Label6->caption(), touch<multiple>().Label5->caption(),
+                              touch<multiple>().Picture1->picturePath()}),
+                 (QStringList{"First, set", "Velmora", "images\\horsesm.jpg"}));
+        clickOn(touch<multiple>().Label3[2]);
+        writeQuestionFile(env, QStringLiteral("Greek Writing.txt"), QStringLiteral("Second set"));
+        clickOn(menu.label3[0]);
+        QCOMPARE(touch<multiple>().Label6->caption(), QStringLiteral("Second set"));
+    }
+};
+
+VELMORA_TEST(ShellTest)
+#include "shell_test.moc"
