@@ -140,8 +140,7 @@ private slots:
     }
 
     // True sentences dropped where the "True" and "False" zones overlap go to
-    // "False"; the Greek words stand beside their boxes, and every Greek
-    // letter has a glyph in the font it is drawn with.
+    // "False"; every Greek letter has a glyph in the font it is drawn with.
     void theSentencesWordsAndLetters()
     {
         TestEnvironment env;
@@ -150,11 +149,7 @@ private slots:
             dragLabelTo(sentences.Label2[5 + row], 3278 + 600 * row, 1800 + 600 * row);
             QCOMPARE(cornerOf(sentences.Label2[5 + row]), QPointF(6120, 1800 + 600 * row));
         }
-        writinglab &words = static_cast<writinglab &>(openActivity("writing", LabellingActivity));
-        for (auto [word, box] : {std::pair{2, 0}, {0, 1}, {4, 2}, {1, 3}, {3, 4}, {5, 5}}) {
-            QCOMPARE(words.Label5[word]->caption(), words.Label2[box]->caption());
-            QVERIFY(words.Label5[word]->left() < words.Label1[box]->left() && qAbs(words.Label5[word]->top() - words.Label1[box]->top()) <= 120);
-        }
+        const writinglab &words = static_cast<writinglab &>(openActivity("writing", LabellingActivity));
         const writingord &letters = static_cast<writingord &>(openActivity("writing", OrderingActivity));
         QCOMPARE(words.Label5[0]->displayedText() + letters.Label5[5]->displayedText() + letters.Label5[0]->displayedText(),
                  QStringLiteral("ΑτηενσΑα"));

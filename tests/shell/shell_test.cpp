@@ -6,7 +6,10 @@
 #include "common/module1.h"
 #include "quiz/multiple.h"
 #include "quiz/wrong.h"
+#include "shell/guide.h"
 #include "shell/intro0.h"
+#include "shell/pagenames.h"
+#include "shell/teacher.h"
 #include "shell/titlefrm.h"
 #include "shell/topicmenu.h"
 #include "support/pupil.h"
@@ -20,6 +23,14 @@ namespace {
 enum MenuEntry { GreekFighters = 1, GreekWriting = 5, Exit = 16 };
 
 bool lit(const Label *button) { return button->backStyle() == BackStyle::Opaque; }
+
+// A viewer's "Page n of m", its screen and print copies, and which page buttons work.
+QStringList pageShown(const PageViewer &viewer)
+{
+    using namespace viewer;
+    return {viewer.Label1->caption(), viewer.Image1->picturePath(), viewer.Image2->picturePath(),
+            viewer.Label3[PreviousPage]->isEnabled() ? "<<" : "", viewer.Label3[NextPage]->isEnabled() ? ">>" : ""};
+}
 void clickRound(QAbstractButton *button) { clickOn(button, QPoint(8, button->height() / 2)); }
 } // namespace
 
@@ -161,6 +172,52 @@ private slots:
         writeQuestionFile(env, QStringLiteral("Greek Writing.txt"), QStringLiteral("Second set"));
         clickOn(menu.label3[0]);
         QCOMPARE(touch<multiple>().Label6->caption(), QStringLiteral("Second set"));
+    }
+
+    // The notes are one page without page controls; the key facts page
+    // forward and back; the guide runs through five pages. No viewer clicks.
+    void theViewersPageThrough()
+    {
+        using namespace viewer;
+        TestEnvironment env;
+        clickMainMenuEntry(GreekFighters);
+        clickOn(touch<fighters>().label3[5]); // "Teacher's Notes"
+        QVERIFY(!touch<teacher>().Label1->isVisible() && !touch<teacher>().Label3[NextPage]->isVisible());
+        clickOn(touch<teacher>().Label3[viewer::Exit]);
+        clickOn(touch<fighters>().label3[4]); // "Key Facts"
+        teacher &facts = touch<teacher>();
+        QCOMPARE(pageShown(facts), (QStringList{"Page 1 of 2", "wmf\\key fightersa.wmf", "wmf2\\key fightersa.wmf", "", ">>"}));
+        clickOn(facts.Label3[NextPage]);
+        QCOMPARE(pageShown(facts), (QStringList{"Page 2 of 2", "wmf\\key fightersb.wmf", "wmf2\\key fightersb.wmf", "<<", ""}));
+        clickOn(facts.Label3[PreviousPage]);
+        QCOMPARE(pageShown(facts).mid(3), (QStringList{"", ">>"}));
+        clickOn(facts.Label3[viewer::Exit]);
+        guide &pages = static_cast<guide &>(clickMainMenuEntry(20));
+        for (int page = 1; page <= 5; ++page)
+            clickOn(pages.Label3[NextPage]);
+        QCOMPARE(pageShown(pages), (QStringList{"Page 5 of 5", "wmf\\guide5.wmf", "wmf2\\guide5.wmf", "<<", ""}));
+        for (int page = 1; page <= 4; ++page)
+            clickOn(pages.Label3[PreviousPage]);
+        QCOMPARE(pageShown(pages), (QStringList{"Page 1 of 5", "wmf\\guide1.wmf", "wmf2\\guide1.wmf", "", ">>"}));
+        QCOMPARE(env.sound->played.size(), 4); // the menus' only
+    }
+
+    // The acknowledgments' logo appears with the first tick; its frame number
+    // is kept between visits, wraps from 19 to 0 and stops with the viewer.
+    void theAcknowledgmentsAnimateTheLogo()
+    {
+        TestEnvironment env;
+        Module1.logoFrame = 10;
+        teacher &viewer = static_cast<teacher &>(clickMainMenuEntry(19));
+        QVERIFY(!viewer.Label1->isVisible() && !viewer.Picture1->isVisible());
+        QTRY_VERIFY(viewer.Picture1->isVisible() && viewer.Picture2->isVisible());
+        QVERIFY(Module1.logoFrame > 10);
+        QCOMPARE(viewer.Picture1->picturePath(), QStringLiteral("logo\\quor00%1.gif").arg(Module1.logoFrame));
+        QCOMPARE(logoFrameFileName(nextLogoFrame(19)), QStringLiteral("logo\\quor0000.gif"));
+        clickOn(viewer.Label3[viewer::Exit]);
+        const int stoppedAt = Module1.logoFrame;
+        QTest::qWait(60);
+        QCOMPARE(Module1.logoFrame, stoppedAt);
     }
 };
 

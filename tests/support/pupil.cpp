@@ -24,7 +24,7 @@ void writeQuestionFile(const TestEnvironment &env, const QString &fileName, cons
             lines << QStringLiteral("Answer %1").arg(k) + QLatin1String(letter);
         lines << rightAnswers.value(k - 1, QString::number(kRightAnswers[k - 1])) << QStringLiteral(" ");
     }
-    writeFileBytes(env, fileName, crlfLines(lines));
+    writeFileBytes(env, fileName, lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
 }
 
 void writeFightersQuestions(const TestEnvironment &env, const QString &title)

@@ -9,9 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QtTest>
 
 void RecordingSound::play(const QString &relativePath)
@@ -94,11 +92,9 @@ void writeFileBytes(const TestEnvironment &env, const QString &nameInMultiple, c
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
 }
 
-QByteArray crlfLines(const QStringList &lines) { return (lines.join(QStringLiteral("\r\n")) + "\r\n").toLatin1(); }
-
 QByteArray catalogueBytes(const QStringList &titles)
 {
-    return crlfLines(QStringList{QStringLiteral(" %1 ").arg(titles.size())} + titles);
+    return (QStringList{QStringLiteral(" %1 ").arg(titles.size())} + titles).join(QStringLiteral("\r\n")).toLatin1() + "\r\n";
 }
 
 QStringList numberedTitles(int n, const QString &prefix)
@@ -120,8 +116,7 @@ void clickOn(QWidget *widget, QPoint at)
     QTest::mouseClick(widget, Qt::LeftButton, {}, at == QPoint(-1, -1) ? widget->rect().center() : at);
 }
 
-// The move goes to whatever control lies under the point, as the window
-// system would send it; a disabled or passive control passes it to its parent.
+// A disabled or passive control passes the move on to its parent.
 void hoverOver(QWidget *widget, QPoint at)
 {
     at = at == QPoint(-1, -1) ? widget->rect().center() : at;
@@ -139,9 +134,4 @@ void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons)
     QApplication::sendEvent(widget, &move);
 }
 
-void runEventsFor(int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+void runEventsFor(int ms) { QTest::qWait(ms); }

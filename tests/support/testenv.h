@@ -52,9 +52,7 @@ private:
 // A file of the test's "multiple" folder, byte for byte ("<missing>" when absent).
 QByteArray fileBytes(const TestEnvironment &env, const QString &nameInMultiple);
 void writeFileBytes(const TestEnvironment &env, const QString &nameInMultiple, const QByteArray &bytes);
-// Lines each ending CR LF, as the program's files hold them.
-QByteArray crlfLines(const QStringList &lines);
-// A catalogue file as the program writes it: " N " then the titles.
+// A catalogue file as the program writes it: " N " then the titles, each line ending CR LF.
 QByteArray catalogueBytes(const QStringList &titles);
 // prefix + "1" to prefix + n.
 QStringList numberedTitles(int n, const QString &prefix = QStringLiteral("T"));
@@ -63,7 +61,8 @@ QStringList numberedTitles(int n, const QString &prefix = QStringLiteral("T"));
 QString topScreenName();
 
 // Pointer actions on real widgets with real Qt events; positions in pixels
-// relative to the widget, its middle when not given.
+// relative to the widget, its middle when not given. A hover goes to the
+// control under the point, as the window system would send it.
 void clickOn(QWidget *widget, QPoint at = QPoint(-1, -1));
 void hoverOver(QWidget *widget, QPoint at = QPoint(-1, -1));
 void pressOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton);
