@@ -93,11 +93,10 @@ enter_main_menu() {
   wait_until 15 gone Titlefrm || fail "the title screen stayed"
 }
 
-# Answers the message box on show with Return; prints its width in pixels.
+# Answers the message box on show with Return.
 answer_message() {
   local id
   id=$(wait_for message 30)
-  xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p'
   xdotool mousemove --window "$id" 5 5 click 1 key Return
   wait_until 10 gone message || fail "the message box did not close ($1)"
 }

@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
 # Prints through a private CUPS server whose default printer is a cups-pdf
-# queue, driving the real program under an X server: a worksheet from the
-# quiz, a certificate after a full score and a key-facts page, each checked
-# in the PDF that CUPS writes; then, with the server stopped, printing brings
-# up the problem message, nothing is printed and the program carries on.
+# queue, driving the real program under an X server: a certificate after a
+# full score and a key-facts page, each checked in the PDF that CUPS writes;
+# then the program carries on to its end.
 source "$(dirname "$0")/lib.sh"
 [ "$(id -u)" -eq 0 ] && [ -x /usr/lib/cups/backend/cups-pdf ] || { echo "SKIP: needs root and cups-pdf"; exit 77; }
 needs cupsd lpadmin lpstat pdftotext
@@ -30,8 +29,7 @@ export CUPS_SERVER="$CUPS_DIR/cups.sock" HOME="$CUPS_DIR/home" # no personal def
 unset PRINTER LPDEST VELMORA_CONTENT
 running() { timeout 5 lpstat -r | grep -q "scheduler is running"; }
 cupsd -f -c "$CUPS_DIR/conf/cupsd.conf" -s "$CUPS_DIR/conf/cups-files.conf" >>"$CUPS_DIR/log/cupsd.out" 2>&1 &
-CUPSD_PID=$!
-E2E_PIDS+=($CUPSD_PID)
+E2E_PIDS+=($!)
 wait_until 15 running || fail "cupsd did not start"
 timeout 20 lpadmin -p "$QUEUE" -E -v "cups-pdf:/$QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
   -o pdftops-renderer-default=pdftocairo && timeout 20 lpadmin -d "$QUEUE" || fail "lpadmin could not set up the queue"
@@ -47,68 +45,39 @@ printed_text() {
   pdftotext -layout "$pdf" - | tr -s ' '
   mkdir -p "$CUPS_DIR/done" && mv "$CUPS_DIR"/out/*.pdf "$CUPS_DIR/done/"
 }
-expect_text() { # WHAT TEXT WANTED...
-  local what=$1 text=$2 want; shift 2
-  for want in "$@"; do grep -qF "$want" <<<"$text" || fail "the $what PDF lacks '$want': $text"; done
+expect_text() { # TEXT WANTED...
+  local text=$1 want; shift
+  for want in "$@"; do grep -qF "$want" <<<"$text" || fail "the PDF lacks '$want': $text"; done
 }
 
-# --- the program, with a question set of known right answers
+# --- the program, with the topic's own questions and their right answers
 start_xvfb
-RIGHT=(1 2 3 4 1 2 3 4 1 2)
-mkdir -p "$E2E_TMP/app" && cp -r "$BUILD_DIR/multiple" "$E2E_TMP/app/multiple"
-{
-  printf 'Hoplites and Phalanxes\r\n \r\n'
-  for k in $(seq 1 10); do
-    printf 'Question number %s?\r\n' "$k"
-    for letter in A B C D; do printf 'Answer %s%s& with a comma\r\n' "$k" "$letter"; done
-    printf '%s\r\n \r\n' "${RIGHT[$((k - 1))]}"
-  done
-} >"$E2E_TMP/app/multiple/Greek Fighters.txt"
 start_program
+mapfile -t RIGHT < <(tr -d '\r' <"$APP_DIR/multiple/Greek Fighters.txt" | awk 'NR > 2 && (NR - 2) % 7 == 6')
 enter_main_menu
 click_control intro0 120 3240 3075 375                    # "Greek Fighters"
-answer_quiz() {
-  click_control fighters 120 7920 3195 495                # "Multiple Choice"
-  for k in $(seq 0 9); do
-    click_control multiple 2600 $((5400 + 600 * (${RIGHT[$k]} - 1) + 262)) 0 0
-    click_control multiple 6000 7920 3765 495             # "Next Question >>" / "Check Score >>"
-  done
-  click_control Welldone 3120 6600 5760 615               # the name box
-  xdotool type --delay 20 'Ada Lovelace'
-}
-
-before=$(completed_jobs)
-click_control fighters 120 7920 3195 495                  # "Multiple Choice"
-click_control multiple 7920 1920 3045 495                 # "Print Worksheet"
-answer_message worksheet >/dev/null
-expect_text worksheet "$(printed_text "$before")" "Velmora Quorvane Publishing Ltd" "Hoplites and Phalanxes" \
-  "Question 1 Question number 1?" "A. Answer 1A, with a comma" "D. Answer 10D, with a comma"
-click_control multiple 10560 7920 1245 495                # quiz "Exit"
-
-answer_quiz
+click_control fighters 120 7920 3195 495                  # "Multiple Choice", answered right
+for k in $(seq 0 9); do
+  click_control multiple 2600 $((5400 + 600 * (${RIGHT[$k]} - 1) + 262)) 0 0
+  click_control multiple 6000 7920 3765 495               # "Next Question >>" / "Check Score >>"
+done
+click_control Welldone 3120 6600 5760 615                 # the name box
+xdotool type --delay 20 'Ada Lovelace'
 before=$(completed_jobs)
 click_control Welldone 240 1800 3765 495                  # "Print Certificate"
-printing_width=$(answer_message certificate)
-expect_text certificate "$(printed_text "$before")" "Velmora" "Excellent Work" "Ada Lovelace" "You have scored 10 out of 10." "Well Done"
+answer_message certificate
+expect_text "$(printed_text "$before")" "Velmora" "Excellent Work" "Ada Lovelace" "You have scored 10 out of 10." "Well Done"
 click_control Welldone 10560 7920 1245 495                # results "Exit"
 
 before=$(completed_jobs)
 click_control fighters 6360 120 1995 495                  # "Key Facts"
 click_control teacher 10680 120 1125 495                  # "Print": no message at all
-expect_text key-facts "$(printed_text "$before")" "Greek Fighters"
+expect_text "$(printed_text "$before")" "Greek Fighters"
 shown message && fail "printing a page showed a message"
 
-# Without the print server, printing a certificate brings up only the
-# problem message (the longer one), and the program carries on to its end.
-kill "$CUPSD_PID" && wait_until 10 bash -c '! timeout 5 lpstat -r | grep -q "scheduler is running"' || fail "cupsd did not stop"
 click_control teacher 10680 7920 1125 495                 # viewer "Exit"
-answer_quiz
-click_control Welldone 240 1800 3765 495                  # "Print Certificate"
-[ "$(answer_message "certificate without a server")" -gt "$printing_width" ] || fail "expected the problem message"
-ls "$CUPS_DIR"/out/*.pdf >/dev/null 2>&1 && fail "something was printed without a server"
-click_control Welldone 10560 7920 1245 495                # results "Exit"
 click_control fighters 10560 7920 1245 495                # topic menu "Exit"
 click_control intro0 10560 7920 1245 495                  # main menu "Exit"
 click_control Titlefrm 2760 6000 1335 375                 # title "Exit"
 wait_until 10 bash -c "! kill -0 $VELMORA_PID" || fail "the program did not end"
-echo "PASS: worksheet, certificate and page printed through CUPS; without a server only the problem message"
+echo "PASS: a certificate and a page printed through CUPS"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A teacher writes a whole worksheet in the real program under an X server:
-# types every box with real keystrokes, ticks the right answers, saves and
+# types every box and ticks the right answers with real keystrokes, saves and
 # confirms the message; the file must hold the 72 lines byte for byte and the
 # catalogue must list it. Then the catalogue opens it as a quiz.
 source "$(dirname "$0")/lib.sh"
@@ -11,27 +11,24 @@ RIGHT=(1 2 3 4 2 3 4 1 3 2)   # the right answer, 1 to 4, of questions 1 to 10
 LETTERS=(A B C D)
 question_text() { if [ "$1" -eq 1 ]; then echo "Who won, Athens or Sparta?"; else echo "Which hero is number $1?"; fi; }
 answer_text() { echo "Hero $1${LETTERS[$2]}"; }
-# The wizard's question q (0-9) lies in column q / 5, row q % 5.
-col() { echo $(( $1 < 5 ? 0 : 5880 )); }
-row() { echo $(( 1440 * ($1 % 5) )); }
-type_into() { click_control wizard "$@" 0 0 && xdotool type --delay 6 -- "$TEXT"; } # LEFT TOP (the box's middle)
 mkdir -p "$E2E_TMP/app/multiple"
 printf ' 0 \r\n' >"$E2E_TMP/app/multiple/track.txt"
 start_program
 enter_main_menu
 click_control intro0 6930 5760 4635 495                   # "Multiple Choice Wizard"
-TEXT=$TITLE type_into $((7560 + 2107)) $((120 + 187))
-for q in $(seq 0 9); do
-  c=$(col "$q") r=$(row "$q")
-  TEXT=$(question_text $((q + 1))) type_into $((240 + c + 2827)) $((840 + r + 187))
-  for a in 0 1 2 3; do
-    TEXT=$(answer_text $((q + 1)) "$a") type_into $(( (a % 2 == 0 ? 720 : 3600) + c + 1147 )) $(( (a < 2 ? 1230 : 1560) + r + 165 ))
+# Everything in the wizard's Tab order: the title, each question with its four
+# answers, then the forty ticks, the right answer of each question ticked with Space.
+{
+  printf '%s\t' "$TITLE"
+  for q in $(seq 1 10); do
+    printf '%s\t' "$(question_text "$q")" "$(answer_text "$q" 0)" "$(answer_text "$q" 1)" "$(answer_text "$q" 2)" "$(answer_text "$q" 3)"
   done
-  a=$(( ${RIGHT[$q]} - 1 ))
-  click_control wizard $(( (a % 2 == 0 ? 480 : 3330) + c )) $(( (a < 2 ? 1230 : 1560) + r )) 200 315   # the tick's square
-done
+  for q in $(seq 0 9); do for a in 0 1 2 3; do [ "$a" -eq $(( RIGHT[q] - 1 )) ] && printf ' '; printf '\t'; done; done
+} >"$E2E_TMP/keys.txt"
+click_control wizard 7560 120 4215 375                    # into the title box
+xdotool type --delay 6 --file "$E2E_TMP/keys.txt"
 click_control wizard 240 7920 3165 495                    # "Save Worksheet"
-answer_message "saved" >/dev/null
+answer_message "saved"
 
 # The file, byte for byte: title, " ", then per question its text (commas
 # stored as "&"), four answers, the right digit and " ".

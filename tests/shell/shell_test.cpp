@@ -8,7 +8,6 @@
 #include "quiz/wrong.h"
 #include "shell/guide.h"
 #include "shell/intro0.h"
-#include "shell/pagenames.h"
 #include "shell/teacher.h"
 #include "shell/titlefrm.h"
 #include "shell/topicmenu.h"
@@ -45,9 +44,9 @@ private slots:
     {
         TestEnvironment env;
         touch<Titlefrm>().showScreen();
+        touch<Titlefrm>().close(); // a window close request does not bypass its own way out
         QVERIFY(touch<Grey>().isVisible() && touch<Grey>().backColor() == colours::backdrop);
-        QCOMPARE(topScreenName(), QStringLiteral("Titlefrm"));
-        QCOMPARE(touch<Titlefrm>().clientSizeTwips(), QSizeF(5460, 6570));
+        QVERIFY(topScreenName() == QLatin1String("Titlefrm") && touch<Titlefrm>().isVisible());
         clickOn(touch<Titlefrm>().Command2);
         QVERIFY(env.programEnds == 1 && env.sound->played.isEmpty());
         clickOn(touch<Titlefrm>().Command1);
@@ -69,8 +68,7 @@ private slots:
     }
 
     // Every content screen is 12000 x 9000 twips in the middle of the display,
-    // overhanging a small one equally; a missing title picture turns the title
-    // into such a screen, which still leads on.
+    // overhanging a small one equally.
     void theCommonSetUpCentresEveryScreen()
     {
         TestEnvironment env;
@@ -80,13 +78,6 @@ private slots:
             QCOMPARE(QRect(touch<Wrong>().pos(), touch<Wrong>().size()), QRect(position, QSize(800, 600)));
             QVERIFY(touch<Wrong>().backColor() == colours::screenBack && !QApplication::overrideCursor());
         }
-        env.emptyFolder(QStringLiteral("images"));
-        Titlefrm &title = touch<Titlefrm>();
-        QCOMPARE(title.clientSizeTwips(), QSizeF(12000, 9000));
-        QCOMPARE(title.Picture1->backColor(), colours::pictureBack);
-        title.showScreen();
-        clickOn(title.Command1);
-        QVERIFY(touch<intro0>().isVisible());
     }
 
     // Entries stay lit until the pointer crosses the background; units not
@@ -202,23 +193,6 @@ private slots:
         QCOMPARE(env.sound->played.size(), 4); // the menus' only
     }
 
-    // The acknowledgments' logo appears with the first tick; its frame number
-    // is kept between visits, wraps from 19 to 0 and stops with the viewer.
-    void theAcknowledgmentsAnimateTheLogo()
-    {
-        TestEnvironment env;
-        Module1.logoFrame = 10;
-        teacher &viewer = static_cast<teacher &>(clickMainMenuEntry(19));
-        QVERIFY(!viewer.Label1->isVisible() && !viewer.Picture1->isVisible());
-        QTRY_VERIFY(viewer.Picture1->isVisible() && viewer.Picture2->isVisible());
-        QVERIFY(Module1.logoFrame > 10);
-        QCOMPARE(viewer.Picture1->picturePath(), QStringLiteral("logo\\quor00%1.gif").arg(Module1.logoFrame));
-        QCOMPARE(logoFrameFileName(nextLogoFrame(19)), QStringLiteral("logo\\quor0000.gif"));
-        clickOn(viewer.Label3[viewer::Exit]);
-        const int stoppedAt = Module1.logoFrame;
-        QTest::qWait(60);
-        QCOMPARE(Module1.logoFrame, stoppedAt);
-    }
 };
 
 VELMORA_TEST(ShellTest)

@@ -27,11 +27,6 @@ void writeQuestionFile(const TestEnvironment &env, const QString &fileName, cons
     writeFileBytes(env, fileName, lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
 }
 
-void writeFightersQuestions(const TestEnvironment &env, const QString &title)
-{
-    writeQuestionFile(env, QStringLiteral("Greek Fighters.txt"), title);
-}
-
 Screen &clickMainMenuEntry(int entry)
 {
     touch<intro0>().showScreen();
@@ -48,14 +43,12 @@ multiple &openFightersQuiz()
 
 void chooseAnswer(multiple &quiz, int choice) { clickOn(quiz.Option1[choice], QPoint(8, quiz.Option1[choice]->height() / 2)); }
 
-void clickNext(multiple &quiz) { clickOn(quiz.Label3[1]); }
-
 void answerAll(multiple &quiz, const QList<int> &choices)
 {
     for (int choice : choices) {
         if (choice != 0)
             chooseAnswer(quiz, choice);
-        clickNext(quiz);
+        clickOn(quiz.Label3[1]);
     }
 }
 
@@ -69,14 +62,11 @@ QList<int> choicesWrongAt(const QList<int> &wrongQuestions)
 
 WorksheetContent sampleWorksheet(const QString &title)
 {
-    const QStringList cities{"Athens", "Sparta", "Corinth", "Thebes"};
-    WorksheetContent worksheet;
-    worksheet.title = title;
-    for (int q = 0; q < 10; ++q) {
-        worksheet.questions[q] = QStringLiteral("Which city is right for question %1?").arg(q + 1);
-        for (int a = 0; a < 4; ++a)
-            worksheet.answers[4 * q + a] = QStringLiteral("%1 %2").arg(cities[a]).arg(q + 1);
-        worksheet.ticks[4 * q + kRightAnswers[q] - 1] = true;
+    WorksheetContent worksheet{title, {}, {}, {}};
+    for (int i = 0; i < 40; ++i) {
+        worksheet.questions[i / 4] = testQuestion(i / 4 + 1);
+        worksheet.answers[i] = QStringLiteral("Answer %1").arg(i / 4 + 1) + QChar(u'A' + i % 4);
+        worksheet.ticks[i] = i % 4 == kRightAnswers[i / 4] - 1;
     }
     worksheet.questions[0] = QStringLiteral("Who won, Athens or Sparta?");
     worksheet.answers[5] = QStringLiteral("Sparta, of course");

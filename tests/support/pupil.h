@@ -21,9 +21,8 @@ extern const QList<int> kRightAnswers;
 QString testQuestion(int k);
 // Writes the test set as a question file into the test's "multiple" folder,
 // with the ten right-answer entries as given (kRightAnswers when empty).
-void writeQuestionFile(const TestEnvironment &env, const QString &fileName, const QString &title,
-                       const QStringList &rightAnswers = {});
-void writeFightersQuestions(const TestEnvironment &env, const QString &title = QStringLiteral("Test Set"));
+void writeQuestionFile(const TestEnvironment &env, const QString &fileName = QStringLiteral("Greek Fighters.txt"),
+                       const QString &title = QStringLiteral("Test Set"), const QStringList &rightAnswers = {});
 
 // Shows the main menu and clicks one of its entries; returns the screen on top.
 Screen &clickMainMenuEntry(int entry);
@@ -31,14 +30,13 @@ Screen &clickMainMenuEntry(int entry);
 multiple &openFightersQuiz();
 // Clicks an answer on its round button.
 void chooseAnswer(multiple &quiz, int choice);
-void clickNext(multiple &quiz);
 // Answers the ten questions in turn: choice 0 leaves a question unanswered.
 void answerAll(multiple &quiz, const QList<int> &choices);
 // The ten choices that get every question right except those listed.
 QList<int> choicesWrongAt(const QList<int> &wrongQuestions);
 
-// A worksheet whose right answers are kRightAnswers; question 1 and answer B
-// of question 2 hold commas.
+// The test set as a worksheet, whose question 1 and answer B of question 2
+// hold commas.
 WorksheetContent sampleWorksheet(const QString &title);
 // Types with real key events; characters beyond ASCII arrive as a keyboard
 // layout delivers them, as the key's text.
