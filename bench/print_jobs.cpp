@@ -9,6 +9,7 @@
 #include "common/module1.h"
 #include "common/printout.h"
 #include "quiz/certificate.h"
+#include "quiz/worksheetprint.h"
 #include "shell/quizstart.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/headless.h"
@@ -16,7 +17,6 @@
 #include "toolkit/picture.h"
 #include "toolkit/printerdevice.h"
 #include "toolkit/screen.h"
-#include "quiz/worksheetprint.h"
 
 #include <QApplication>
 #include <QPrinterInfo>

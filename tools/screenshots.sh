@@ -153,7 +153,7 @@ visit_topic() {  # TOPIC QUESTION_FILE WRONG_QUESTIONS...
   fi
   sleep 0.3
   # Back on the quiz screen if it stayed open; its Exit returns to the menu.
-  if [ "$(count_windows 800 600)" -gt 2 ]; then click "Exit" 10560 7920 1245 495; fi
+  if shown multiple; then click "Exit" 10560 7920 1245 495; fi
 
   click "Labelling Activity" 3600 7920 3195 495
   shot "$TOPIC-labelling"
@@ -184,15 +184,17 @@ drag_fighters_labels() {
 }
 
 start_xvfb
-prepare_program
+APP_DIR="$E2E_TMP/app"
+mkdir -p "$APP_DIR"
+cp -r "$BUILD_DIR/multiple" "$APP_DIR/multiple"
 add_teacher_worksheets
 start_program
 echo "Screenshots in $OUT_DIR:"
 
-title=$(wait_for_window 364 438)
+title=$(wait_for Titlefrm)
 shot title "$title"
-click_control "$title" 1320 6000 1335 375                  # "OK"
-menu=$(wait_for_window 800 600)
+click_control Titlefrm 1320 6000 1335 375                  # "OK"
+menu=$(wait_for intro0)
 eval "$(xdotool getwindowgeometry --shell "$menu")"
 CONTENT_X=$X CONTENT_Y=$Y CONTENT_AREA="${WIDTH}x${HEIGHT}+${X}+${Y}"
 shot main-menu
@@ -230,8 +232,7 @@ shot worksheet-quiz-question-1
 click "Exit" 10560 7920 1245 495
 at_twips 9340 307; xdotool click 1                             # "Delete Worksheet" tick box
 click "Gods and Goddesses" 120 1320 5715 375
-wait_until 10 message_box || fail "no question before deleting"
-shot delete-question "$(message_box)"
+shot delete-question "$(wait_for message)"
 xdotool key Escape                                             # keep the worksheet
 sleep 0.3
 shot catalogue-after-cancel

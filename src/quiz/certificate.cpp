@@ -6,6 +6,8 @@
 #include "toolkit/twips.h"
 
 #include <QFontMetricsF>
+#include <QLineF>
+#include <QList>
 
 namespace {
 // Three spaces, Well Done, six, Well Done, five, Well Done, five, Well Done, four: 59 characters.
@@ -19,6 +21,35 @@ struct CertificateText {
     QString name;
     QString scoreLine;
 };
+
+// The subject's width in twips in the results screen's own font (the
+// toolkit's default user-interface font, which that screen never changes).
+double subjectWidthOnScreen(const QString &subject)
+{
+    return twips::fromPixels(QFontMetricsF(makeFont(FontDesign{})).horizontalAdvance(subject));
+}
+
+void addRectangle(QList<QLineF> &lines, double left, double top, double right, double bottom)
+{
+    lines << QLineF(left, top, right, top) << QLineF(left, top, left, bottom) << QLineF(right, top, right, bottom)
+          << QLineF(left, bottom, right, bottom);
+}
+
+// The frame lines in drawing order: five outer rectangles 45 twips apart, the
+// first three each followed by its inner rectangle, which leaves room above
+// for the banner and titles and below for the bottom banner.
+QList<QLineF> certificateFrameLines(double width, double height)
+{
+    QList<QLineF> lines;
+    for (int k = 1; k <= 5; ++k) {
+        const double a = 45.0 * k;
+        const double b = 225.0 + 45.0 * k;
+        addRectangle(lines, a, b, width - a, height - b);
+        if (k <= 3)
+            addRectangle(lines, a + 600, b + 7050, width - a - 600, height - b - 3750);
+    }
+    return lines;
+}
 
 void blankLines(PrinterSurface &printer, int count)
 {
@@ -83,35 +114,11 @@ void drawCertificate(PrinterSurface &printer, const CertificateText &text)
         printer.line(edge.p1(), edge.p2());
 }
 
-void addRectangle(QList<QLineF> &lines, double left, double top, double right, double bottom)
-{
-    lines << QLineF(left, top, right, top) << QLineF(left, top, left, bottom) << QLineF(right, top, right, bottom)
-          << QLineF(left, bottom, right, bottom);
-}
 } // namespace
 
 double certificateSubjectPoints(double subjectWidthTwips, double printableWidthTwips)
 {
     return subjectWidthTwips > printableWidthTwips / 4 ? 28 : 36;
-}
-
-double subjectWidthOnScreen(const QString &subject)
-{
-    return twips::fromPixels(QFontMetricsF(makeFont(FontDesign{})).horizontalAdvance(subject));
-}
-
-QList<QLineF> certificateFrameLines(double width, double height)
-{
-    QList<QLineF> lines;
-    for (int k = 1; k <= 5; ++k) {
-        const double a = 45.0 * k;
-        const double b = 225.0 + 45.0 * k;
-        addRectangle(lines, a, b, width - a, height - b);
-        // The inner frame leaves room above for the banner and titles, below for the bottom banner.
-        if (k <= 3)
-            addRectangle(lines, a + 600, b + 7050, width - a - 600, height - b - 3750);
-    }
-    return lines;
 }
 
 void printCertificate(const QString &subject, const QString &pupilName, int score, int maximum)

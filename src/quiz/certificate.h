@@ -3,8 +3,6 @@
 // screen's "Print Certificate" button on the default printer: two banners of
 // "Well Done", the title, the subject, the pupil's name and score, inside
 // five nested frames with three inner ones.
-#include <QLineF>
-#include <QList>
 #include <QString>
 
 // Prints the certificate for a pupil's score out of the maximum, then says
@@ -16,10 +14,3 @@ void printCertificate(const QString &subject, const QString &pupilName, int scor
 // The size in points of the subject line: 28 when the subject is wider than a
 // quarter of the printable width, otherwise 36.
 double certificateSubjectPoints(double subjectWidthTwips, double printableWidthTwips);
-// The subject's width in twips in the results screen's own font (the
-// toolkit's default user-interface font, which that screen never changes).
-double subjectWidthOnScreen(const QString &subject);
-// The frame lines in drawing order on a printable area of width by height
-// twips: five outer rectangles 45 twips apart, the first three each followed
-// by its inner rectangle; each rectangle top, left, right, bottom.
-QList<QLineF> certificateFrameLines(double width, double height);

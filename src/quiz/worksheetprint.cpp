@@ -5,6 +5,12 @@
 #include "toolkit/numbertext.h"
 
 namespace {
+// The header line: the product title and the publisher, 57 spaces apart.
+QString worksheetHeaderLine()
+{
+    return QStringLiteral("Velmora") + QString(57, QLatin1Char(' ')) + QStringLiteral("Quorvane Publishing Ltd");
+}
+
 // Two answers on one line: the first at a third of the width, the second at two thirds.
 void answerLine(PrinterSurface &printer, const QString &first, const QString &second)
 {
@@ -41,11 +47,6 @@ void drawWorksheet(PrinterSurface &printer, const QString &subject, const QStrin
     }
 }
 } // namespace
-
-QString worksheetHeaderLine()
-{
-    return QStringLiteral("Velmora") + QString(57, QLatin1Char(' ')) + QStringLiteral("Quorvane Publishing Ltd");
-}
 
 void printWorksheet(const QString &subject, const QString &title)
 {

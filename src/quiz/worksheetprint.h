@@ -9,6 +9,3 @@
 // says "There was a problem printing to your printer." instead and the page
 // is dropped.
 void printWorksheet(const QString &subject, const QString &title);
-
-// The header line: the product title and the publisher, 57 spaces apart.
-QString worksheetHeaderLine();

@@ -1,9 +1,10 @@
 #include "shell/quizstart.h"
 
+#include "common/questionset.h"
 #include "toolkit/messagebox.h"
 #include "worksheets/questionloader.h"
-#include "common/questionset.h"
 
+namespace {
 QString missingQuestionFileMessage(const QString &relativePath)
 {
     return QStringLiteral("The quiz cannot start: its question file %1 is missing or cannot be read.").arg(relativePath);
@@ -20,6 +21,7 @@ QString noRightAnswerMessage(int question)
     return QStringLiteral("The quiz cannot start: question %1 does not say which of its four answers is right.")
         .arg(question);
 }
+} // namespace
 
 bool loadQuizQuestions(const QString &relativePath)
 {

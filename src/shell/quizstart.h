@@ -11,8 +11,3 @@ bool loadQuizQuestions(const QString &relativePath);
 
 // Whether the loaded set can be answered and scored.
 bool quizSetCanBeAnswered();
-
-// The messages, for openers and their tests.
-QString missingQuestionFileMessage(const QString &relativePath);
-QString incompleteQuestionFileMessage(const QString &relativePath);
-QString noRightAnswerMessage(int question);

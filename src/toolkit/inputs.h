@@ -16,7 +16,7 @@ struct InputDesign {
     double left = 0, top = 0, width = 0, height = 0;
     FontDesign font;
     QColor foreColor = Qt::black;
-    QColor backColor = QColor(192, 192, 192);
+    QColor backColor = QColor(192, 192, 192); // the classic button face
 };
 
 // Applies geometry, font and colours shared by every input control.

@@ -1,5 +1,6 @@
 #include "toolkit/messagebox.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {
@@ -11,7 +12,7 @@ MessageBoxHandler &handler()
 
 MsgResult showDialog(const QString &text, MsgButtons buttons)
 {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velmora"), text,
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                     buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     box.setDefaultButton(QMessageBox::Ok);
     box.setWindowRole(QStringLiteral("message")); // the window system knows message boxes apart from screens

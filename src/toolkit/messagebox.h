@@ -9,7 +9,7 @@ enum class MsgResult { Ok, Cancel };
 
 using MessageBoxHandler = std::function<MsgResult(const QString &text, MsgButtons buttons)>;
 
-// Shows a message box with no icon, titled like the program.
+// Shows a message box with no icon, titled with the application's name.
 MsgResult messageBox(const QString &text, MsgButtons buttons = MsgButtons::Ok);
 // Replaces how messages are shown; an empty handler restores the real dialog.
 void setMessageBoxHandler(MessageBoxHandler handler);

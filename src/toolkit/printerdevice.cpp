@@ -1,6 +1,7 @@
 #include "toolkit/printerdevice.h"
 #include "toolkit/picture.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
@@ -130,7 +131,7 @@ std::unique_ptr<PrinterSurface> openDefaultPrinter()
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     if (!printer->isValid())
         throw PrintError("the default printer cannot be used");
-    printer->setDocName(QStringLiteral("Velmora"));
+    printer->setDocName(QCoreApplication::applicationName());
     return std::make_unique<DevicePrinter>(std::move(printer));
 }
 
@@ -140,6 +141,6 @@ std::unique_ptr<PrinterSurface> openPdfPrinter(const QString &path, const QPageS
     printer->setOutputFormat(QPrinter::PdfFormat);
     printer->setOutputFileName(path);
     printer->setPageSize(paper);
-    printer->setDocName(QStringLiteral("Velmora"));
+    printer->setDocName(QCoreApplication::applicationName());
     return std::make_unique<DevicePrinter>(std::move(printer));
 }

@@ -4,7 +4,6 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <algorithm>
 

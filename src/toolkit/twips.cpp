@@ -7,7 +7,7 @@
 namespace twips {
 namespace {
 double currentScale = 1.0;
-constexpr char kTwipsProperty[] = "velmoraTwips";
+constexpr char kTwipsProperty[] = "twipsGeometry";
 } // namespace
 
 double scale() { return currentScale; }

@@ -2,8 +2,8 @@
 
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
-#include "worksheets/catalogueread.h"
 #include "worksheets/cataloguelock.h"
+#include "worksheets/catalogueread.h"
 #include "worksheets/cataloguewrite.h"
 
 DeleteOutcome delworksheet(const QString &title)
