@@ -12,7 +12,7 @@ void loadQuestionSet(SeqFileReader &file)
 {
     Module1.quizTitle = decodeQuestionField(file.readField());
     file.readField(); // separator line
-    for (int k = 1; k <= 10; ++k) {
+    for (int k = 1; k <= questionsPerSet; ++k) {
         Module1.questionText[k] = decodeQuestionField(file.readField());
         Module1.answerA[k] = decodeQuestionField(file.readField());
         Module1.answerB[k] = decodeQuestionField(file.readField());

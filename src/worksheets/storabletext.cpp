@@ -30,8 +30,8 @@ QString boxName(const TextNotStorable &problem)
         return QStringLiteral("Question %1").arg(problem.index + 1);
     case WizardBox::Answer:
         return QStringLiteral("Answer %1 of Question %2")
-            .arg(QChar(u'A' + problem.index % 4))
-            .arg(problem.index / 4 + 1);
+            .arg(QChar(u'A' + problem.index % answersPerQuestion))
+            .arg(problem.index / answersPerQuestion + 1);
     }
     return {};
 }
@@ -41,11 +41,11 @@ std::optional<TextNotStorable> firstTextNotStorable(const WorksheetContent &work
 {
     if (auto problem = checkBox(worksheet.title, WizardBox::Title, 0))
         return problem;
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < questionsPerSet; ++q) {
         if (auto problem = checkBox(worksheet.questions[q], WizardBox::Question, q))
             return problem;
-        for (int a = 0; a < 4; ++a)
-            if (auto problem = checkBox(worksheet.answers[4 * q + a], WizardBox::Answer, 4 * q + a))
+        for (int a = 0; a < answersPerQuestion; ++a)
+            if (auto problem = checkBox(worksheet.answers[answersPerQuestion * q + a], WizardBox::Answer, answersPerQuestion * q + a))
                 return problem;
     }
     return std::nullopt;

@@ -19,7 +19,6 @@ namespace {
 enum Button { Exit = 0, SaveWorksheet = 1 };
 enum StaticLabel { Heading = 0, TitleCaption = 1, FirstQuestionHeading = 2, FirstLetter = 12 };
 
-constexpr int kAnswers = questionsPerSet * answersPerQuestion;
 constexpr int kTitleLength = 25;
 constexpr int kQuestionLength = 60;
 constexpr int kAnswerLength = 30;
@@ -109,7 +108,7 @@ void wizard::buildBoxes()
             inTabOrder(Text3[i]);
         }
     }
-    for (int i = 0; i < kAnswers; ++i) {
+    for (int i = 0; i < answerBoxes; ++i) {
         const int q = i / answersPerQuestion, a = i % answersPerQuestion;
         const InputDesign tick =
             inputDesign({}, columnLeft(q, inRightHalf(a) ? 3330 : 480), answerTop(q, a), 255, 315, FontDesign{},
@@ -122,7 +121,7 @@ void wizard::buildBoxes()
 void wizard::load()
 {
     commonSetup(*this);
-    for (int i = 0; i < kAnswers; ++i)
+    for (int i = 0; i < answerBoxes; ++i)
         setWidgetColors(Check1[i], colours::text, colours::tickBack);
     Text1->setFocus();
 }
@@ -141,11 +140,11 @@ void wizard::wireEnterMoves()
     onEnter(Text1, Text2[0]);
     for (int q = 0; q < questionsPerSet; ++q)
         onEnter(Text2[q], Text3[answersPerQuestion * q]);
-    for (int i = 0; i < kAnswers; ++i) {
+    for (int i = 0; i < answerBoxes; ++i) {
         QWidget *next = nullptr;
         if (i % answersPerQuestion < answersPerQuestion - 1)
             next = Text3[i + 1];
-        else if (i < kAnswers - 1)
+        else if (i < answerBoxes - 1)
             next = Text2[(i + 1) / answersPerQuestion];
         onEnter(Text3[i], next);
     }
@@ -157,7 +156,7 @@ WorksheetContent wizard::content() const
     worksheet.title = Text1->text();
     for (int q = 0; q < questionsPerSet; ++q)
         worksheet.questions[q] = Text2[q]->text();
-    for (int i = 0; i < kAnswers; ++i) {
+    for (int i = 0; i < answerBoxes; ++i) {
         worksheet.answers[i] = Text3[i]->text();
         worksheet.ticks[i] = Check1[i]->isChecked();
     }

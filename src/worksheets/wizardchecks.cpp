@@ -6,15 +6,15 @@ QString firstWorksheetFault(const WorksheetContent &worksheet)
 {
     if (worksheet.title.isEmpty())
         return QStringLiteral("You have not chosen a title for your worksheet");
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < questionsPerSet; ++q) {
         const QString number = numberWithSignPlace(q + 1);
         if (worksheet.questions[q].isEmpty())
             return QStringLiteral("You have not completed Question") + number;
         int ticks = 0;
-        for (int a = 0; a < 4; ++a) {
-            if (worksheet.answers[4 * q + a].isEmpty())
+        for (int a = 0; a < answersPerQuestion; ++a) {
+            if (worksheet.answers[answersPerQuestion * q + a].isEmpty())
                 return QStringLiteral("You have not completed Question") + number;
-            if (worksheet.ticks[4 * q + a])
+            if (worksheet.ticks[answersPerQuestion * q + a])
                 ++ticks;
         }
         if (ticks == 0)

@@ -15,8 +15,8 @@ QString rightAnswerDigit(const WorksheetContent &worksheet, int q)
 {
     int ticked = 0;
     QString digit;
-    for (int a = 0; a < 4; ++a) {
-        if (worksheet.ticks[4 * q + a]) {
+    for (int a = 0; a < answersPerQuestion; ++a) {
+        if (worksheet.ticks[answersPerQuestion * q + a]) {
             ++ticked;
             digit = QString::number(a + 1);
         }
@@ -32,17 +32,17 @@ void writeWorksheetFile(const WorksheetContent &worksheet)
 {
     if (worksheet.title.isEmpty() || worksheetTitleProblem(worksheet.title) != TitleProblem::None)
         throw SeqFileError(Kind::CannotOpen, QStringLiteral("not a usable worksheet title: ") + worksheet.title);
-    QString digits[10];
-    for (int q = 0; q < 10; ++q)
+    QString digits[questionsPerSet];
+    for (int q = 0; q < questionsPerSet; ++q)
         digits[q] = rightAnswerDigit(worksheet, q);
 
     SeqFileWriter file(worksheetFilePath(worksheet.title));
     file.writeLine(encodeQuestionField(worksheet.title));
     file.writeLine(QStringLiteral(" "));
-    for (int q = 0; q < 10; ++q) {
+    for (int q = 0; q < questionsPerSet; ++q) {
         file.writeLine(encodeQuestionField(worksheet.questions[q]));
-        for (int a = 0; a < 4; ++a)
-            file.writeLine(encodeQuestionField(worksheet.answers[4 * q + a]));
+        for (int a = 0; a < answersPerQuestion; ++a)
+            file.writeLine(encodeQuestionField(worksheet.answers[answersPerQuestion * q + a]));
         file.writeLine(digits[q]);
         file.writeLine(QStringLiteral(" "));
     }
