@@ -60,15 +60,11 @@ start_xvfb
 (cd "$HOME" && exec velmora) > "$E2E_TMP/velmora.log" 2>&1 &
 VELMORA_PID=$!
 E2E_PIDS+=("$VELMORA_PID")
-title=$(wait_for_window 364 438)
-click_control "$title" 1320 6000 1335 375                 # OK
-menu=$(wait_for_window 800 600)
-click_control "$menu" 6930 5760 4635 495                  # "Multiple Choice Wizard"
-has_two_screens() { [ "$(count_windows 800 600)" = 2 ]; }
-wait_until 15 has_two_screens || fail "the wizard did not open"
-type_worksheet "$menu" "$TITLE"
-click_control "$menu" 240 7920 3165 495                   # "Save Worksheet"
-wait_until 15 message_box || fail "no message after saving"
+enter_main_menu
+click_control intro0 6930 5760 4635 495                   # "Multiple Choice Wizard"
+type_worksheet "$TITLE"
+click_control wizard 240 7920 3165 495                    # "Save Worksheet"
+answer_message "saved"
 
 folder="$HOME/.local/share/velmora/multiple"
 cmp <(worksheet_bytes "$TITLE") "$folder/$TITLE.txt" || fail "the worksheet is not in $folder as typed"

@@ -107,29 +107,23 @@ WORKSHEET_RIGHT=(1 2 3 4 2 3 4 1 3 2)
 question_text() { if [ "$1" -eq 1 ]; then echo "Who won, Athens or Sparta?"; else echo "Which hero is number $1?"; fi; }
 answer_text() { local letters=(A B C D); echo "Hero $1${letters[$2]}"; }
 
-# Clicks into a text box and types into it.
-type_into() {  # WINDOW LEFT TOP WIDTH HEIGHT TEXT
-  click_control "$1" "$2" "$3" "$4" "$5"
-  xdotool type --delay 6 -- "$6"
-}
-
-# type_worksheet WINDOW TITLE: types every box of the open wizard with real
-# keystrokes and ticks the right answers. Question q (0-9) sits in column
-# q / 5, row q % 5.
+# type_worksheet TITLE: types the open wizard's boxes in its Tab order with
+# real keystrokes: the title, each question with its four answers, then the
+# forty ticks, the right answer of each question ticked with Space.
 type_worksheet() {
-  local q a c r left top
-  type_into "$1" 7560 120 4215 375 "$2"
-  for q in $(seq 0 9); do
-    c=$(( q < 5 ? 0 : 5880 )); r=$(( 1440 * (q % 5) ))
-    type_into "$1" $((240 + c)) $((840 + r)) 5655 375 "$(question_text $((q + 1)))"
-    for a in 0 1 2 3; do
-      left=$(( (a % 2 == 0 ? 720 : 3600) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
-      type_into "$1" "$left" "$top" 2295 330 "$(answer_text $((q + 1)) "$a")"
+  local q a
+  {
+    printf '%s\t' "$1"
+    for q in $(seq 1 10); do
+      printf '%s\t' "$(question_text "$q")" "$(answer_text "$q" 0)" "$(answer_text "$q" 1)" \
+        "$(answer_text "$q" 2)" "$(answer_text "$q" 3)"
     done
-    a=$(( ${WORKSHEET_RIGHT[$q]} - 1 ))
-    left=$(( (a % 2 == 0 ? 480 : 3330) + c )); top=$(( (a < 2 ? 1230 : 1560) + r ))
-    click_twips "$1" $((left + 100)) $((top + 157))    # the tick box's square
-  done
+    for q in $(seq 0 9); do
+      for a in 0 1 2 3; do [ "$a" -eq $((WORKSHEET_RIGHT[q] - 1)) ] && printf ' '; printf '\t'; done
+    done
+  } >"$E2E_TMP/keys.txt"
+  click_control wizard 7560 120 4215 375                  # into the title box
+  xdotool type --delay 6 --file "$E2E_TMP/keys.txt"
 }
 
 # worksheet_bytes TITLE: the file the wizard must write, byte for byte: title,
