@@ -7,13 +7,11 @@
 # folder and listed in the catalogue, then purges the package and whatever
 # it brought in, pass or fail.
 if [ "$(id -u)" -ne 0 ]; then echo "SKIP: installing a package needs root"; exit 77; fi
-for tool in git dpkg-buildpackage dh lintian desktop-file-validate appstreamcli apt-get; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/lib.sh"
+needs git dpkg-buildpackage dh lintian desktop-file-validate appstreamcli apt-get
 if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q 'ok installed'; then
   echo "SKIP: a velmora package is already installed here and would be replaced"; exit 77
 fi
-source "$(dirname "$0")/lib.sh"
 SOURCE_DIR=${VELMORA_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 APP_ID=org.velmora.Velmora
 TITLE="Installed Heroes"

@@ -36,19 +36,13 @@ wait_until() {
   done
 }
 
-# Starts Xvfb on a free display and exports DISPLAY.
+# Starts Xvfb on a display it finds free and exports DISPLAY once it is ready.
 start_xvfb() {
-  needs Xvfb xdotool xprop xdpyinfo
-  local n
-  for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset >"$E2E_TMP/xvfb.log" 2>&1 &
-    E2E_PIDS+=($!)
-    export DISPLAY=":$n"
-    wait_until 10 xdpyinfo && return 0
-    fail "Xvfb did not start"
-  done
-  fail "no free X display"
+  needs Xvfb xdotool xprop
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+  E2E_PIDS+=($!)
+  wait_until 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
+  export DISPLAY=":$(head -1 "$E2E_TMP/display")"
 }
 
 # Starts a copy of the program beside links to the built content and a copy

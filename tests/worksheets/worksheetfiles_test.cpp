@@ -1,0 +1,147 @@
+// Question files byte for byte: the rules a worksheet must meet before it is
+// saved and what the teacher is told (the wizard's completeness checks in the
+// order a teacher meets them, titles no Windows folder or catalogue could
+// hold, text a worksheet file cannot keep), what the worksheet writer puts on
+// disk, what the loader makes of it, and what a file that ends early leaves behind.
+#include "common/module1.h"
+#include "support/pupil.h"
+#include "support/testenv.h"
+#include "testregistry.h"
+#include "worksheets/questionloader.h"
+#include "worksheets/storabletext.h"
+#include "worksheets/wizardchecks.h"
+#include "worksheets/worksheetfile.h"
+#include "worksheets/worksheettitle.h"
+
+#include <QtTest>
+
+Q_DECLARE_METATYPE(TitleProblem)
+
+class WorksheetFilesTest : public QObject {
+    Q_OBJECT
+private slots:
+    // The first fault is named: the title before any question, a question's
+    // text and answers before its ticks; a box of spaces counts as filled.
+    void theFirstFaultIsNamed()
+    {
+        const QList<std::pair<std::function<void(WorksheetContent &)>, QString>> rows{
+            {[](WorksheetContent &w) { w.questions[6] = w.answers[13] = QStringLiteral(" "); }, QString()},
+            {[](WorksheetContent &w) { w.title.clear(); w.questions[0].clear(); }, "You have not chosen a title for your worksheet"},
+            {[](WorksheetContent &w) { w.answers[7].clear(); w.ticks[10] = false; }, "You have not completed Question 2"},
+            {[](WorksheetContent &w) { w.ticks[10] = false; }, "You have not ticked the correct answer for Question 3"},
+            {[](WorksheetContent &w) { w.ticks[8] = true; }, "You have ticked more than one correct answer for Question 3"},
+            {[](WorksheetContent &w) { w.answers[38].clear(); }, "You have not completed Question 10"}};
+        for (const auto &[fault, message] : rows) {
+            WorksheetContent worksheet = sampleWorksheet(QStringLiteral("Sparta"));
+            fault(worksheet);
+            QCOMPARE(firstWorksheetFault(worksheet), message);
+        }
+    }
+
+    // A title that could not name a Windows file, or names one of the
+    // program's own, is refused with a message; anything else can be saved.
+    void titlesAreSavedOrRefused_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<TitleProblem>("problem");
+        for (const char *title : {"Greek Fighters 2", "tracks", "track.txt", "Console", "COM10", "LPT", "Aux work",
+                                  "Caf\xc3\xa9 \xe2\x82\xac", "Quiz. Part two", "50% (hard) - #1!"})
+            QTest::addRow("saved %s", title) << QString::fromUtf8(title) << TitleProblem::None;
+        QTest::newRow("comma") << "Athens, Sparta" << TitleProblem::Comma;
+        for (const char *c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"})
+            QTest::addRow("character %s", c) << QStringLiteral("Quiz %1 one").arg(QLatin1String(c)) << TitleProblem::ForbiddenCharacter;
+        QTest::newRow("tab") << "Quiz\tone" << TitleProblem::ControlCharacter;
+        for (const char *spaced : {" Romans", "Romans ", "   "})
+            QTest::addRow("space '%s'", spaced) << QString::fromLatin1(spaced) << TitleProblem::OuterSpace;
+        QTest::newRow("full stop") << "Romans." << TitleProblem::TrailingFullStop;
+        for (const char *device : {"CON", "prn", "Aux", "NUL", "com9", "LPT0", "CON.txt", "Con .x", "CONIN$", "COM\xc2\xb9"})
+            QTest::addRow("device %s", device) << QString::fromUtf8(device) << TitleProblem::ReservedDeviceName;
+        for (const char *name : {"greek fighters", "GREEK WRITING", "Track"})
+            QTest::addRow("program file %s", name) << QString::fromLatin1(name) << TitleProblem::ProgramFileName;
+    }
+    void titlesAreSavedOrRefused()
+    {
+        QFETCH(QString, title);
+        QFETCH(TitleProblem, problem);
+        QCOMPARE(worksheetTitleProblem(title), problem);
+        QCOMPARE(worksheetTitleMessage(problem, title).isEmpty(), problem == TitleProblem::None); // each kind says why
+    }
+
+    // Text that reads back as typed passes; the first box in tab order
+    // whose text cannot be kept is named with the reason, not a later one.
+    void textAWorksheetCannotKeepIsNamed()
+    {
+        WorksheetContent w = sampleWorksheet(QStringLiteral("Caf\u00e9"));
+        w.answers[8] = QStringLiteral("He said \"no\" \u2013 \u20ac5 & more");
+        QCOMPARE(firstTextNotStorable(w), std::nullopt);
+        w.answers[39] = QStringLiteral("  \"Yes\" he said");
+        QCOMPARE(textNotStorableMessage(*firstTextNotStorable(w)),
+                 QStringLiteral("Answer D of Question 10 begins with a double quote (\"), which a worksheet cannot keep "
+                                "there. Please put a word before it or leave it out."));
+        w.questions[9] = QStringLiteral("two\nlines");
+        QCOMPARE(textNotStorableMessage(*firstTextNotStorable(w)),
+                 QStringLiteral("Question 10 holds a line break, which a worksheet cannot keep. Please retype it."));
+    }
+    // Commas are stored as "&" (so a teacher's own "&" comes back as a
+    // comma), every character as its one Windows-1252 byte, one field a line.
+    void aWorksheetIsSavedAndLoadedBack()
+    {
+        TestEnvironment env;
+        WorksheetContent w = sampleWorksheet(QStringLiteral("Caf\u00e9 \u20ac"));
+        w.answers[0] = QStringLiteral("\u201cKnow thyself\u201d \u2013 Plato");
+        w.answers[2] = QStringLiteral("Fish & chips");
+        w.questions[6] = QStringLiteral(" ");
+        writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes({}));
+        QCOMPARE(saveWorksheetFiles(w), SaveOutcome::Saved);
+        const QList<QByteArray> lines = fileBytes(env, "Caf\u00e9 \u20ac.txt").split('\n');
+        QCOMPARE(lines.size(), 72 + 1);
+        QCOMPARE(lines.mid(0, 10), (QList<QByteArray>{"Caf\xe9 \x80\r", " \r", "Who won& Athens or Sparta?\r",
+                                                      "\x93Know thyself\x94 \x96 Plato\r", "Answer 1B\r", "Fish & chips\r",
+                                                      "Answer 1D\r", "1\r", " \r", "Question text 2\r"}));
+        QCOMPARE((QList<QByteArray>{lines[11], lines[44], lines[70], lines[71]}),
+                 (QList<QByteArray>{"Sparta& of course\r", " \r", "2\r", " \r"}));
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), QByteArray(" 1 \r\nCaf\xe9 \x80\r\n"));
+        QCOMPARE(loadWorksheetQuestions(w.title), QuestionFileLoad::Loaded);
+        QCOMPARE((QStringList{Module1.quizTitle, Module1.questionText[1], Module1.answerA[1], Module1.answerC[1]}),
+                 (QStringList{w.title, w.questions[0], w.answers[0], "Fish , chips"}));
+        // The writer itself refuses a title that is no file name in the folder
+        // (the wizard's checks name it first), writing nothing.
+        const QMap<QString, QByteArray> saved = env.multipleFolder();
+        w.title = QStringLiteral("../Romans");
+        QVERIFY(saveWorksheetFiles(w) == SaveOutcome::NotWritten && env.multipleFolder() == saved);
+        QVERIFY(!QFile::exists(env.contentDir() + QStringLiteral("/Romans.txt")));
+    }
+
+    // A file that ends early keeps the old value in every field it never
+    // reached and is no loaded set, even when only its last separator line is
+    // missing; lines after line 72 are never read; a missing file changes
+    // nothing. Fields: title, answer A2, answer D10, right answers 9 and 10.
+    void aFileIsReadNoFurtherThanLine72_data()
+    {
+        QTest::addColumn<int>("lines"); // 0: no file
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QStringList>("fields");
+        const int incomplete = int(QuestionFileLoad::Incomplete);
+        QTest::newRow("no file") << 0 << int(QuestionFileLoad::CannotOpen) << QStringList{"old", "old", "old", "old", "old"};
+        QTest::newRow("70 lines") << 70 << incomplete << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "old"};
+        QTest::newRow("71 lines") << 71 << incomplete << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "2"};
+        QTest::newRow("more lines") << 80 << int(QuestionFileLoad::Loaded) << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "2"};
+    }
+    void aFileIsReadNoFurtherThanLine72()
+    {
+        QFETCH(int, lines);
+        TestEnvironment env;
+        writeQuestionFile(env, QStringLiteral("SET.TXT"), QStringLiteral("Set"), {}, lines); // found whatever its case
+        Module1.quizTitle = QStringLiteral("old");
+        for (QuestionSlots *column : {&Module1.questionText, &Module1.answerA, &Module1.answerD, &Module1.correctAnswer})
+            column->fill(QStringLiteral("old"));
+        QTEST(int(loadQuestionFile(QStringLiteral("multiple\\Set.txt"))), "outcome");
+        QTEST((QStringList{Module1.quizTitle, Module1.answerA[2], Module1.answerD[10], Module1.correctAnswer[9],
+                           Module1.correctAnswer[10]}),
+              "fields");
+        QCOMPARE(Module1.questionText[0], QStringLiteral("old")); // slot 0 is never touched
+    }
+};
+
+VELMORA_TEST(WorksheetFilesTest)
+#include "worksheetfiles_test.moc"
