@@ -2,6 +2,7 @@
 // dragging with the left button, snapping into boxes with a thud, "Check
 // Score" once every label lies in a box, each screen's answer key, "Start
 // Again", "Exit" and the button highlight.
+#include "activities/dragengine.h"
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
@@ -10,6 +11,7 @@
 #include "shell/topicmenu.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
+#include "toolkit/twips.h"
 #include "testregistry.h"
 
 #include <QFontMetrics>
@@ -21,27 +23,47 @@ enum MenuButton { LabellingActivity = 1, OrderingActivity = 3 };
 enum SoldierPart { Greaves = 0, Breastplate = 1, Spear = 2, Shield = 3, Helmet = 4 };
 
 // Opens an activity from its topic menu ("fighters" or "writing"), with the sound on.
-DragActivity &openActivity(const char *unit, int button)
+DragActivity &openActivity(const QString &unit, int button)
 {
     Module1.soundOn = 1;
-    TopicMenu &menu = *qobject_cast<TopicMenu *>(&screens::touchByName(QLatin1String(unit)));
+    TopicMenu &menu = unit == QLatin1String("fighters") ? static_cast<TopicMenu &>(touch<fighters>()) : touch<writing>();
     menu.showScreen();
     clickOn(menu.label3[button]);
     return *qobject_cast<DragActivity *>(screens::topmost());
 }
 
 bool lit(const Label *button) { return button->backStyle() == BackStyle::Opaque; }
+
+void pressOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton) { QTest::mousePress(widget, button, {}, at.toPoint()); }
+void releaseOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton) { QTest::mouseRelease(widget, button, {}, at.toPoint()); }
+
+QPointF cornerOf(const Label *label) { return QPointF(label->left(), label->top()); }
+
+// Press on the label's middle, moves with the left button held that end with
+// its top-left corner at (left, top) twips, then the release.
+void dragLabelTo(Label *label, double left, double top)
+{
+    const QPointF start = cornerOf(label);
+    const QPointF middle = QPointF(label->width(), label->height()) / (2 * twips::fromPixels(1));
+    pressOn(label, middle);
+    // The engine centres the label on the pointer, given relative to the label as it stands.
+    for (int step = 1; step <= 4; ++step) {
+        const QPointF corner = start + (QPointF(left, top) - start) * step / 4;
+        moveWithButtons(label, (corner - cornerOf(label)) / twips::fromPixels(1) + middle, Qt::LeftButton);
+    }
+    releaseOn(label, middle);
+}
+
+// Drags label `labelIndex` straight onto box `boxIndex`.
+void dragIntoBox(DragActivity &screen, int labelIndex, int boxIndex)
+{
+    dragLabelTo(screen.Label2[labelIndex], screen.Label1[boxIndex]->left(), screen.Label1[boxIndex]->top());
+}
 } // namespace
 
 class ActivitiesTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase()
-    {
-        screens::defineByName<fighters>(QStringLiteral("fighters"));
-        screens::defineByName<writing>(QStringLiteral("writing"));
-    }
-
     void aPupilLabelsTheSoldier()
     {
         TestEnvironment env;
@@ -128,7 +150,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(QList<int>, boxOfLabel);
         TestEnvironment env;
-        DragActivity &screen = openActivity(qPrintable(unit), button);
+        DragActivity &screen = openActivity(unit, button);
         QCOMPARE(screen.count(), int(boxOfLabel.size()));
         for (int i = 0; i < screen.count(); ++i)
             dragIntoBox(screen, i, boxOfLabel[i]);

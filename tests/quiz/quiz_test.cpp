@@ -11,17 +11,12 @@
 #include "testregistry.h"
 
 #include <QtTest>
-#include <numeric>
 
 namespace {
 enum QuizButton { Previous = 0, Next = 1, Exit = 2 };
 
-int chosen(const multiple &quiz)
-{
-    int checked = 0;
-    quiz.Option1.forEach([&checked](int i, OptionButton *b) { checked += b->isChecked() ? i : 0; });
-    return checked;
-}
+// The hidden fifth option, "no answer", is checked.
+bool noneChosen(const multiple &quiz) { return quiz.Option1[5]->isChecked(); }
 
 // Dark pixels where an option button draws its round mark.
 int darkPixelsInMark(OptionButton *choice)
@@ -42,6 +37,15 @@ Welldone &afterTheRewards(Welldone &results)
                !results.Timer2->isEnabled() && !results.Timer3->isEnabled();
     });
     return results;
+}
+
+// The ten choices that get every question right except those listed.
+QList<int> choicesWrongAt(const QList<int> &wrongQuestions)
+{
+    QList<int> choices = kRightAnswers;
+    for (int q : wrongQuestions)
+        choices[q - 1] = choices[q - 1] % 4 + 1; // the next answer round is always wrong
+    return choices;
 }
 
 Welldone &resultsWrongAt(const QList<int> &wrongQuestions)
@@ -65,19 +69,19 @@ private slots:
         multiple &quiz = openFightersQuiz();
         QCOMPARE((QStringList{quiz.Label4->caption(), quiz.Label2->caption(), quiz.Option1[1]->text(), quiz.Option1[4]->text()}),
                  (QStringList{"Question 1", testQuestion(1), "Answer 1A", "Answer 1D"}));
-        QVERIFY(chosen(quiz) == 5 && quiz.Label3[Previous]->isHidden() && quiz.focusWidget() == quiz.Option1[5]);
+        QVERIFY(noneChosen(quiz) && quiz.Label3[Previous]->isHidden() && quiz.focusWidget() == quiz.Option1[5]);
         QCOMPARE(quiz.childAt(quiz.Option1[5]->geometry().center()), static_cast<QWidget *>(quiz.Picture1));
         const int darkBefore = darkPixelsInMark(quiz.Option1[2]);
         env.sound->played.clear();
-        chooseAnswer(quiz, 2);
+        clickBox(quiz.Option1[2]);
         QVERIFY2(darkPixelsInMark(quiz.Option1[2]) >= darkBefore + 6, "the chosen answer's mark does not show");
-        chooseAnswer(quiz, kRightAnswers[0]);
+        clickBox(quiz.Option1[kRightAnswers[0]]);
         QCOMPARE(env.sound->played, QStringList(2, QStringLiteral("wav\\typekey.wav")));
         clickOn(quiz.Label3[Next]);
-        QVERIFY(Module1.questionMark[1] == 1 && quiz.Label4->caption() == QLatin1String("Question 2") && chosen(quiz) == 5);
-        chooseAnswer(quiz, kRightAnswers[1]);
+        QVERIFY(Module1.questionMark[1] == 1 && quiz.Label4->caption() == QLatin1String("Question 2") && noneChosen(quiz));
+        clickBox(quiz.Option1[kRightAnswers[1]]);
         clickOn(quiz.Label3[Previous]);
-        QVERIFY(Module1.questionMark[2] == 0 && chosen(quiz) == 5);
+        QVERIFY(Module1.questionMark[2] == 0 && noneChosen(quiz));
         clickOn(quiz.Label3[Next]); // past question 1 again, with nothing chosen
         QCOMPARE(Module1.questionMark[1], 0);
         for (int k = 2; k <= 9; ++k)
@@ -91,72 +95,57 @@ private slots:
         QVERIFY(openFightersQuiz().Label4->caption() == QLatin1String("Question 1") && Module1.questionMark[1] == 0);
     }
 
-    void wrongAnswersAreListedInQuestionOrder_data()
-    {
-        QTest::addColumn<QList<int>>("choices");
-        QTest::addColumn<QList<int>>("wrong");
-        QTest::addRow("three wrong") << choicesWrongAt({2, 5, 9}) << QList<int>{2, 5, 9};
-        QTest::addRow("none answered") << QList<int>(10, 0) << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-        QTest::addRow("full score") << kRightAnswers << QList<int>{};
-    }
-    void wrongAnswersAreListedInQuestionOrder()
-    {
-        QFETCH(QList<int>, choices);
-        QFETCH(QList<int>, wrong);
-        TestEnvironment env;
-        writeQuestionFile(env, QStringLiteral("Greek Fighters.txt"), QStringLiteral("Hoplites"));
-        Module1.soundOn = 1;
-        multiple &quiz = openFightersQuiz();
-        env.sound->playedWithTop.clear();
-        answerAll(quiz, choices);
-        QVERIFY(Module1.score == 10 - wrong.size() && !isLoaded<multiple>() && !touch<Wrong>().isVisible());
-        QCOMPARE(topScreenName(), QStringLiteral("Welldone"));
-        QStringList lines{touch<Wrong>().Label6->caption(), Module1.certificateSubject}, expected{"Hoplites", "Velmora"};
-        for (int k = 0; k < 10; ++k) {
-            lines << (touch<Wrong>().Label2[k]->isHidden() ? QString() : touch<Wrong>().Label2[k]->caption());
-            expected << (k < wrong.size() ? QStringLiteral(" %1. ").arg(wrong[k]) + testQuestion(wrong[k]) : QString());
-        }
-        QCOMPARE(lines, expected);
-        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone")); // after the hand-over
-    }
-
-    // A quiz's results hint at the wrong answers, an activity's (no quiz)
-    // only advise the key facts; a full score offers the certificate and its
-    // name box. A score of 6 or more earns a reward sound.
+    // After question 10 the results take over, the wrong answers listed in
+    // question order behind them. A quiz's results hint at the wrong answers,
+    // an activity's (no quiz) only advise the key facts; a full score offers
+    // the certificate and its name box. A score of 6 or more earns a reward sound.
     void theResultsPraiseTheScore_data()
     {
         QTest::addColumn<bool>("quiz");
-        QTest::addColumn<int>("score");
+        QTest::addColumn<QList<int>>("wrong"); // all ten: none answered
         QTest::addColumn<int>("maximum");
         QTest::addColumn<QStringList>("shown"); // Label1, first button, hint, advice, name box
         const QString hint = QStringLiteral("Click the button above to check which questions you answered incorrectly.");
         const QString advice = QStringLiteral("Read the Key Facts and try again.");
-        QTest::addRow("quiz, full") << true << 10 << 10 << QStringList{"Excellent work. You have scored 10 out of 10.", "Print Certificate", "", "", "name"};
-        QTest::addRow("quiz, 8 of 10") << true << 8 << 10 << QStringList{"Good work. You have scored 8 out of 10.", "Check Wrong Answers", hint, "", ""};
-        QTest::addRow("quiz, 7 of 10") << true << 7 << 10 << QStringList{"You have scored 7 out of 10.", "Check Wrong Answers", hint, "", ""};
-        QTest::addRow("activity, full") << false << 6 << 6 << QStringList{"Excellent work. You have scored 6 out of 6.", "Print Certificate", "", "", "name"};
-        QTest::addRow("activity, 3 of 6") << false << 3 << 6 << QStringList{"You have scored 3 out of 6.", "", "", advice, ""};
+        const QString check = QStringLiteral("Check Wrong Answers");
+        QTest::addRow("quiz, full") << true << QList<int>{} << 10 << QStringList{"Excellent work. You have scored 10 out of 10.", "Print Certificate", "", "", "name"};
+        QTest::addRow("quiz, 8 of 10") << true << QList<int>{2, 9} << 10 << QStringList{"Good work. You have scored 8 out of 10.", check, hint, "", ""};
+        QTest::addRow("quiz, 7 of 10") << true << QList<int>{2, 5, 9} << 10 << QStringList{"You have scored 7 out of 10.", check, hint, "", ""};
+        QTest::addRow("quiz, none answered") << true << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 10
+                                             << QStringList{"You have scored 0 out of 10.", check, hint, "", ""};
+        QTest::addRow("activity, full") << false << QList<int>{} << 6 << QStringList{"Excellent work. You have scored 6 out of 6.", "Print Certificate", "", "", "name"};
+        QTest::addRow("activity, 3 of 6") << false << QList<int>{1, 2, 3} << 6 << QStringList{"You have scored 3 out of 6.", "", "", advice, ""};
     }
     void theResultsPraiseTheScore()
     {
         QFETCH(bool, quiz);
-        QFETCH(int, score);
+        QFETCH(QList<int>, wrong);
         QFETCH(int, maximum);
         TestEnvironment env;
-        writeQuestionFile(env);
+        writeQuestionFile(env, QStringLiteral("Greek Fighters.txt"), QStringLiteral("Hoplites"));
         Module1.soundOn = 1;
-        QList<int> wrong(maximum - score);
-        std::iota(wrong.begin(), wrong.end(), 1);
-        Module1.score = score;
+        Module1.score = maximum - int(wrong.size());
         Module1.questionCount = maximum;
-        const Welldone &results = quiz ? resultsWrongAt(wrong) : afterTheRewards(touch<Welldone>());
+        if (quiz) {
+            answerAll(openFightersQuiz(), wrong.size() == 10 ? QList<int>(10, 0) : choicesWrongAt(wrong));
+            QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone")); // after the hand-over
+            QVERIFY(Module1.score == 10 - wrong.size() && !isLoaded<multiple>() && !touch<Wrong>().isVisible());
+            QCOMPARE(topScreenName(), QStringLiteral("Welldone"));
+            QStringList lines{touch<Wrong>().Label6->caption(), Module1.certificateSubject}, expected{"Hoplites", "Velmora"};
+            for (int k = 0; k < 10; ++k) {
+                lines << (touch<Wrong>().Label2[k]->isHidden() ? QString() : touch<Wrong>().Label2[k]->caption());
+                expected << (k < wrong.size() ? QStringLiteral(" %1. ").arg(wrong[k]) + testQuestion(wrong[k]) : QString());
+            }
+            QCOMPARE(lines, expected);
+        }
+        const Welldone &results = afterTheRewards(touch<Welldone>());
         const auto shown = [](const QWidget *w, const QString &text) { return w->isHidden() ? QString() : text; };
         QTEST((QStringList{results.Label1->caption(), shown(results.Label3[0], results.Label3[0]->caption()),
                            shown(results.Label5, results.Label5->caption()), shown(results.Label6, results.Label6->caption()),
                            shown(results.Text1, QStringLiteral("name"))}),
               "shown");
-        QCOMPARE(results.Label2->isHidden(), score != maximum);
-        QCOMPARE(rewardSoundsFor(score).contains(env.sound->played.value(env.sound->played.size() - 1)), score >= 6);
+        QCOMPARE(results.Label2->isHidden(), !wrong.isEmpty());
+        QCOMPARE(rewardSoundsFor(Module1.score).contains(env.sound->played.value(env.sound->played.size() - 1)), Module1.score >= 6);
     }
 
     // The results show their picture, then light both buttons, then play the

@@ -1,11 +1,9 @@
 #include "support/pupil.h"
 
-#include "activities/dragengine.h"
 #include "quiz/multiple.h"
 #include "shell/intro0.h"
 #include "shell/topicmenu.h"
 #include "support/testenv.h"
-#include "toolkit/twips.h"
 #include "worksheets/wizard.h"
 
 #include <QtTest>
@@ -15,16 +13,18 @@ const QList<int> kRightAnswers = {1, 2, 3, 4, 2, 3, 4, 1, 3, 2};
 QString testQuestion(int k) { return QStringLiteral("Question text %1").arg(k); }
 
 void writeQuestionFile(const TestEnvironment &env, const QString &fileName, const QString &title,
-                       const QStringList &rightAnswers)
+                       const QStringList &rightAnswers, int lines)
 {
-    QStringList lines{title, QStringLiteral(" ")};
+    QStringList all{title, QStringLiteral(" ")};
     for (int k = 1; k <= 10; ++k) {
-        lines << testQuestion(k);
+        all << testQuestion(k);
         for (const char *letter : {"A", "B", "C", "D"})
-            lines << QStringLiteral("Answer %1").arg(k) + QLatin1String(letter);
-        lines << rightAnswers.value(k - 1, QString::number(kRightAnswers[k - 1])) << QStringLiteral(" ");
+            all << QStringLiteral("Answer %1").arg(k) + QLatin1String(letter);
+        all << rightAnswers.value(k - 1, QString::number(kRightAnswers[k - 1])) << QStringLiteral(" ");
     }
-    writeFileBytes(env, fileName, lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+    while (all.size() < lines)
+        all << QStringLiteral("more,fields");
+    writeFileBytes(env, fileName, lines == 0 ? QByteArray() : all.mid(0, lines).join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
 }
 
 Screen &clickMainMenuEntry(int entry)
@@ -41,23 +41,13 @@ multiple &openFightersQuiz()
     return touch<multiple>();
 }
 
-void chooseAnswer(multiple &quiz, int choice) { clickOn(quiz.Option1[choice], QPoint(8, quiz.Option1[choice]->height() / 2)); }
-
 void answerAll(multiple &quiz, const QList<int> &choices)
 {
     for (int choice : choices) {
         if (choice != 0)
-            chooseAnswer(quiz, choice);
+            clickBox(quiz.Option1[choice]);
         clickOn(quiz.Label3[1]);
     }
-}
-
-QList<int> choicesWrongAt(const QList<int> &wrongQuestions)
-{
-    QList<int> choices = kRightAnswers;
-    for (int q : wrongQuestions)
-        choices[q - 1] = choices[q - 1] % 4 + 1; // the next answer round is always wrong
-    return choices;
 }
 
 WorksheetContent sampleWorksheet(const QString &title)
@@ -93,27 +83,5 @@ void typeWorksheet(wizard &editor, const WorksheetContent &worksheet)
     }
     for (int i = 0; i < 40; ++i)
         if (worksheet.ticks[i])
-            clickTick(editor, i);
+            clickBox(editor.Check1[i]);
 }
-
-void clickTick(wizard &editor, int box) { clickOn(editor.Check1[box], QPoint(6, editor.Check1[box]->height() / 2)); }
-
-void dragLabelTo(Label *label, double left, double top)
-{
-    const QPointF start = cornerOf(label);
-    const QPointF middle = QPointF(label->width(), label->height()) / (2 * twips::fromPixels(1));
-    pressOn(label, middle);
-    // The engine centres the label on the pointer, given relative to the label as it stands.
-    for (int step = 1; step <= 4; ++step) {
-        const QPointF corner = start + (QPointF(left, top) - start) * step / 4;
-        moveWithButtons(label, (corner - cornerOf(label)) / twips::fromPixels(1) + middle, Qt::LeftButton);
-    }
-    releaseOn(label, middle);
-}
-
-void dragIntoBox(DragActivity &screen, int labelIndex, int boxIndex)
-{
-    dragLabelTo(screen.Label2[labelIndex], screen.Label1[boxIndex]->left(), screen.Label1[boxIndex]->top());
-}
-
-QPointF cornerOf(const Label *label) { return QPointF(label->left(), label->top()); }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QtTest>
 
@@ -80,16 +81,30 @@ QMap<QString, QByteArray> TestEnvironment::multipleFolder() const
     return files;
 }
 
+QByteArray readBytes(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile::remove(path);
+    if (bytes.isNull())
+        return;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+}
+
 QByteArray fileBytes(const TestEnvironment &env, const QString &nameInMultiple)
 {
-    QFile file(env.multipleDir() + '/' + nameInMultiple);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    return readBytes(env.multipleDir() + '/' + nameInMultiple);
 }
 
 void writeFileBytes(const TestEnvironment &env, const QString &nameInMultiple, const QByteArray &bytes)
 {
-    QFile file(env.multipleDir() + '/' + nameInMultiple);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size());
+    writeBytes(env.multipleDir() + '/' + nameInMultiple, bytes);
 }
 
 QByteArray catalogueBytes(const QStringList &titles)
@@ -116,6 +131,8 @@ void clickOn(QWidget *widget, QPoint at)
     QTest::mouseClick(widget, Qt::LeftButton, {}, at == QPoint(-1, -1) ? widget->rect().center() : at);
 }
 
+void clickBox(QWidget *button) { clickOn(button, QPoint(7, button->height() / 2)); }
+
 // A disabled or passive control passes the move on to its parent.
 void hoverOver(QWidget *widget, QPoint at)
 {
@@ -123,10 +140,6 @@ void hoverOver(QWidget *widget, QPoint at)
     QWidget *under = widget->childAt(at) ? widget->childAt(at) : widget;
     moveWithButtons(under, under->mapFrom(widget, at), Qt::NoButton);
 }
-
-void pressOn(QWidget *widget, QPointF at, Qt::MouseButton button) { QTest::mousePress(widget, button, {}, at.toPoint()); }
-
-void releaseOn(QWidget *widget, QPointF at, Qt::MouseButton button) { QTest::mouseRelease(widget, button, {}, at.toPoint()); }
 
 void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons)
 {

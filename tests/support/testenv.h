@@ -49,7 +49,11 @@ private:
     QTemporaryDir root_;
 };
 
-// A file of the test's "multiple" folder, byte for byte ("<missing>" when absent).
+// A file byte for byte ("<missing>" when absent); writing makes its folder,
+// and null bytes remove the file.
+QByteArray readBytes(const QString &path);
+void writeBytes(const QString &path, const QByteArray &bytes);
+// The same for a file of the test's "multiple" folder.
 QByteArray fileBytes(const TestEnvironment &env, const QString &nameInMultiple);
 void writeFileBytes(const TestEnvironment &env, const QString &nameInMultiple, const QByteArray &bytes);
 // A catalogue file as the program writes it: " N " then the titles, each line ending CR LF.
@@ -65,8 +69,8 @@ QString topScreenName();
 // control under the point, as the window system would send it.
 void clickOn(QWidget *widget, QPoint at = QPoint(-1, -1));
 void hoverOver(QWidget *widget, QPoint at = QPoint(-1, -1));
-void pressOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton);
+// Clicks a tick box or a round button on its box, clear of its text.
+void clickBox(QWidget *button);
 void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons = Qt::LeftButton);
-void releaseOn(QWidget *widget, QPointF at, Qt::MouseButton button = Qt::LeftButton);
 // Lets timers and posted events run for about ms milliseconds.
 void runEventsFor(int ms);

@@ -1,16 +1,39 @@
-// The toolkit's own promises that the screens' stories do not reach: content
-// paths match whatever the letter case on disk, and WAV files from outside
-// are read safely or refused.
-#include "support/testenv.h"
+// The toolkit's own promises that the screens' stories do not reach:
+// sequential files read fields and numbers by the rules, always give back
+// the one file channel and never touch the previous file on a failed write
+// (what writing puts on disk is checked byte for byte through the catalogue
+// and worksheet files); WAV files from outside are read safely or refused.
 #include "testregistry.h"
-#include "toolkit/contentpath.h"
+#include "toolkit/seqfile.h"
 #include "toolkit/wavdecoder.h"
 
 #include <QDataStream>
+#include <QDir>
+#include <QTemporaryDir>
 #include <QtEndian>
 #include <QtTest>
+#include <optional>
 
 namespace {
+std::optional<SeqFileError::Kind> errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const SeqFileError &error) {
+        return error.kind();
+    }
+    return std::nullopt;
+}
+
+QString fieldsOf(const QByteArray &bytes)
+{
+    SeqFileReader file = SeqFileReader::fromBytes(bytes);
+    QStringList fields;
+    while (!file.atEnd())
+        fields << file.readField();
+    return fields.join('|');
+}
+
 QByteArray wav(quint16 format, quint16 channels, quint16 bits, const QByteArray &data, quint32 declaredSize)
 {
     QByteArray header;
@@ -27,13 +50,44 @@ QByteArray wav(quint16 format, quint16 channels, quint16 bits, const QByteArray 
 class ToolkitTest : public QObject {
     Q_OBJECT
 private slots:
-    void contentPathsMatchWhateverTheCase()
+    void fieldsAndNumbersAreReadByTheRules()
     {
-        TestEnvironment env;
-        for (const auto &[written, onDisk] : {std::pair{"IMAGES\\schoolsm.jpg", "images/schoolsm.jpg"},
-                                              {"wav/CLICK.WAV", "wav/click.wav"},
-                                              {"Images\\New Picture.jpg", "images/New Picture.jpg"}}) // to be made
-            QCOMPARE(resolveContentPath(QLatin1String(written)), env.contentDir() + '/' + QLatin1String(onDisk));
+        const QList<std::pair<const char *, const char *>> fields{
+            {"a,b\r\nc\r\n", "a|b|c"},         {"a,,b\r\na,\r\nb", "a||b|a||b"}, {"   lead, trail  \r\n", "lead|trail  "},
+            {"\r\n    \r\nx\r\n", "||x"},      {"\"Athens, Sparta\" rest,x", "Athens, Sparta|x"},
+            {"\"open\r\nsay \"hi\"", "open|say \"hi\""}, {"a\nb\rc", "a|b|c"}, {"", ""}};
+        for (const auto &[bytes, expected] : fields)
+            QCOMPARE(fieldsOf(bytes), QString::fromLatin1(expected));
+        QCOMPARE(errorOf([] { SeqFileReader::fromBytes("").readField(); }), SeqFileError::Kind::PastEnd);
+        QCOMPARE(SeqFileReader::fromBytes(" -4 ,x").readNumber(), -4);
+        for (const char *notANumber : {" ", "3 4", "3.5", "99999999999"})
+            QCOMPARE(errorOf([&] { SeqFileReader::fromBytes(notANumber).readNumber(); }), SeqFileError::Kind::NotANumber);
+    }
+
+    // Text the file cannot hold, or any other error part-way, leaves the
+    // previous file as it was and nothing else behind; whatever happens, the
+    // one file channel comes back.
+    void aFailedWriteKeepsThePreviousFile()
+    {
+        QTemporaryDir dir;
+        const QString keep = dir.filePath(QStringLiteral("keep.txt"));
+        QCOMPARE(errorOf([&] { SeqFileReader reader(keep); }), SeqFileError::Kind::CannotOpen);
+        QCOMPARE(errorOf([&] { SeqFileWriter writer(dir.filePath(QStringLiteral("no folder/x.txt"))); }), SeqFileError::Kind::CannotOpen);
+        SeqFileWriter first(keep);
+        first.writeLine(QStringLiteral("old"));
+        first.close();
+        for (const QString &text : {QStringLiteral("\u0391thens"), QStringLiteral("two\nlines"), QStringLiteral("a\rb")}) {
+            SeqFileWriter file(keep); // given up unclosed, as when anything goes wrong part-way
+            file.writeLine(QStringLiteral("new first line"));
+            QCOMPARE(errorOf([&] { file.writeLine(text); }), SeqFileError::Kind::NotStorable);
+        }
+        SeqFileReader open(keep);
+        QCOMPARE(errorOf([&] { SeqFileWriter busy(keep); }), SeqFileError::Kind::ChannelBusy);
+        open.close(); // closed means free again, and so does an error that unwinds past a reader
+        const auto readPastTheEnd = [&] { SeqFileReader reader(keep); reader.readField(); reader.readField(); };
+        QCOMPARE(errorOf(readPastTheEnd), SeqFileError::Kind::PastEnd);
+        QCOMPARE(SeqFileReader(keep).readField(), QStringLiteral("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.txt"});
     }
 
     void wavFilesDecodeOnlyAsPlainPcm()

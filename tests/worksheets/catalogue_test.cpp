@@ -20,12 +20,8 @@ QStringList sharedTitles()
     return QStringList(Module1.worksheetTitles.begin() + 1, Module1.worksheetTitles.begin() + 1 + Module1.worksheetCount);
 }
 
-void writeCatalogue(const TestEnvironment &env, const QByteArray &bytes) // null: no file at all
-{
-    QFile::remove(env.multipleDir() + QStringLiteral("/track.txt"));
-    if (!bytes.isNull())
-        writeFileBytes(env, QStringLiteral("track.txt"), bytes);
-}
+// Replaces the catalogue file; null bytes: no file at all.
+void writeCatalogue(const TestEnvironment &env, const QByteArray &bytes) { writeFileBytes(env, QStringLiteral("track.txt"), bytes); }
 
 } // namespace
 

@@ -1,7 +1,8 @@
 // The Multiple Choice Wizard as a teacher uses it: typing key by key,
 // ticking by clicks, Tab and Enter to move on, and "Save Worksheet" naming a
 // fault, refusing what no file could hold, or writing the file and the
-// catalogue. (Each rule on its own: WorksheetRulesTest.)
+// catalogue into the folder this computer keeps worksheets in. (Each rule on
+// its own: WorksheetFilesTest.)
 #include "common/module1.h"
 #include "shell/intro0.h"
 #include "support/pupil.h"
@@ -9,6 +10,9 @@
 #include "testregistry.h"
 #include "worksheets/wizard.h"
 
+#include <QDir>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -58,7 +62,7 @@ private slots:
             typeInto(box, typed);
         QCOMPARE((QList<qsizetype>{editor.Text1->text().size(), editor.Text2[3]->text().size(), editor.Text3[17]->text().size()}),
                  (QList<qsizetype>{25, 60, 30}));
-        clickTick(editor, 17);
+        clickBox(editor.Check1[17]);
         clickOn(editor.Label3[0]);
         QVERIFY(topScreenName() == QLatin1String("intro0") && env.messages.isEmpty() && env.multipleFolder() == before);
         QVERIFY(openWizard().content().title.isEmpty() && !touch<wizard>().Check1[17]->isChecked());
@@ -99,6 +103,60 @@ private slots:
             before.insert(title + ".txt", fileBytes(env, title + ".txt"));
         QCOMPARE(env.multipleFolder(), before);
         QCOMPARE(editor.content().answers, worksheet.answers);
+    }
+
+    // The worksheet goes to the content's own "multiple" folder when there is
+    // one (the build folder), else to the folder the machine's settings name,
+    // which must exist (a share not mounted is never replaced by an empty
+    // folder), else to the user's data folder. SHARED: a shared folder
+    // listing "Old One"; SHIPPED: the settings file the package installs.
+    void savingGoesToTheFolderThisComputerUses_data()
+    {
+        QTest::addColumn<bool>("ownFolder");
+        QTest::addColumn<QByteArray>("settings");
+        QTest::addColumn<QString>("savedIn"); // own, SHARED, data, or "" for nowhere
+        QTest::addColumn<QByteArray>("catalogue");
+        QTest::addColumn<QString>("message");
+        const QByteArray shared = "[Worksheets]\nFolder=SHARED\n", listed = catalogueBytes({"Heroes"});
+        const QString saved = QStringLiteral("Your worksheet has been saved.");
+        QTest::newRow("build folder") << true << shared << "own" << listed << saved;
+        QTest::newRow("shared folder") << false << shared << "SHARED" << catalogueBytes({"Old One", "Heroes"}) << saved;
+        QTest::newRow("shipped settings") << false << QByteArray("SHIPPED") << "data" << listed << saved;
+        QTest::newRow("no settings") << false << QByteArray() << "data" << listed << saved;
+        QTest::newRow("shared folder missing")
+            << false << QByteArray("[Worksheets]\nFolder=SHARED/not mounted\n") << "" << QByteArray()
+            << "The worksheet folder SHARED/not mounted cannot be found, so your worksheet has not been saved. "
+               "Please ask whoever looks after this computer to check that folder.";
+    }
+    void savingGoesToTheFolderThisComputerUses()
+    {
+        QFETCH(QByteArray, settings);
+        QFETCH(QString, savedIn);
+        QFETCH(QString, message);
+        TestEnvironment env;
+        QTemporaryDir xdg;
+        qputenv("XDG_CONFIG_DIRS", xdg.filePath(QStringLiteral("etc-xdg")).toUtf8());
+        qputenv("XDG_DATA_HOME", xdg.filePath(QStringLiteral("data")).toUtf8());
+        const auto unset = qScopeGuard([] { qunsetenv("XDG_CONFIG_DIRS"); qunsetenv("XDG_DATA_HOME"); });
+        const QString shared = xdg.filePath(QStringLiteral("shared"));
+        writeBytes(shared + "/track.txt", catalogueBytes({"Old One"}));
+        QFETCH(bool, ownFolder);
+        if (!ownFolder)
+            QDir(env.multipleDir()).removeRecursively();
+        if (settings == "SHIPPED")
+            settings = readBytes(QStringLiteral(VELMORA_SOURCE_DIR "/packaging/velmora.conf"));
+        if (!settings.isEmpty())
+            writeBytes(xdg.filePath(QStringLiteral("etc-xdg/velmora/velmora.conf")), settings.replace("SHARED", shared.toUtf8()));
+        wizard &editor = openWizard();
+        typeWorksheet(editor, sampleWorksheet(QStringLiteral("Heroes")));
+        QCOMPARE(save(env, editor), message.replace(QStringLiteral("SHARED"), shared));
+        const QMap<QString, QString> folders{{"own", env.multipleDir()}, {"SHARED", shared}, {"data", xdg.filePath("data/velmora/multiple")}};
+        for (auto it = folders.begin(); it != folders.end(); ++it) {
+            QCOMPARE(QFileInfo::exists(it.value() + "/Heroes.txt"), it.key() == savedIn);
+            if (it.key() == savedIn)
+                QTEST(readBytes(it.value() + "/track.txt"), "catalogue");
+        }
+        QVERIFY(!QFileInfo::exists(shared + "/not mounted"));
     }
 };
 

@@ -1,8 +1,8 @@
-// Question files byte for byte: the rules a worksheet must meet before it is
-// saved and what the teacher is told (the wizard's completeness checks in the
-// order a teacher meets them, titles no Windows folder or catalogue could
-// hold, text a worksheet file cannot keep), what the worksheet writer puts on
-// disk, what the loader makes of it, and what a file that ends early leaves behind.
+// Worksheets away from the screens: the rules a worksheet must meet before it
+// is saved and what the teacher is told (completeness in the order a teacher
+// meets it, titles no Windows folder or catalogue could hold, text a file
+// cannot keep), then question files byte for byte: what the writer puts on
+// disk, what the loader makes of it, and what a file that ends early leaves.
 #include "common/module1.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
