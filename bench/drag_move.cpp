@@ -70,7 +70,7 @@ int main(int argc, char **argv)
     });
     // The zone arithmetic alone.
     std::vector<TwipsBox> zones;
-    for (int i = 0; i < screen.count(); ++i) {
+    for (int i = 0; i < screen.labelCount(); ++i) {
         zones.push_back(boxOf(screen.Label1[i]));
         zones.push_back(boxOf(screen.Label4[i]));
     }

@@ -31,12 +31,12 @@ void DragActivity::buildDragControls()
     const DragLayout &d = layout_;
     // Boxes and home slots first: labels lying on them stay on top and keep
     // receiving the pointer.
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label1.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label1"), i),
                                 boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d)));
     }
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label4.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label4"), i),
                                 textLabel({}, item.trayLeft, item.trayTop, d.homeSlotWidth, d.homeSlotHeight, d.font)
@@ -52,7 +52,7 @@ void DragActivity::buildDragControls()
                    buttonLabel(CheckScore, QStringLiteral("Check Score"), 6000, 7920, 2565).opaque().hidden(),
                });
     Label6 = makeLabel(this, QStringLiteral("Label6"), d.heading);
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label2.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label2"), i),
                                 boxed(i, QString(), item.trayLeft, item.trayTop, d)));
@@ -67,7 +67,7 @@ void DragActivity::buildDragControls()
 void DragActivity::load()
 {
     commonSetup(*this);
-    Module1.questionCount = count();
+    Module1.questionCount = labelCount();
     preloadSounds({kThud, kClick});
     prepareScreen();
     fitHomeSlots();
@@ -78,7 +78,7 @@ void DragActivity::fitHomeSlots()
 {
     const bool width = layout_.homeSlotFit != HomeSlotFit::Height;
     const bool height = layout_.homeSlotFit != HomeSlotFit::Width;
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < labelCount(); ++i) {
         Label *slot = Label4[i];
         const Label *label = Label2[i];
         slot->setGeometryTwips(slot->left(), slot->top(), width ? label->width() : slot->width(),
@@ -90,7 +90,7 @@ void DragActivity::fitHomeSlots()
 // home slots move under the labels' tray places.
 void DragActivity::putLabelsInTray()
 {
-    for (int i = 0; i < count(); ++i) {
+    for (int i = 0; i < labelCount(); ++i) {
         Label2[i]->setCaption(Label1[i]->caption());
         Label1[i]->setCaption(QString());
         Label1[i]->setBackStyle(BackStyle::Transparent);
@@ -116,8 +116,8 @@ void DragActivity::Label2_MouseMove(int index, const MouseState &state)
 std::vector<TwipsBox> DragActivity::zonesInTestOrder() const
 {
     std::vector<TwipsBox> zones;
-    zones.reserve(size_t(2 * count()));
-    for (int i = 0; i < count(); ++i) {
+    zones.reserve(size_t(2 * labelCount()));
+    for (int i = 0; i < labelCount(); ++i) {
         zones.push_back(boxOf(Label1[i]));
         zones.push_back(boxOf(Label4[i]));
     }
@@ -146,7 +146,7 @@ void DragActivity::Label3_Click(int index)
         unload();
         break;
     case StartAgain:
-        for (int i = 0; i < count(); ++i)
+        for (int i = 0; i < labelCount(); ++i)
             Label2[i]->moveTo(Label4[i]->left(), Label4[i]->top());
         Label3[CheckScore]->setVisible(false);
         break;
@@ -169,7 +169,7 @@ int DragActivity::scoreLabels() const { return standardScore(labelCorners(), box
 std::vector<TwipsPoint> DragActivity::labelCorners() const
 {
     std::vector<TwipsPoint> corners;
-    for (int i = 0; i < count(); ++i)
+    for (int i = 0; i < labelCount(); ++i)
         corners.push_back(boxOf(Label2[i]).corner());
     return corners;
 }
@@ -177,7 +177,7 @@ std::vector<TwipsPoint> DragActivity::labelCorners() const
 std::vector<TwipsPoint> DragActivity::boxCorners() const
 {
     std::vector<TwipsPoint> corners;
-    for (int i = 0; i < count(); ++i)
+    for (int i = 0; i < labelCount(); ++i)
         corners.push_back(boxOf(Label1[i]).corner());
     return corners;
 }

@@ -40,7 +40,7 @@ class DragActivity : public Screen {
 public:
     DragActivity(const QString &name, DragLayout layout);
 
-    int count() const { return int(layout_.items.size()); }
+    int labelCount() const { return int(layout_.items.size()); }
 
     ControlArray<Label> Label1; // boxes
     ControlArray<Label> Label2; // draggable labels

@@ -151,8 +151,8 @@ private slots:
         QFETCH(QList<int>, boxOfLabel);
         TestEnvironment env;
         DragActivity &screen = openActivity(unit, button);
-        QCOMPARE(screen.count(), int(boxOfLabel.size()));
-        for (int i = 0; i < screen.count(); ++i)
+        QCOMPARE(screen.labelCount(), int(boxOfLabel.size()));
+        for (int i = 0; i < screen.labelCount(); ++i)
             dragIntoBox(screen, i, boxOfLabel[i]);
         clickOn(screen.Label3[DragActivity::CheckScore]);
         QTEST(Module1.score, "score");
