@@ -200,7 +200,7 @@ int main(int argc, char **argv)
         restore999();
         const WorksheetContent worksheet = editor.content();
         t.restart();
-        if (saveWorksheetFiles(worksheet) != SaveOutcome::Saved)
+        if (saveWorksheetFiles(worksheet).outcome != SaveOutcome::Saved)
             qFatal("the file layer did not save");
         fileLayer << t.nsecsElapsed() / 1e6;
     }

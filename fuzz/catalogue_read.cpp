@@ -53,14 +53,14 @@ void checkRead(const QByteArray &bytes, CatalogueReadPolicy policy)
     const CatalogueRead read = readCatalogueFrom(file, policy, Module1.worksheetCount);
     keepCatalogue(read);
     require(Module1.worksheetCount >= 0 && Module1.worksheetCount <= maxWorksheets);
-    require(read.titles.size() <= Module1.worksheetCount);
+    require(read.titles.size() <= Module1.worksheetCount && read.lines.size() == read.titles.size());
     require(!read.complete || (read.announcedCount == Module1.worksheetCount && read.titles.size() == read.announcedCount));
     for (const QString &title : sharedTitles())
         require(!title.contains(QLatin1Char('\r')) && !title.contains(QLatin1Char('\n')));
 }
 
 // Adding a title and removing it again must leave the titles as they were
-// read, and every rewrite must read back completely.
+// read, every line byte for byte, and every rewrite must read back completely.
 void checkRewrites(const QByteArray &bytes)
 {
     const QString track = folder->path() + QStringLiteral("/multiple/track.txt");
@@ -88,7 +88,7 @@ void checkRewrites(const QByteArray &bytes)
     require(delworksheet(title) == DeleteOutcome::Deleted);
     require(sharedTitles() == before);
     const CatalogueRead after = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
-    require(after.complete && after.titles == before);
+    require(after.complete && after.titles == before && after.lines == first.lines); // every line byte for byte
 }
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "toolkit/picture.h"
+#include "toolkit/boundedfile.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/twips.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QImageReader>
 #include <QPainter>
 
@@ -21,6 +21,8 @@ bool looksLikeMetafile(const QByteArray &bytes)
 
 // Guards against decompression bombs in pictures from outside.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+// The content's pictures and metafiles are a few hundred kilobytes at most.
+constexpr qint64 kMaxPictureBytes = 16LL * 1024 * 1024;
 } // namespace
 
 Picture Picture::load(const QString &relativePath, QString *error)
@@ -30,13 +32,13 @@ Picture Picture::load(const QString &relativePath, QString *error)
             *error = QStringLiteral("no picture named");
         return {};
     }
-    QFile file(resolveContentPath(relativePath));
-    if (!file.open(QIODevice::ReadOnly)) {
+    const std::optional<QByteArray> bytes = readWholeFile(resolveContentPath(relativePath), kMaxPictureBytes);
+    if (!bytes) {
         if (error)
-            *error = QStringLiteral("cannot open %1").arg(relativePath);
+            *error = QStringLiteral("cannot read %1 (missing, not a file, or too large)").arg(relativePath);
         return {};
     }
-    return fromBytes(file.readAll(), error);
+    return fromBytes(*bytes, error);
 }
 
 Picture Picture::fromBytes(const QByteArray &bytes, QString *error)

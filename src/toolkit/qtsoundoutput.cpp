@@ -1,9 +1,9 @@
 #include "toolkit/qtsoundoutput.h"
+#include "toolkit/boundedfile.h"
 #include "toolkit/contentpath.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
-#include <QFile>
 #include <QHash>
 #include <mutex>
 
@@ -23,10 +23,10 @@ QAudioFormat formatOf(const PcmSound &s)
 // The sound in a file, followed by the trailing silence; null when it cannot be played.
 std::shared_ptr<const PcmSound> decodeFile(const QString &absolutePath)
 {
-    QFile file(absolutePath);
-    if (file.size() >= kLargestSoundFile || !file.open(QIODevice::ReadOnly))
+    const std::optional<QByteArray> bytes = readWholeFile(absolutePath, kLargestSoundFile);
+    if (!bytes)
         return nullptr;
-    std::optional<PcmSound> sound = decodeWav(file.readAll());
+    std::optional<PcmSound> sound = decodeWav(*bytes);
     if (!sound)
         return nullptr;
     const int frameBytes = sound->channels * sound->bitsPerSample / 8;

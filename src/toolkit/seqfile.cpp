@@ -1,6 +1,7 @@
 #include "toolkit/seqfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -120,6 +121,7 @@ struct SeqFileReader::Impl {
     std::unique_ptr<QFile> file; // null when the bytes came from memory
     QByteArray buffer;
     qsizetype pos = 0;
+    qsizetype taken = 0; // bytes of the current field, its line end included
     bool closed = false;
 
     int peek()
@@ -138,7 +140,18 @@ struct SeqFileReader::Impl {
         }
         return static_cast<unsigned char>(buffer.constData()[pos]);
     }
-    void advance() { ++pos; }
+    void advance()
+    {
+        if (++taken > maxFieldBytes + 2)
+            throw SeqFileError(Kind::TooLong, QStringLiteral("a field longer than %1 bytes").arg(maxFieldBytes));
+        ++pos;
+    }
+    void startField()
+    {
+        if (closed || peek() == endOfInput)
+            throw SeqFileError(Kind::PastEnd, QStringLiteral("input past end of file"));
+        taken = 0;
+    }
 
     void consumeFieldEnd()
     {
@@ -171,6 +184,8 @@ SeqFileReader::SeqFileReader(std::unique_ptr<Impl> impl) : impl_(std::move(impl)
 SeqFileReader::SeqFileReader(const QString &absolutePath) : impl_(std::make_unique<Impl>())
 {
     impl_->file = std::make_unique<QFile>(absolutePath);
+    if (!QFileInfo(absolutePath).isFile())
+        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": not a regular file"));
     if (!impl_->file->open(QIODevice::ReadOnly))
         throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + impl_->file->errorString());
 }
@@ -193,8 +208,9 @@ bool SeqFileReader::atEnd() const
 
 QString SeqFileReader::readField()
 {
-    if (!impl_ || impl_->closed || impl_->peek() == endOfInput)
+    if (!impl_)
         throw SeqFileError(Kind::PastEnd, QStringLiteral("input past end of file"));
+    impl_->startField();
     while (impl_->peek() == ' ')
         impl_->advance();
     QByteArray field;
@@ -210,6 +226,20 @@ QString SeqFileReader::readField()
     }
     impl_->consumeFieldEnd();
     return decodeWindows1252(field);
+}
+
+QByteArray SeqFileReader::readLineBytes()
+{
+    if (!impl_)
+        throw SeqFileError(Kind::PastEnd, QStringLiteral("input past end of file"));
+    impl_->startField();
+    QByteArray line;
+    for (int c = impl_->peek(); c != endOfInput && c != '\r' && c != '\n'; c = impl_->peek()) {
+        line.append(static_cast<char>(c));
+        impl_->advance();
+    }
+    impl_->consumeFieldEnd();
+    return line;
 }
 
 int SeqFileReader::readNumber()
@@ -291,6 +321,13 @@ void SeqFileWriter::writeLine(const QString &text)
     if (text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')))
         throw SeqFileError(Kind::NotStorable, QStringLiteral("a line break inside a field"));
     impl_->put(encodeWindows1252(text) + "\r\n");
+}
+
+void SeqFileWriter::writeLineBytes(const QByteArray &bytes)
+{
+    if (bytes.contains('\r') || bytes.contains('\n'))
+        throw SeqFileError(Kind::NotStorable, QStringLiteral("a line break inside a field"));
+    impl_->put(bytes + "\r\n");
 }
 
 void SeqFileWriter::writeNumber(int number)

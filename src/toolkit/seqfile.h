@@ -21,6 +21,7 @@ public:
         NotANumber,   // a number field held something else
         NotStorable,  // text with a line break or outside Windows-1252
         WriteFailed,  // the new file could not be written or put in place
+        TooLong,      // a field or line longer than any these files hold
     };
     SeqFileError(Kind kind, const QString &detail);
     Kind kind() const { return kind_; }
@@ -38,10 +39,16 @@ private:
 // - the comma or line end (CR LF, LF or CR) that ends a field is consumed;
 // - an empty line, or a line of spaces, reads as an empty field;
 // - trailing spaces of a field are kept, as the writer wrote them;
-// - reading when nothing at all is left throws PastEnd.
+// - reading when nothing at all is left throws PastEnd;
+// - a field may take at most maxFieldBytes bytes of the file (spaces,
+//   quotes and what follows a closing quote included): a longer one throws
+//   TooLong, so a huge or endless file fails after a few kilobytes.
 class SeqFileReader {
 public:
-    // Opens a file for input; throws CannotOpen or ChannelBusy.
+    static constexpr qsizetype maxFieldBytes = 4096;
+
+    // Opens a regular file for input (never a pipe or a device, whose reads
+    // could wait for ever); throws CannotOpen or ChannelBusy.
     explicit SeqFileReader(const QString &absolutePath);
     // Reads bytes already in memory, for parsers fed by a fuzzer or a test.
     static SeqFileReader fromBytes(const QByteArray &bytes);
@@ -53,6 +60,9 @@ public:
     // A field taken as a whole number; spaces around the digits are skipped.
     // Anything else (empty, letters, out of range) throws NotANumber.
     int readNumber();
+    // The rest of the current line exactly as stored, without its line end
+    // (which is consumed); the same limit and end-of-file rule as a field.
+    QByteArray readLineBytes();
     bool atEnd() const;
     // Gives the channel back; reading afterwards throws PastEnd.
     void close();
@@ -79,6 +89,9 @@ public:
     // a line break or a character Windows-1252 cannot hold: nothing is ever
     // replaced silently.
     void writeLine(const QString &text);
+    // Bytes kept exactly as read (a line of an older file), then CR LF.
+    // Throws NotStorable for a line break inside them.
+    void writeLineBytes(const QByteArray &bytes);
     // The number with a sign place and a trailing space: " 3 " then CR LF.
     void writeNumber(int number);
     // Commits the new file; throws WriteFailed and keeps the old file on failure.

@@ -2,15 +2,33 @@
 // Two classroom PCs may save into one shared "multiple" folder at the same
 // time. Each read-modify-write of the catalogue holds this lock (a lock file
 // beside track.txt), so neither rewrite can drop the other's title.
+//
+// Waiting for it never freezes the program: the busy pointer shows and the
+// event loop keeps running (painting, timers; clicks wait until the lock is
+// settled). A lock is given up on after a few seconds, so the teacher is told
+// rather than left waiting, and a lock left behind by a program that stopped
+// is taken over:
+//  - written on this computer by a program that no longer runs: at once;
+//  - written on another computer (or unreadable): when the very same lock
+//    file has stood unchanged for a few seconds of this program's own clock,
+//    as no rewrite takes that long. Clocks of different PCs are never
+//    compared, and a process number from another PC is never looked up here.
 #include <QLockFile>
 
 class CatalogueLock {
 public:
-    // Waits up to a few seconds for another program's rewrite to finish.
+    enum class State { Locked, Busy, Failed };
+
     CatalogueLock();
-    bool isLocked() const { return locked_; }
+    bool isLocked() const { return state_ == State::Locked; }
+    // Busy: another program held the lock throughout the wait. Failed: the
+    // folder cannot take a lock file (missing, read-only).
+    State state() const { return state_; }
 
 private:
+    bool tryTakeOver(const QString &seen);
+    void waitResponsively();
+
     QLockFile file_;
-    bool locked_ = false;
+    State state_ = State::Failed;
 };

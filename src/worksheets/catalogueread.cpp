@@ -4,6 +4,7 @@
 #include "toolkit/seqfile.h"
 #include "worksheets/worksheetpaths.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 CatalogueRead readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy, int countBefore)
@@ -29,25 +30,45 @@ CatalogueRead readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy,
     const int last = std::clamp(read.count.value_or(countBefore), 0, maxWorksheets);
     for (int i = 1; i <= last; ++i) {
         try {
-            read.titles.append(file.readField());
-        } catch (const SeqFileError &) {
+            read.lines.append(file.readLineBytes());
+            read.titles.append(catalogueTitleFromLine(read.lines.last()));
+        } catch (const SeqFileError &error) {
             read.complete = false;
             // Past the end every further step fails the same way: skipping
-            // them all changes nothing, so stop under either policy.
-            if (stopAtFailure || file.atEnd())
+            // them all changes nothing, so stop under either policy. A line
+            // too long for a title is no catalogue a program wrote.
+            if (stopAtFailure || file.atEnd() || error.kind() == SeqFileError::Kind::TooLong)
                 return read;
         }
     }
     return read;
 }
 
+QString catalogueTitleFromLine(const QByteArray &line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && line[start] == ' ')
+        ++start;
+    QByteArray title = line.mid(start);
+    if (title.startsWith('"')) {
+        title.remove(0, 1);
+        const qsizetype close = title.indexOf('"');
+        if (close >= 0)
+            title.truncate(close);
+    }
+    return decodeWindows1252(title);
+}
+
 CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore)
 {
+    const QString path = catalogueFilePath();
     std::optional<SeqFileReader> file;
     try {
-        file.emplace(catalogueFilePath());
+        file.emplace(path);
     } catch (const SeqFileError &) {
-        return {}; // nothing read
+        CatalogueRead nothing;
+        nothing.missing = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+        return nothing;
     }
     const CatalogueRead read = readCatalogueFrom(*file, policy, countBefore);
     file->close();

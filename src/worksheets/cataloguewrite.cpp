@@ -6,21 +6,25 @@
 
 bool readsBackAsCatalogueLine(const QString &title)
 {
-    if (title.contains(QLatin1Char(',')) || title.contains(QLatin1Char('\r')) || title.contains(QLatin1Char('\n')))
+    if (title.contains(QLatin1Char('\r')) || title.contains(QLatin1Char('\n')))
         return false;
     return !title.startsWith(QLatin1Char(' ')) && !title.startsWith(QLatin1Char('"'));
 }
 
-void writeCatalogueFile(const QStringList &titles)
+QByteArray catalogueLineFor(const QString &title)
 {
-    if (titles.size() > maxWorksheets)
+    if (!readsBackAsCatalogueLine(title))
+        throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("title would not read back: ") + title);
+    return encodeWindows1252(title);
+}
+
+void writeCatalogueFile(const QByteArrayList &lines)
+{
+    if (lines.size() > maxWorksheets)
         throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("more titles than the catalogue holds"));
-    for (const QString &title : titles)
-        if (!readsBackAsCatalogueLine(title))
-            throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("title would not read back: ") + title);
     SeqFileWriter file(catalogueFilePath());
-    file.writeNumber(int(titles.size()));
-    for (const QString &title : titles)
-        file.writeLine(title);
+    file.writeNumber(int(lines.size()));
+    for (const QByteArray &line : lines)
+        file.writeLineBytes(line);
     file.close();
 }

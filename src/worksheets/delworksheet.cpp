@@ -10,7 +10,7 @@ DeleteOutcome delworksheet(const QString &title)
 {
     const CatalogueLock lock;
     if (!lock.isLocked())
-        return DeleteOutcome::Failed;
+        return lock.state() == CatalogueLock::State::Busy ? DeleteOutcome::Busy : DeleteOutcome::Failed;
 
     const CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
     keepCatalogue(read);
@@ -22,8 +22,10 @@ DeleteOutcome delworksheet(const QString &title)
 
     QStringList titles = read.titles;
     titles.removeAt(position);
+    QByteArrayList lines = read.lines;
+    lines.removeAt(position);
     try {
-        writeCatalogueFile(titles);
+        writeCatalogueFile(lines);
     } catch (const SeqFileError &) {
         return DeleteOutcome::Failed; // Module1 keeps the catalogue as read
     }

@@ -3,28 +3,32 @@
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/cataloguelock.h"
-#include "worksheets/catalogueread.h"
 #include "worksheets/cataloguewrite.h"
 
-TrackOutcome trackworksheets(const QString &title)
+CatalogueRead readCatalogueForRewrite()
 {
-    const CatalogueLock lock;
-    if (!lock.isLocked())
-        return TrackOutcome::Failed;
+    CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+    if (read.missing) {
+        read.complete = true;
+        read.count = 0;
+        read.announcedCount = 0;
+    }
+    keepCatalogue(read);
+    return read;
+}
 
+TrackOutcome appendTitle(const CatalogueRead &read, const QString &title)
+{
     // A catalogue that cannot be read completely is never rewritten: the
     // rewrite would lose whatever could not be read.
-    const CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
-    keepCatalogue(read);
     if (!read.complete)
         return TrackOutcome::Failed;
     if (read.titles.contains(title))
         return TrackOutcome::AlreadyListed;
     if (read.titles.size() >= maxWorksheets)
         return TrackOutcome::CatalogueFull;
-
     try {
-        writeCatalogueFile(read.titles + QStringList{title});
+        writeCatalogueFile(read.lines + QByteArrayList{catalogueLineFor(title)});
     } catch (const SeqFileError &) {
         return TrackOutcome::Failed;
     }
@@ -32,4 +36,12 @@ TrackOutcome trackworksheets(const QString &title)
     // the file again first.
     Module1.worksheetTitles[read.titles.size() + 1] = title;
     return TrackOutcome::Added;
+}
+
+TrackOutcome trackworksheets(const QString &title)
+{
+    const CatalogueLock lock;
+    if (!lock.isLocked())
+        return lock.state() == CatalogueLock::State::Busy ? TrackOutcome::Busy : TrackOutcome::Failed;
+    return appendTitle(readCatalogueForRewrite(), title);
 }

@@ -189,15 +189,17 @@ void wizard::genwork()
     saveworksheet();
 }
 
-// A title the catalogue or a Windows folder cannot hold, or text a worksheet
-// file cannot keep, is refused with a message that says why, before anything
-// is written; so is a worksheet folder that cannot be found or written, and
-// the boxes keep everything typed. Otherwise the file is written and the
-// title listed.
+// A title the catalogue or a Windows folder cannot hold (or one that only
+// looks like a listed title), or text a worksheet file cannot keep, is
+// refused with a message that says why, before anything is written; so is a
+// worksheet folder that cannot be found or written, and the boxes keep
+// everything typed. Otherwise the file is written and the title listed.
 void wizard::saveworksheet()
 {
     const WorksheetContent worksheet = content();
-    const TitleProblem titleProblem = worksheetTitleProblem(worksheet.title);
+    // A comma is refused only in a title not yet listed (older catalogues
+    // hold such titles, and they can still be edited); the save decides.
+    const TitleProblem titleProblem = worksheetTitleProblem(QString(worksheet.title).remove(QLatin1Char(',')));
     if (titleProblem != TitleProblem::None) {
         messageBox(worksheetTitleMessage(titleProblem, worksheet.title));
         return;

@@ -9,8 +9,12 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
 
 namespace {
+// Less room than this and a failed write is put down to a full disk.
+constexpr qint64 nearlyFullBytes = 256 * 1024;
+
 enum class FolderKind { Content, Machine, User };
 struct ChosenFolder {
     FolderKind kind;
@@ -68,7 +72,29 @@ QString catalogueFilePath() { return resolvePathUnder(worksheetFolder(), QString
 
 QString worksheetFilePath(const QString &title)
 {
-    return resolvePathUnder(worksheetFolder(), title + QStringLiteral(".txt"));
+    for (const char16_t c : {u'/', u'\\', u':', u'\0'})
+        if (title.contains(QChar(c)))
+            return {};
+    const QString folder = worksheetFolder();
+    const QString path = resolvePathUnder(folder, title + QStringLiteral(".txt"));
+    // A link in the folder to a file elsewhere is no worksheet of this folder either.
+    const QFileInfo info(path);
+    if (info.exists() && QFileInfo(info.canonicalFilePath()).path() != QDir(folder).canonicalPath())
+        return {};
+    return path;
+}
+
+FolderProblem writeProblemIn(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return FolderProblem::Missing;
+    const QStorageInfo storage(folder);
+    if (!info.isWritable() || storage.isReadOnly())
+        return FolderProblem::NotWritable;
+    if (storage.bytesAvailable() < nearlyFullBytes)
+        return FolderProblem::DiskFull;
+    return FolderProblem::None;
 }
 
 // Ends in ".lock", never ".txt", so no worksheet file can share its name.

@@ -18,16 +18,22 @@ QString worksheetFolder();
 
 // track.txt in the worksheet folder.
 QString catalogueFilePath();
-// title + ".txt" in the worksheet folder, the title exactly as typed (commas and all).
+// title + ".txt" directly inside the worksheet folder, the title exactly as
+// typed (commas and all). Empty, which opens nothing, for a title that would
+// reach elsewhere ("..\\notes", "C:x", a link out of the folder).
 QString worksheetFilePath(const QString &title);
 // The lock that guards the catalogue's read-modify-write, beside track.txt.
 QString catalogueLockPath();
 
-enum class FolderProblem { None, Missing, NotWritable };
+enum class FolderProblem { None, Missing, NotWritable, DiskFull };
 struct WorksheetFolderCheck {
     QString folder;
     FolderProblem problem = FolderProblem::None;
 };
+
+// Why writing in folder could fail: gone, not writable (read-only), or its
+// disk (nearly) full; None when none of these shows.
+FolderProblem writeProblemIn(const QString &folder);
 
 // Readies the worksheet folder for a save. The user's data folder is created
 // when missing; a folder named for the machine must already exist (a share

@@ -206,8 +206,9 @@ void worksheets::deleteWorksheet(const QString &title)
     if (messageBox(question, MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     Module1.selectedWorksheet = title;
-    if (delworksheet(Module1.selectedWorksheet) == DeleteOutcome::Failed) {
-        messageBox(corruptedMessage);
+    const DeleteOutcome outcome = delworksheet(Module1.selectedWorksheet);
+    if (outcome == DeleteOutcome::Busy || outcome == DeleteOutcome::Failed) {
+        messageBox(deleteProblemMessage(outcome == DeleteOutcome::Busy, title));
         return;
     }
     // Deleted, or already gone from the file: either way the page shows the

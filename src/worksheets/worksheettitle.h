@@ -7,7 +7,7 @@
 
 enum class TitleProblem {
     None,
-    Comma,                // would split its catalogue line and shift every later title
+    Comma,                // older programs sharing the folder would split its catalogue line
     ForbiddenCharacter,   // one of \ / : * ? " < > |, which no Windows file name holds
     ControlCharacter,     // a tab or other invisible character
     OuterSpace,           // Windows drops trailing spaces and the catalogue leading ones

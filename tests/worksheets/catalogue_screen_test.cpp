@@ -118,24 +118,30 @@ private slots:
         QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Heroes", "Heroes Two"}));
     }
 
-    // A worksheet that cannot be loaded, or names no right answer for a
-    // question, is reported in either mode and opens nothing, yet its title
-    // can still be deleted.
+    // A worksheet that cannot be loaded, names no right answer for a
+    // question, or whose catalogue title reaches out of the worksheet folder
+    // to a file elsewhere is reported in either mode and opens nothing, yet
+    // its title can still be deleted.
     void aDamagedWorksheetIsReportedAndCanStillBeDeleted_data()
     {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("file");
         QTest::addColumn<int>("lines"); // 0: no file
         QTest::addColumn<QString>("thirdRightAnswer");
-        QTest::newRow("missing file") << 0 << "3";
-        QTest::newRow("last separator line missing") << 71 << "3";
-        QTest::newRow("right answer of question 3 not 1 to 4") << 72 << "x";
+        QTest::newRow("missing file") << "Broken" << "Broken.txt" << 0 << "3";
+        QTest::newRow("last separator line missing") << "Broken" << "Broken.txt" << 71 << "3";
+        QTest::newRow("right answer of question 3 not 1 to 4") << "Broken" << "Broken.txt" << 72 << "x";
+        QTest::newRow("a file outside the folder") << "..\\notes" << "../notes.txt" << 72 << "3";
     }
     void aDamagedWorksheetIsReportedAndCanStillBeDeleted()
     {
+        QFETCH(QString, title);
+        QFETCH(QString, file);
         QFETCH(int, lines);
         QFETCH(QString, thirdRightAnswer);
         TestEnvironment env;
-        writeCatalogue(env, {QStringLiteral("Alpha"), QStringLiteral("Broken")});
-        writeQuestionFile(env, QStringLiteral("Broken.txt"), QStringLiteral("Broken"), {"1", "2", thirdRightAnswer}, lines);
+        writeCatalogue(env, {QStringLiteral("Alpha"), title}, {title});
+        writeQuestionFile(env, file, QStringLiteral("Broken"), {"1", "2", thirdRightAnswer}, lines);
         const QMap<QString, QByteArray> before = env.multipleFolder();
         worksheets &catalogue = openCatalogue();
         clickOn(catalogue.Label2[2]);
@@ -146,6 +152,36 @@ private slots:
         clickBox(catalogue.Check2);
         clickOn(catalogue.Label2[2]);
         QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Alpha"}));
+    }
+
+    // An older catalogue's title with a comma keeps its place and its bytes
+    // through every rewrite, and its worksheet can be answered, edited
+    // (saved again under the same title, it is replaced) and deleted.
+    void anOlderTitleWithACommaStaysReachable()
+    {
+        TestEnvironment env;
+        const QString sparta = QStringLiteral("Athens, Sparta");
+        writeCatalogue(env, {"Alpha", sparta, "Short", "Gamma"}, {sparta});
+        writeQuestionFile(env, sparta + ".txt", QStringLiteral("Athens& Sparta"));
+        const QByteArray original = fileBytes(env, sparta + ".txt");
+        worksheets &catalogue = openCatalogue();
+        clickBox(catalogue.Check2);
+        clickOn(catalogue.Label2[1]);
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({sparta, "Short", "Gamma"}));
+        clickBox(catalogue.Check2);
+        clickOn(catalogue.Label2[1]);
+        QCOMPARE(touch<multiple>().Label6->caption(), sparta);
+        clickBox(catalogue.Check1);
+        clickOn(catalogue.Label2[1]);
+        wizard &editor = touch<wizard>();
+        typeInto(editor.Text2[0], QStringLiteral(", again"));
+        clickOn(editor.Label3[1]);
+        QCOMPARE(env.messages.last(), QStringLiteral("Your worksheet has been saved."));
+        QCOMPARE(fileBytes(env, sparta + ".txt"), QByteArray(original).replace("text 1\r", "text 1& again\r"));
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({sparta, "Short", "Gamma"}));
+        clickBox(catalogue.Check2);
+        clickOn(catalogue.Label2[1]);
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Short", "Gamma"}));
     }
 
     // Delete asks first: Cancel keeps the title, OK removes it from the file

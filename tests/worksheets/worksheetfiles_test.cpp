@@ -7,13 +7,18 @@
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "toolkit/picture.h"
+#include "worksheets/catalogueread.h"
 #include "worksheets/questionloader.h"
 #include "worksheets/storabletext.h"
+#include "worksheets/trackworksheets.h"
 #include "worksheets/wizardchecks.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheettitle.h"
 
 #include <QtTest>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
 Q_DECLARE_METATYPE(TitleProblem)
 
@@ -92,7 +97,7 @@ private slots:
         w.answers[2] = QStringLiteral("Fish & chips");
         w.questions[6] = QStringLiteral(" ");
         writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes({}));
-        QCOMPARE(saveWorksheetFiles(w), SaveOutcome::Saved);
+        QCOMPARE(saveWorksheetFiles(w).outcome, SaveOutcome::Saved);
         const QList<QByteArray> lines = fileBytes(env, "Caf\u00e9 \u20ac.txt").split('\n');
         QCOMPARE(lines.size(), 72 + 1);
         QCOMPARE(lines.mid(0, 10), (QList<QByteArray>{"Caf\xe9 \x80\r", " \r", "Who won& Athens or Sparta?\r",
@@ -108,7 +113,7 @@ private slots:
         // (the wizard's checks name it first), writing nothing.
         const QMap<QString, QByteArray> saved = env.multipleFolder();
         w.title = QStringLiteral("../Romans");
-        QVERIFY(saveWorksheetFiles(w) == SaveOutcome::NotWritten && env.multipleFolder() == saved);
+        QVERIFY(saveWorksheetFiles(w).outcome == SaveOutcome::NotWritten && env.multipleFolder() == saved);
         QVERIFY(!QFile::exists(env.contentDir() + QStringLiteral("/Romans.txt")));
     }
 
@@ -140,6 +145,54 @@ private slots:
                            Module1.correctAnswer[10]}),
               "fields");
         QCOMPARE(Module1.questionText[0], QStringLiteral("old")); // slot 0 is never touched
+    }
+
+    // A file of several gigabytes, or one endless line, in the worksheet or
+    // content folders fails as a damaged file does, after reading a few
+    // kilobytes: no memory runs out and nothing waits. A named pipe (whose
+    // reading could wait for ever) is never opened. Bytes that do not end a
+    // line go on as zeros, with no line end, to 3 GiB (sparse on disk).
+    void hugeOrEndlessFilesFailAtOnce_data()
+    {
+        QTest::addColumn<QString>("reader");
+        QTest::addColumn<QByteArray>("bytes"); // "PIPE": a named pipe
+        QTest::newRow("question file, all zeros") << "question" << QByteArray("");
+        QTest::newRow("question file, endless answer") << "question" << QByteArray("Set\r\n \r\nQ1\r\nA");
+        QTest::newRow("question file, endless spaces") << "question" << QByteArray("Set\r\n") + QByteArray(8192, ' ') + "x\r\n";
+        QTest::newRow("question file, pipe") << "question" << QByteArray("PIPE");
+        QTest::newRow("catalogue, endless title") << "catalogue" << QByteArray(" 2 \r\nAlpha\r\nBeta");
+        QTest::newRow("catalogue, pipe") << "catalogue" << QByteArray("PIPE");
+        QTest::newRow("picture") << "picture" << QByteArray("\xff\xd8\xff\xe0");
+        QTest::newRow("metafile") << "picture" << QByteArray::fromHex("d7cdc69a");
+        QTest::newRow("picture, pipe") << "picture" << QByteArray("PIPE");
+    }
+    void hugeOrEndlessFilesFailAtOnce()
+    {
+        QFETCH(QString, reader);
+        QFETCH(QByteArray, bytes);
+        TestEnvironment env;
+        const QString name = reader == QLatin1String("catalogue") ? QStringLiteral("track.txt") : QStringLiteral("Huge.txt");
+        const QString path = env.multipleDir() + '/' + name;
+        QFile::remove(path);
+        if (bytes == "PIPE") {
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        } else {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            if (!bytes.endsWith('\n'))
+                QVERIFY(file.resize(3LL << 30));
+        }
+        rusage usage{};
+        ::getrusage(RUSAGE_SELF, &usage);
+        const long kilobytesBefore = usage.ru_maxrss;
+        if (reader == QLatin1String("question"))
+            QVERIFY(loadWorksheetQuestions(QStringLiteral("Huge")) != QuestionFileLoad::Loaded);
+        else if (reader == QLatin1String("catalogue"))
+            QVERIFY(!readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).complete && trackworksheets("Z") == TrackOutcome::Failed);
+        else
+            QVERIFY(Picture::load(QStringLiteral("multiple\\Huge.txt")).isNull());
+        ::getrusage(RUSAGE_SELF, &usage);
+        QCOMPARE_LT(usage.ru_maxrss - kilobytesBefore, 64 * 1024);
     }
 };
 
