@@ -52,6 +52,8 @@ ChosenFolder chooseWorksheetFolder()
 // shared folder at once cannot write over a title the other just added.
 bool ensureCatalogue()
 {
+    if (QFileInfo::exists(catalogueFilePath()))
+        return true; // without waiting for a lock another PC may hold just now
     const CatalogueLock lock;
     if (!lock.isLocked())
         return false;
