@@ -17,7 +17,7 @@ mode=${1:-run}
 # the Debian package.
 build_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
-test_packages=(xvfb xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox
+test_packages=(xvfb xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox openbox python3-xlib
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
   git debhelper dpkg-dev lintian desktop-file-utils appstream)

@@ -1,6 +1,8 @@
 // Start-up time under a real X server: from process start until the first
 // window is mapped, for Velmora and for a minimal Qt Widgets program, in the
-// same run, alternating so both see the same machine load.
+// same run, alternating so both see the same machine load. Then, in the same
+// run, the time each main screen takes to open at scale 1 and 2
+// (bench_screens_show), so one command gives every figure a pupil waits on.
 //   bench_startup [runs]   (run from the build folder)
 #include "benchutil.h"
 
@@ -56,5 +58,9 @@ int main(int argc, char **argv)
     report("ratio velmora / minimal", median(velmora) / median(minimal), "x");
     xvfb.kill();
     xvfb.waitForFinished();
-    return 0;
+    std::fflush(stdout);
+    QProcess screens;
+    screens.setProcessChannelMode(QProcess::ForwardedChannels);
+    screens.start(dir + "/bench_screens_show", {});
+    return screens.waitForFinished(-1) && screens.exitCode() == 0 ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "toolkit/display.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/screen.h"
+#include "toolkit/screenfit.h"
 
 namespace {
 constexpr double kScreenWidth = 12000;
@@ -26,3 +27,7 @@ void commonSetup(Screen &screen)
     screen.setPositionTwips(left, top);
     showDefaultPointer();
 }
+
+void fitContentScreens(bool fill) { screenfit::fitScreens(QSizeF(kScreenWidth, kScreenHeight), fill); }
+
+void refitContentScreens(const QWidget *framedWindow) { screenfit::refitWithFrameOf(framedWindow); }

@@ -69,6 +69,10 @@ void Titlefrm::loadFailed()
 
 void Titlefrm::Command1_Click()
 {
+    // The first content screen is about to be built: this window's frame
+    // now tells how much room the window manager takes round each screen.
+    if (!isLoaded<intro0>())
+        refitContentScreens(this);
     touch<intro0>().showScreen();
     unload();
     playIfSoundOn(QStringLiteral("wav\\click.wav"));

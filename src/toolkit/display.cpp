@@ -7,10 +7,14 @@
 #include <QScreen>
 
 namespace {
-QSizeF &displayOverride()
+struct DisplayOverride {
+    QSize size;
+    QRect available;
+};
+DisplayOverride &displayOverride()
 {
-    static QSizeF size;
-    return size;
+    static DisplayOverride display;
+    return display;
 }
 std::function<void()> &endHandler()
 {
@@ -21,14 +25,23 @@ std::function<void()> &endHandler()
 
 QSizeF displaySizeTwips()
 {
-    if (!displayOverride().isEmpty())
-        return displayOverride();
     const QScreen *screen = QGuiApplication::primaryScreen();
-    const QSize px = screen ? screen->geometry().size() : QSize(800, 600);
+    const QSize px = !displayOverride().size.isEmpty() ? displayOverride().size
+                     : screen                           ? screen->geometry().size()
+                                                        : QSize(800, 600);
     return QSizeF(twips::fromPixels(px.width()), twips::fromPixels(px.height()));
 }
 
-void setDisplaySizeOverride(const QSizeF &twipsSize) { displayOverride() = twipsSize; }
+QRect availableAreaPixels()
+{
+    const DisplayOverride &o = displayOverride();
+    if (!o.size.isEmpty())
+        return o.available.isEmpty() ? QRect(QPoint(0, 0), o.size) : o.available;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 800, 600);
+}
+
+void setDisplayOverride(const QSize &pixels, const QRect &available) { displayOverride() = {pixels, available}; }
 
 void showBusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 void showDefaultPointer()

@@ -1,14 +1,19 @@
 #pragma once
 // What the program needs to know of the machine it runs on: the display's
-// size for centring, the busy pointer, and how the program ends. Each can be
-// replaced in tests.
+// size for centring, the part of it that panels leave free, the busy
+// pointer, and how the program ends. Each can be replaced in tests.
+#include <QRect>
 #include <QSizeF>
 #include <functional>
 
 // The primary display's size in twips.
 QSizeF displaySizeTwips();
-// Fixes the display size (tests); an empty size restores the real one.
-void setDisplaySizeOverride(const QSizeF &twipsSize);
+// The part of the primary display that windows may use, in pixels: the
+// desktop less panels and taskbars.
+QRect availableAreaPixels();
+// Fixes the display's size and its free part in pixels (tests); an empty
+// free part means the whole display, an empty size restores the real ones.
+void setDisplayOverride(const QSize &pixels, const QRect &available = {});
 
 void showBusyPointer();
 void showDefaultPointer();

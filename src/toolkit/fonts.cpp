@@ -69,7 +69,7 @@ QString resolveFontFamily(const QString &windowsName)
 QFont makeFont(const FontDesign &design)
 {
     QFont font(resolveFontFamily(design.name));
-    font.setPixelSize(twips::fontPixels(design.points));
+    twips::sizeFont(font, design.points);
     font.setBold(design.bold);
     font.setItalic(design.italic);
     font.setUnderline(design.underline);

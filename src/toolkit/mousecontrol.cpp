@@ -4,14 +4,18 @@
 #include <QMouseEvent>
 #include <QPointer>
 
-MouseState mouseStateFrom(const QMouseEvent *event)
+MouseState mouseStateFrom(const QMouseEvent *event, const QWidget *control)
 {
+    QPointF rounding;
+    if (control && !control->isWindow())
+        rounding = QPointF(twips::fromPixels(control->x()), twips::fromPixels(control->y())) -
+                   twips::geometryOf(control).topLeft();
     MouseState s;
     s.button = event->button();
     s.buttons = event->buttons();
     s.modifiers = event->modifiers();
-    s.x = twips::fromPixels(event->position().x());
-    s.y = twips::fromPixels(event->position().y());
+    s.x = twips::fromPixels(event->position().x()) + rounding.x();
+    s.y = twips::fromPixels(event->position().y()) + rounding.y();
     return s;
 }
 
@@ -32,7 +36,7 @@ void MouseControl::setGeometryTwips(double l, double t, double w, double h) { tw
 void MouseControl::mouseMoveEvent(QMouseEvent *event)
 {
     event->accept();
-    emit mouseMoved(mouseStateFrom(event));
+    emit mouseMoved(mouseStateFrom(event, this));
 }
 
 void MouseControl::mousePressEvent(QMouseEvent *event)
@@ -40,7 +44,7 @@ void MouseControl::mousePressEvent(QMouseEvent *event)
     event->accept();
     if (event->button() == Qt::LeftButton)
         leftPressedInside_ = true;
-    emit mousePressed(mouseStateFrom(event));
+    emit mousePressed(mouseStateFrom(event, this));
 }
 
 void MouseControl::mouseReleaseEvent(QMouseEvent *event)
@@ -51,7 +55,7 @@ void MouseControl::mouseReleaseEvent(QMouseEvent *event)
         leftPressedInside_ = false;
     // The release is reported first: a screen may move or hide the control in it.
     QPointer<MouseControl> self(this);
-    emit mouseReleased(mouseStateFrom(event));
+    emit mouseReleased(mouseStateFrom(event, this));
     if (click && self)
         emit clicked();
 }

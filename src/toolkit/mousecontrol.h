@@ -13,7 +13,10 @@ struct MouseState {
     double y = 0;
 };
 
-MouseState mouseStateFrom(const QMouseEvent *event);
+// Positions are measured from the control's exact corner in twips, not from
+// its rounded pixel corner, so a point on the screen maps to the same twips
+// whichever control reports it, at any scale.
+MouseState mouseStateFrom(const QMouseEvent *event, const QWidget *control = nullptr);
 
 class MouseControl : public QWidget {
     Q_OBJECT

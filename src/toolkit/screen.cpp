@@ -1,4 +1,5 @@
 #include "toolkit/screen.h"
+#include "toolkit/screenfit.h"
 #include "toolkit/timer.h"
 #include "toolkit/twips.h"
 
@@ -78,7 +79,8 @@ QSizeF Screen::clientSizeTwips() const { return QSizeF(twips::fromPixels(QWidget
 
 void Screen::setPositionTwips(float left, float top)
 {
-    move(twips::toPixels(left), twips::toPixels(top));
+    // Never under a panel or over the display's edge.
+    move(screenfit::keepInside(QPoint(twips::toPixels(left), twips::toPixels(top)), size()));
 }
 
 QWidget *Screen::control(const QString &name) const { return findChild<QWidget *>(name); }

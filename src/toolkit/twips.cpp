@@ -1,5 +1,6 @@
 #include "toolkit/twips.h"
 
+#include <QFont>
 #include <QVariant>
 #include <QWidget>
 #include <cmath>
@@ -23,7 +24,13 @@ QRect rectToPixels(const QRectF &r)
     return QRect(left, top, toPixels(r.left() + r.width()) - left, toPixels(r.top() + r.height()) - top);
 }
 
-int fontPixels(double points) { return std::max(1, toPixels(points * 20.0)); }
+void sizeFont(QFont &font, double points)
+{
+    // Fonts come in whole pixels: rounding up could push a caption out of its
+    // box, so a scaled size is rounded down.
+    const long atOne = std::max(1L, std::lround(points * 20.0 / perPixel));
+    font.setPixelSize(int(std::max(1.0, std::floor(atOne * currentScale + 1e-9))));
+}
 
 void place(QWidget *widget, const QRectF &twipsRect)
 {

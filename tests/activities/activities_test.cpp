@@ -46,10 +46,10 @@ void dragLabelTo(Label *label, double left, double top)
     const QPointF start = cornerOf(label);
     const QPointF middle = QPointF(label->width(), label->height()) / (2 * twips::fromPixels(1));
     pressOn(label, middle);
-    // The engine centres the label on the pointer, given relative to the label as it stands.
+    // The engine centres the label on the pointer, given relative to the label as it stands on the screen.
     for (int step = 1; step <= 4; ++step) {
         const QPointF corner = start + (QPointF(left, top) - start) * step / 4;
-        moveWithButtons(label, (corner - cornerOf(label)) / twips::fromPixels(1) + middle, Qt::LeftButton);
+        moveWithButtons(label, corner / twips::fromPixels(1) + middle - label->pos(), Qt::LeftButton);
     }
     releaseOn(label, middle);
 }

@@ -36,10 +36,11 @@ wait_until() {
   done
 }
 
-# Starts Xvfb on a display it finds free and exports DISPLAY once it is ready.
+# start_xvfb [WIDTHxHEIGHT]: starts Xvfb (1024x768 unless told) on a display
+# it finds free and exports DISPLAY once it is ready.
 start_xvfb() {
   needs Xvfb xdotool xprop
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
   E2E_PIDS+=($!)
   wait_until 10 test -s "$E2E_TMP/display" || fail "Xvfb did not start: $(cat "$E2E_TMP/xvfb.log")"
   export DISPLAY=":$(head -1 "$E2E_TMP/display")"
@@ -76,9 +77,15 @@ wait_for() {
   windows_with_role "$1" | head -1
 }
 
-# click_control SCREEN LEFT TOP WIDTH HEIGHT: clicks the middle of a control given in twips.
+# click_control SCREEN LEFT TOP WIDTH HEIGHT: clicks the middle of a control
+# given in twips, at the scale the screen is shown (the title screen is 5460
+# twips wide, content screens 12000).
 click_control() {
-  xdotool mousemove --window "$(wait_for "$1")" $(( ($2 + $4 / 2) / 15 )) $(( ($3 + $5 / 2) / 15 )) click 1
+  local id wide=12000 px
+  id=$(wait_for "$1")
+  [ "$1" = Titlefrm ] && wide=5460
+  px=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
+  xdotool mousemove --window "$id" $(( ($2 + $4 / 2) * px / wide )) $(( ($3 + $5 / 2) * px / wide )) click 1
 }
 
 # Gets from the title screen to the main menu.

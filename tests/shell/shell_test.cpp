@@ -2,6 +2,7 @@
 // leaves: the title screen over the backdrop, the common set-up, hover
 // highlights, the sound switch, the start-up catalogue read and the quiz.
 #include "common/colours.h"
+#include "common/commonsetup.h"
 #include "common/grey.h"
 #include "common/module1.h"
 #include "quiz/multiple.h"
@@ -66,17 +67,34 @@ private slots:
         QCOMPARE(env.sound->played.size(), 3);
     }
 
-    // Every content screen is 12000 x 9000 twips in the middle of the display,
-    // overhanging a small one equally.
-    void theCommonSetUpCentresEveryScreen()
+    // Every content screen is 12000 x 9000 twips in the middle of the display
+    // where it fits; where panels leave less room it shrinks to fit beside
+    // them, keeping its shape; asked to fill the display it grows.
+    void theCommonSetUpFitsEveryScreen_data()
     {
+        QTest::addColumn<QSize>("display");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<bool>("fill");
+        QTest::addColumn<QRect>("placed");
+        QTest::addRow("fits") << QSize(1280, 1024) << QRect() << false << QRect(240, 212, 800, 600);
+        QTest::addRow("fits above a panel") << QSize(1024, 768) << QRect(0, 0, 1024, 728) << false << QRect(112, 84, 800, 600);
+        QTest::addRow("netbook, panel below") << QSize(1024, 600) << QRect(0, 0, 1024, 560) << false << QRect(139, 0, 747, 560);
+        QTest::addRow("netbook, panel above") << QSize(1024, 600) << QRect(0, 40, 1024, 560) << false << QRect(139, 40, 747, 560);
+        QTest::addRow("small projector") << QSize(640, 480) << QRect() << false << QRect(0, 0, 640, 480);
+        QTest::addRow("whiteboard") << QSize(1920, 1080) << QRect(0, 0, 1920, 1040) << true << QRect(267, 0, 1387, 1040);
+        QTest::addRow("whiteboard, wide panel") << QSize(1280, 1024) << QRect(200, 0, 1080, 1024) << true << QRect(200, 107, 1080, 810);
+    }
+    void theCommonSetUpFitsEveryScreen()
+    {
+        QFETCH(QSize, display);
+        QFETCH(QRect, available);
+        QFETCH(bool, fill);
+        QFETCH(QRect, placed);
         TestEnvironment env;
-        for (const auto &[display, position] : {std::pair{QSize(1280, 1024), QPoint(240, 212)}, {QSize(640, 480), QPoint(-80, -60)}}) {
-            setDisplaySizeOverride(QSizeF(display) * 15);
-            touch<Wrong>().unload();
-            QCOMPARE(QRect(touch<Wrong>().pos(), touch<Wrong>().size()), QRect(position, QSize(800, 600)));
-            QVERIFY(touch<Wrong>().backColor() == colours::screenBack && !QApplication::overrideCursor());
-        }
+        setDisplayOverride(display, available);
+        fitContentScreens(fill);
+        QCOMPARE(QRect(touch<Wrong>().pos(), touch<Wrong>().size()), placed);
+        QVERIFY(touch<Wrong>().backColor() == colours::screenBack && !QApplication::overrideCursor());
     }
 
     // Entries stay lit until the pointer crosses the background; units not

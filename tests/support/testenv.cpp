@@ -1,5 +1,6 @@
 #include "support/testenv.h"
 
+#include "common/commonsetup.h"
 #include "common/module1.h"
 #include "shell/intro0.h"
 #include "toolkit/contentpath.h"
@@ -47,7 +48,7 @@ TestEnvironment::TestEnvironment()
             randomNumbers.pop_front();
         return r;
     });
-    setDisplaySizeOverride(QSizeF(1024 * 15, 768 * 15));
+    setDisplayOverride(QSize(1024, 768));
     setProgramEndHandler([this] { ++programEnds; });
     setPrinterFactory(recordingPrinterFactory(printer));
 }
@@ -60,7 +61,8 @@ TestEnvironment::~TestEnvironment()
     setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>()));
     setMessageBoxHandler({});
     setRandomSource({});
-    setDisplaySizeOverride({});
+    setDisplayOverride({});
+    fitContentScreens(false);
     setProgramEndHandler({});
     setContentRoot({});
     Module1 = Module1State{};

@@ -1,0 +1,102 @@
+// In-process time a pupil waits for a screen, at scale 1 and at scale 2 (a
+// whiteboard): the main menu loaded and shown, the quiz and a key-facts
+// page viewer opened from the Greek Fighters menu (question file or page
+// artwork read, screen built, shown and painted). Each beside an empty
+// window of the same size shown and painted in the same run.
+//   bench_screens_show [runs]   (run from the build folder, beside the content; default 100)
+#include "benchutil.h"
+#include "common/module1.h"
+#include "shell/intro0.h"
+#include "shell/topicmenu.h"
+#include "toolkit/contentpath.h"
+#include "toolkit/headless.h"
+#include "toolkit/messagebox.h"
+#include "toolkit/screen.h"
+#include "toolkit/twips.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+
+namespace {
+enum MenuButton { MultipleChoice = 0, KeyFacts = 4 };
+
+void settle()
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Times `open`, which leaves the opened screen on top; unloads it after each run.
+QVector<double> timeOpening(int runs, const std::function<void()> &open)
+{
+    open(); // fonts, pictures and decoders warm, as after the first visit
+    screens::topmost()->unload();
+    settle();
+    QVector<double> ms;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer t;
+        t.start();
+        open();
+        QCoreApplication::processEvents(); // the first paint
+        ms << t.nsecsElapsed() / 1e6;
+        screens::topmost()->unload();
+        settle();
+    }
+    return ms;
+}
+
+// A click on one of the Greek Fighters menu's buttons, the sound off.
+void clickFightersButton(int button)
+{
+    Module1.soundOn = 0;
+    emit touch<fighters>().label3[button]->clicked();
+}
+
+void measureAtScale(double scale, int runs)
+{
+    twips::setScale(scale);
+    const QSize size(twips::toPixels(12000), twips::toPixels(9000));
+    const auto plain = timeRuns(runs, [size] {
+        QWidget w;
+        w.resize(size);
+        w.show();
+        QCoreApplication::processEvents();
+    });
+    const auto menu = timeOpening(runs, [] { touch<intro0>().showScreen(); });
+    touch<fighters>().showScreen();
+    settle();
+    const auto quiz = timeOpening(runs, [] { clickFightersButton(MultipleChoice); });
+    const auto pages = timeOpening(runs, [] { clickFightersButton(KeyFacts); });
+    screens::unloadAll();
+
+    const QByteArray at = " at scale " + QByteArray::number(scale) + " (median)";
+    report(("empty " + QByteArray::number(size.width()) + "x" + QByteArray::number(size.height()) +
+            " window shown" + at).constData(), median(plain));
+    report(("main menu loaded and shown" + at).constData(), median(menu));
+    report(("quiz opened from its topic menu" + at).constData(), median(quiz));
+    report(("key facts viewer opened from its topic menu" + at).constData(), median(pages));
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The off-screen platform warns at every raise; only failures are worth showing.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &, const QString &message) {
+        if (type >= QtCriticalMsg)
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+    });
+    QTemporaryDir runtimeDir;
+    prepareHeadlessRun(runtimeDir);
+    QApplication app(argc, argv);
+    const int runs = argc > 1 ? QString(argv[1]).toInt() : 100;
+    setContentRoot(QCoreApplication::applicationDirPath());
+    setMessageBoxHandler([](const QString &text, MsgButtons) {
+        std::fprintf(stderr, "unexpected message: %s\n", qPrintable(text));
+        std::exit(1);
+        return MsgResult::Ok;
+    });
+    intro0::defineName();
+    for (double scale : {1.0, 2.0})
+        measureAtScale(scale, runs);
+    return 0;
+}
