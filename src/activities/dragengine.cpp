@@ -34,7 +34,8 @@ void DragActivity::buildDragControls()
     for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label1.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label1"), i),
-                                boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d)));
+                                boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d)
+                                    .actsAs(QAccessible::StaticText)));
     }
     for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
@@ -62,6 +63,7 @@ void DragActivity::buildDragControls()
     Label2.onMouseMove = [this](int index, const MouseState &state) { Label2_MouseMove(index, state); };
     Label2.onMouseUp = [this](int index, const MouseState &) { Label2_MouseUp(index); };
     Label3.onClick = [this](int index) { Label3_Click(index); };
+    wireKeyboard();
 }
 
 void DragActivity::load()
@@ -72,6 +74,7 @@ void DragActivity::load()
     prepareScreen();
     fitHomeSlots();
     putLabelsInTray();
+    describePlaces();
 }
 
 void DragActivity::fitHomeSlots()
@@ -136,6 +139,7 @@ void DragActivity::Label2_MouseUp(int index)
         label->moveTo(drop.corner.left, drop.corner.top);
     if (countLabelsInBoxes(labelCorners(), boxCorners()) == Module1.questionCount)
         Label3[CheckScore]->setVisible(true);
+    describePlaces();
 }
 
 void DragActivity::Label3_Click(int index)
@@ -149,6 +153,7 @@ void DragActivity::Label3_Click(int index)
         for (int i = 0; i < labelCount(); ++i)
             Label2[i]->moveTo(Label4[i]->left(), Label4[i]->top());
         Label3[CheckScore]->setVisible(false);
+        describePlaces();
         break;
     case CheckScore:
         Module1.score = scoreLabels();

@@ -15,6 +15,8 @@
 
 #include <vector>
 
+class QKeyEvent;
+
 // Which of a home slot's dimensions it takes from its label at load; the
 // other keeps its design value.
 enum class HomeSlotFit { Height, Width, WidthAndHeight };
@@ -63,10 +65,24 @@ protected:
 
     std::vector<TwipsPoint> labelCorners() const;
     std::vector<TwipsPoint> boxCorners() const;
+    // What a screen reader calls box i ("Box 3" in reading order unless a screen says more).
+    virtual QString boxName(int index) const;
 
 private:
     void Label2_MouseMove(int index, const MouseState &state);
     void Label2_MouseUp(int index);
+    // Carrying a label with the keyboard (dragkeys.cpp): Enter or Space picks
+    // the focused label up, Tab and the arrows carry it from place to place,
+    // Enter or Space drops it through the drop test, Escape puts it back.
+    bool Label2_Key(const QKeyEvent &key);
+    void pickUp(int index);
+    void carryTo(int place);
+    void dropCarried();
+    std::vector<Label *> placesInReadingOrder() const;
+    int placeOfCarried() const;
+    int placeInDirection(int key) const;
+    void describePlaces();
+    void wireKeyboard();
     void Label3_Click(int index);
     void fitHomeSlots();
     void putLabelsInTray();
@@ -74,6 +90,8 @@ private:
     std::vector<TwipsBox> zonesInTestOrder() const;
 
     DragLayout layout_;
+    int carried_ = -1;          // the label being carried, or -1
+    TwipsPoint carriedFrom_{};  // where it was picked up
 };
 
 // Twips geometry of a label in single precision, as the engine compares it.

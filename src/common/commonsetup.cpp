@@ -1,5 +1,6 @@
 #include "common/commonsetup.h"
 #include "common/colours.h"
+#include "common/picturedescriptions.h"
 #include "toolkit/display.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/screen.h"
@@ -14,6 +15,7 @@ void commonSetup(Screen &screen)
 {
     screen.setBackColor(colours::screenBack);
     screen.setCaption(QStringLiteral("Velmora"));
+    describeContentPictures();
     // From here on nothing that goes wrong stops the remaining steps.
     if (auto *picture = qobject_cast<PictureBox *>(screen.control(QStringLiteral("Picture1"))))
         picture->setBackColor(colours::pictureBack);

@@ -20,6 +20,7 @@ LabelDesign buttonLabel(int index, const QString &caption, double left, double t
     d.index = index;
     d.backColor = colours::black;
     d.border = true;
+    d.role = QAccessible::Button;
     return d;
 }
 

@@ -22,7 +22,8 @@ LabelDesign textLabel(const QString &caption, double left, double top, double wi
 
 // The standard button label: bold Tahoma, yellow on black with a thin
 // border, centred; transparent until the pointer lights it. Buttons of one
-// screen form one array, so each has its index.
+// screen form one array, so each has its index. It is a button to the
+// keyboard and to screen readers too.
 LabelDesign buttonLabel(int index, const QString &caption, double left, double top, double width,
                         double height = 495, const FontDesign &font = fonts::button);
 

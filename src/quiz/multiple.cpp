@@ -12,6 +12,9 @@
 #include "quiz/wrong.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
+
+#include <QKeyEvent>
 
 namespace {
 enum Button { PreviousQuestion = 0, NextQuestion = 1, Exit = 2, PrintWorksheet = 3 };
@@ -76,6 +79,14 @@ multiple::multiple() : Screen(QStringLiteral("multiple"))
         keepPrintButtonReadable();
     };
     Picture1->onResized = [this] { keepPrintButtonReadable(); };
+
+    // The question can be read from the keyboard; the hidden "no answer" is never a Tab stop.
+    Label2->setFocusPolicy(Qt::TabFocus);
+    Option1[kNoAnswer]->setFocusPolicy(Qt::NoFocus);
+    setTabSequence({Label2, Option1[1], Option1[2], Option1[3], Option1[4], Label3[PreviousQuestion],
+                    Label3[NextQuestion], Label3[PrintWorksheet], Label3[Exit]});
+    bindKeys(this, [this](const QKeyEvent &key) { return answerKey(key); });
+    escapePresses(this, Label3[Exit]);
 }
 
 // A worksheet's quiz shows the main menu's large picture, which reaches under
@@ -114,6 +125,7 @@ void multiple::showquest()
     Label3[NextQuestion]->setCaption(kNext);
     Label4->setCaption(QStringLiteral("Question") + numberWithSignPlace(n));
     Label2->setCaption(Module1.questionText[n]);
+    Label2->setAccessibleName(Label4->caption() + QStringLiteral(": ") + Module1.questionText[n]);
     Option1[1]->setText(Module1.answerA[n]);
     Option1[2]->setText(Module1.answerB[n]);
     Option1[3]->setText(Module1.answerC[n]);
@@ -122,9 +134,33 @@ void multiple::showquest()
         Label3[PreviousQuestion]->setVisible(false);
     if (n == questionsPerSet)
         Label3[NextQuestion]->setCaption(kCheckScore);
-    // The focus goes under the picture, so no answer carries a focus mark.
+    // The focus goes to the question, so no answer carries a focus mark and a
+    // screen reader reads the new question out.
     if (!Option1[kNoAnswer]->isHidden())
-        Option1[kNoAnswer]->setFocus();
+        Label2->setFocus();
+}
+
+// The digits 1 to 4 choose that answer; the arrows step to the next or the
+// previous one. Choosing is a click on the answer (with its sound).
+bool multiple::answerKey(const QKeyEvent &key)
+{
+    int chosen = 0;
+    for (int i = 1; i <= answersPerQuestion; ++i)
+        if (Option1[i]->isChecked())
+            chosen = i;
+    const int k = key.key();
+    int choice = 0;
+    if (k >= Qt::Key_1 && k < Qt::Key_1 + answersPerQuestion)
+        choice = k - Qt::Key_0;
+    else if (k == Qt::Key_Down || k == Qt::Key_Right)
+        choice = std::min(chosen + 1, answersPerQuestion);
+    else if (k == Qt::Key_Up || k == Qt::Key_Left)
+        choice = std::max(chosen - 1, 1);
+    else
+        return false;
+    pressControl(Option1[choice]);
+    Option1[choice]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void multiple::Option1_Click(int)

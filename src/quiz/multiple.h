@@ -11,6 +11,8 @@
 
 #include <functional>
 
+class QKeyEvent;
+
 // The quiz picture grows to show a larger picture whole but never shrinks
 // below its design size, so it always covers the hidden "no answer" choice.
 class QuizPicture : public PictureBox {
@@ -50,6 +52,7 @@ protected:
 
 private:
     void Option1_Click(int index);
+    bool answerKey(const QKeyEvent &key);
     void Label3_Click(int index);
     void Printpage();
     void keepPrintButtonReadable();

@@ -10,6 +10,7 @@
 #include "quiz/wrong.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/randomsource.h"
 
@@ -55,6 +56,10 @@ Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
     Timer1->onTick = [this] { Timer1_Timer(); };
     Timer2->onTick = [this] { Timer2_Timer(); };
     Timer3->onTick = [this] { Timer3_Timer(); };
+    // The score message can be read from the keyboard and is the first thing a screen reader says.
+    Label1->setFocusPolicy(Qt::TabFocus);
+    setTabSequence({Label1, Text1, Label3[FirstButton], Label3[Exit]});
+    escapePresses(this, Label3[Exit]);
 }
 
 void Welldone::load()
@@ -84,6 +89,9 @@ void Welldone::load()
     case ScoreBand::Beyond:
         break;
     }
+    Label1->setFocus();
+    Text1->setAccessibleName(Label2->caption());
+    Text1->setAccessibleDescription(Label1->caption());
     preloadSounds(rewardSoundsFor(s) << QStringLiteral("wav\\click.wav"));
     Timer1->setEnabled(true);
 }

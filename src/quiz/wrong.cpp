@@ -5,6 +5,7 @@
 #include "common/module1.h"
 #include "quiz/welldone.h"
 #include "toolkit/builders.h"
+#include "toolkit/keyboard.h"
 
 namespace {
 // One line for each question a pupil can get wrong.
@@ -28,6 +29,7 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong"))
     // The one button keeps its black box: this screen has no hover highlight.
     makeLabels(this, Label3, QStringLiteral("Label3"), {buttonLabel(1, QStringLiteral("Exit"), 10560, 7920, 1245).opaque()});
     Label3.onClick = [this](int index) { Label3_Click(index); };
+    escapePresses(this, Label3[1]);
 }
 
 void Wrong::load() { commonSetup(*this); }

@@ -11,6 +11,7 @@
 #include "shell/topicmenu.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
@@ -79,6 +80,9 @@ intro0::intro0() : Screen(QStringLiteral("intro0"))
     connect(Option1, &QRadioButton::clicked, this, [] { Module1.soundOn = 1; });
     connect(Option2, &QRadioButton::clicked, this, [] { Module1.soundOn = 0; });
     Timer1->onTick = [this] { Timer1_Timer(); };
+    // Tab runs down the menu entries first; the sound switch comes last.
+    setTabSequence({Label2[Exit], Option1, Option2});
+    escapePresses(this, Label2[Exit]);
 }
 
 void intro0::defineName() { screens::defineByName<intro0>(QStringLiteral("intro0")); }

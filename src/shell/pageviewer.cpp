@@ -7,6 +7,7 @@
 #include "shell/pagenames.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
 
 namespace {
 // The page's print copy, 1000 twips in from the left and top of the printable area.
@@ -40,6 +41,8 @@ PageViewer::PageViewer(const QString &name, double printCopyLeft, double printCo
     // The page covers most of the screen, so it clears the highlights too.
     connect(Image1, &MouseControl::mouseMoved, this, [this] { clearButtonHighlights(Label3); });
     Label3.onClick = [this](int index) { Label3_Click(index); };
+    setTabSequence({Label3[Print], Label3[PreviousPage], Label3[NextPage], Label3[Exit]});
+    escapePresses(this, Label3[Exit]);
 }
 
 void PageViewer::showPageLabel() { Label1->setCaption(pageLabelCaption(Module1.currentPage, pages())); }

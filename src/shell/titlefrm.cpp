@@ -3,10 +3,12 @@
 #include "common/colours.h"
 #include "common/commonsetup.h"
 #include "common/designs.h"
+#include "common/picturedescriptions.h"
 #include "common/grey.h"
 #include "shell/intro0.h"
 #include "toolkit/builders.h"
 #include "toolkit/display.h"
+#include "toolkit/keyboard.h"
 
 namespace {
 constexpr double kClientWidth = 5460;
@@ -48,6 +50,8 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm"))
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    escapePresses(this, Command2);
+    describeContentPictures();
 }
 
 void Titlefrm::load()

@@ -16,6 +16,7 @@
 #include "shell/teacher.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
 
 namespace {
 enum Button {
@@ -87,6 +88,7 @@ TopicMenu::TopicMenu(const TopicUnit &unit) : Screen(unit.screenName), unit_(uni
     if (unit_.pictureClearsHighlights)
         connect(Image1, &MouseControl::mouseMoved, this, [this] { clearButtonHighlights(label3); });
     label3.onClick = [this](int index) { label3_Click(index); };
+    escapePresses(this, label3[Exit]);
 }
 
 void TopicMenu::load()

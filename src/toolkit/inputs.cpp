@@ -34,12 +34,40 @@ void keepMarkReadable(QWidget *widget)
     pal.setColor(QPalette::Base, Qt::white);
     widget->setPalette(pal);
 }
+
+// Enter presses a button as Space and a click do.
+bool pressedByEnter(QAbstractButton *button, QKeyEvent *event)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) || event->isAutoRepeat())
+        return false;
+    event->accept();
+    button->click();
+    return true;
+}
 } // namespace
 
 OptionButton::OptionButton(QWidget *parent, const InputDesign &design) : QRadioButton(design.caption, parent)
 {
     applyInputDesign(this, design);
     keepMarkReadable(this);
+}
+
+void OptionButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!pressedByEnter(this, event))
+        QRadioButton::keyPressEvent(event);
+}
+
+void CheckBox::keyPressEvent(QKeyEvent *event)
+{
+    if (!pressedByEnter(this, event))
+        QCheckBox::keyPressEvent(event);
+}
+
+void CommandButton::keyPressEvent(QKeyEvent *event)
+{
+    if (!pressedByEnter(this, event))
+        QPushButton::keyPressEvent(event);
 }
 
 void OptionButton::setBackColor(const QColor &c)

@@ -1,7 +1,8 @@
 #pragma once
 // Option buttons (exclusive within their container, as classroom PCs group
 // them), check boxes, single-line text boxes and push buttons, all placed in
-// twips with a font and colours.
+// twips with a font and colours. Enter presses a focused button, tick box or
+// round button as Space and a click do.
 #include "toolkit/fonts.h"
 
 #include <QCheckBox>
@@ -30,18 +31,27 @@ public:
     void setBackColor(const QColor &c);
     // Moves the button, keeping its size (twips).
     void moveTo(double left, double top);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
     CheckBox(QWidget *parent, const InputDesign &design);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 class CommandButton : public QPushButton {
     Q_OBJECT
 public:
     CommandButton(QWidget *parent, const InputDesign &design);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A text box with a length limit. onKeyPress sees each typed character as

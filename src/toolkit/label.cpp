@@ -1,7 +1,10 @@
 #include "toolkit/label.h"
+#include "toolkit/accessibility.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/twips.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 
 Label::Label(QWidget *parent, const LabelDesign &design)
@@ -12,6 +15,13 @@ Label::Label(QWidget *parent, const LabelDesign &design)
     setGeometryTwips(design.left, design.top, design.width, design.height);
     setVisible(design.visible);
     setEnabled(design.enabled);
+    setAccessibleRole(design.role);
+}
+
+void Label::setAccessibleRole(QAccessible::Role role)
+{
+    role_ = role;
+    setFocusPolicy(role == QAccessible::Button ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void Label::setCaption(const QString &caption)
@@ -20,6 +30,8 @@ void Label::setCaption(const QString &caption)
         return;
     caption_ = caption;
     update();
+    if (accessibleName().isEmpty())
+        announceNameChange(this);
 }
 
 void Label::setFontDesign(const FontDesign &font)
@@ -75,11 +87,47 @@ void Label::paintEvent(QPaintEvent *)
         p.setPen(fore_);
     }
     p.drawText(area, flags, displayedText());
+    if (focusMarkShown(this))
+        drawFocusMark(p);
+}
+
+// Two pixels of the caption's colour just inside the border: it shows on the
+// screen's blue and on a button's black alike.
+void Label::drawFocusMark(QPainter &p) const
+{
+    p.setPen(QPen(fore_, 2, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(rect()).adjusted(3, 3, -3, -3));
+}
+
+// Enter and Space press a button label as a click does.
+void Label::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    if (role_ == QAccessible::Button && !event->isAutoRepeat() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
+        event->accept();
+        pressControl(this);
+        return;
+    }
+    MouseControl::keyPressEvent(event);
 }
 
 void Label::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::EnabledChange)
+    if (event->type() == QEvent::EnabledChange || event->type() == QEvent::ActivationChange)
         update();
     MouseControl::changeEvent(event);
+}
+
+void Label::focusInEvent(QFocusEvent *event)
+{
+    update();
+    MouseControl::focusInEvent(event);
+}
+
+void Label::focusOutEvent(QFocusEvent *event)
+{
+    update();
+    MouseControl::focusOutEvent(event);
 }

@@ -5,6 +5,7 @@
 #include "toolkit/fonts.h"
 #include "toolkit/mousecontrol.h"
 
+#include <QAccessible>
 #include <QColor>
 
 enum class BackStyle { Transparent, Opaque };
@@ -22,6 +23,9 @@ struct LabelDesign {
     bool wordWrap = false;
     bool visible = true;
     bool enabled = true;
+    // What it is to assistive technology: readable text unless it acts as a
+    // button (reached with Tab, pressed with Enter or Space, as a click).
+    QAccessible::Role role = QAccessible::StaticText;
 
     // Variations of a design, for the rows of a screen's table.
     LabelDesign at(int i) const { return with([i](LabelDesign &d) { d.index = i; }); }
@@ -31,6 +35,7 @@ struct LabelDesign {
     LabelDesign bordered() const { return with([](LabelDesign &d) { d.border = true; }); }
     LabelDesign wrapped() const { return with([](LabelDesign &d) { d.wordWrap = true; }); }
     LabelDesign backedBy(const QColor &c) const { return with([&c](LabelDesign &d) { d.backColor = c; }); }
+    LabelDesign actsAs(QAccessible::Role r) const { return with([r](LabelDesign &d) { d.role = r; }); }
 
 private:
     template <class Change>
@@ -64,12 +69,20 @@ public:
     QString displayedText() const;
     // The room the caption has inside the border, in pixels.
     QRect textArea() const;
+    // Buttons take the keyboard focus with Tab (never from a click).
+    void setAccessibleRole(QAccessible::Role role);
+    QAccessible::Role accessibleRole() const { return role_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
+    void drawFocusMark(QPainter &p) const;
+
     QString caption_;
     FontDesign font_;
     QColor fore_, back_;
@@ -77,4 +90,5 @@ private:
     bool border_ = false;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool wordWrap_ = false;
+    QAccessible::Role role_ = QAccessible::StaticText;
 };

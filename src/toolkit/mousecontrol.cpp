@@ -1,4 +1,6 @@
 #include "toolkit/mousecontrol.h"
+#include "toolkit/accessibility.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/twips.h"
 
 #include <QMouseEvent>
@@ -19,7 +21,12 @@ MouseState mouseStateFrom(const QMouseEvent *event, const QWidget *control)
     return s;
 }
 
-MouseControl::MouseControl(QWidget *parent) : QWidget(parent) { setMouseTracking(true); }
+MouseControl::MouseControl(QWidget *parent) : QWidget(parent)
+{
+    setMouseTracking(true);
+    installAccessibility();
+    watchKeyboardUse();
+}
 
 double MouseControl::left() const { return twips::geometryOf(this).left(); }
 double MouseControl::top() const { return twips::geometryOf(this).top(); }

@@ -1,4 +1,5 @@
 #include "toolkit/picturebox.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/twips.h"
 
 #include <QPainter>
@@ -16,6 +17,7 @@ bool PictureView::loadPicture(const QString &relativePath)
     QString error;
     setPicture(Picture::load(relativePath, &error));
     path_ = relativePath;
+    announceNameChange(this);
     return !picture_.isNull();
 }
 

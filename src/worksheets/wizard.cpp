@@ -7,6 +7,7 @@
 #include "common/module1.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
 #include "worksheets/storabletext.h"
 #include "worksheets/wizardchecks.h"
@@ -14,6 +15,8 @@
 #include "worksheets/worksheetmessages.h"
 #include "worksheets/worksheetpaths.h"
 #include "worksheets/worksheettitle.h"
+
+#include <algorithm>
 
 namespace {
 enum Button { Exit = 0, SaveWorksheet = 1 };
@@ -61,6 +64,34 @@ wizard::wizard() : Screen(QStringLiteral("wizard"))
     Label3.onClick = [this](int index) { Label3_Click(index); };
     wireHoverHighlight(*this, Label3);
     wireEnterMoves();
+    nameBoxes();
+    // Escape is "Exit" only while there is nothing to lose: one stray key
+    // must not throw a teacher's worksheet away.
+    escapePresses(this, Label3[Exit], [this] { return nothingTyped(); });
+}
+
+// Screen readers name each box by what it holds.
+void wizard::nameBoxes()
+{
+    Text1->setAccessibleName(QStringLiteral("Worksheet Title"));
+    for (int q = 0; q < questionsPerSet; ++q) {
+        Text2[q]->setAccessibleName(QStringLiteral("Question %1").arg(q + 1));
+        for (int a = 0; a < answersPerQuestion; ++a) {
+            const QString answer = QStringLiteral("answer %1 of question %2").arg(QChar(u'A' + a)).arg(q + 1);
+            Text3[answersPerQuestion * q + a]->setAccessibleName(answer.at(0).toUpper() + answer.mid(1));
+            Check1[answersPerQuestion * q + a]->setAccessibleName(QStringLiteral("Right ") + answer);
+        }
+    }
+}
+
+bool wizard::nothingTyped() const
+{
+    const WorksheetContent typed = content();
+    auto empty = [](const auto &texts) {
+        return std::all_of(texts.begin(), texts.end(), [](const QString &t) { return t.isEmpty(); });
+    };
+    return typed.title.isEmpty() && empty(typed.questions) && empty(typed.answers) &&
+           std::none_of(typed.ticks.begin(), typed.ticks.end(), [](bool tick) { return tick; });
 }
 
 // The heading, the title's caption, and each question's heading and answer letters.

@@ -36,4 +36,6 @@ private:
     void genwork();
     void saveworksheet();
     void wireEnterMoves();
+    void nameBoxes();
+    bool nothingTyped() const;
 };

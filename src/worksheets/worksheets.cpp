@@ -9,6 +9,7 @@
 #include "quiz/multiple.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
 #include "worksheets/cataloguepage.h"
 #include "worksheets/catalogueread.h"
@@ -77,6 +78,12 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
     Label2.onClick = [this](int index) { Label2_Click(index); };
     Label3.onClick = [this](int index) { Label3_Click(index); };
     wireHoverHighlight(*this, Label2); // the page commands have no highlight
+    QList<QWidget *> order{Check1, Check2};
+    for (int k = 1; k <= titlesPerPage; ++k)
+        order << Label2[k];
+    order << Label3[PreviousPage] << Label3[NextPage] << Label2[Exit];
+    setTabSequence(order);
+    escapePresses(this, Label2[Exit]);
 }
 
 // A damaged catalogue file is read as far as it goes, without a message.

@@ -6,6 +6,8 @@
 #include "quiz/rewardsounds.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
+#include "shell/intro0.h"
+#include "shell/topicmenu.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -58,8 +60,8 @@ Welldone &resultsWrongAt(const QList<int> &wrongQuestions)
 class QuizTest : public QObject {
     Q_OBJECT
 private slots:
-    // Question 1 opens with nothing chosen: the hidden "no answer" lies under
-    // the picture with the focus. Choosing clicks a key and records nothing;
+    // Question 1 opens with nothing chosen (the hidden "no answer" lies under
+    // the picture) and the focus on the question. Choosing clicks a key and records nothing;
     // each step forward records a mark, a step back records none.
     void aPupilAnswersStepsForwardAndBack()
     {
@@ -69,7 +71,7 @@ private slots:
         multiple &quiz = openFightersQuiz();
         QCOMPARE((QStringList{quiz.Label4->caption(), quiz.Label2->caption(), quiz.Option1[1]->text(), quiz.Option1[4]->text()}),
                  (QStringList{"Question 1", testQuestion(1), "Answer 1A", "Answer 1D"}));
-        QVERIFY(noneChosen(quiz) && quiz.Label3[Previous]->isHidden() && quiz.focusWidget() == quiz.Option1[5]);
+        QVERIFY(noneChosen(quiz) && quiz.Label3[Previous]->isHidden() && quiz.focusWidget() == quiz.Label2);
         QCOMPARE(quiz.childAt(quiz.Option1[5]->geometry().center()), static_cast<QWidget *>(quiz.Picture1));
         const int darkBefore = darkPixelsInMark(quiz.Option1[2]);
         env.sound->played.clear();
@@ -175,6 +177,37 @@ private slots:
         QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@fighters"));
     }
 
+    // The keyboard alone: Tab and Enter through the menus; in the quiz the
+    // arrows and the digits choose, with the answer's own sound; Space and
+    // Enter press buttons as clicks do; the results' message has the focus
+    // and Escape leaves the wrong answers and the results together.
+    void aWholeQuizByKeysAlone()
+    {
+        TestEnvironment env;
+        writeQuestionFile(env);
+        touch<intro0>().showScreen();
+        tabTo(touch<intro0>().Label2[1], Qt::Key_Return);   // "Greek Fighters"
+        tabTo(touch<fighters>().label3[0], Qt::Key_Space);  // "Multiple Choice"
+        multiple &quiz = touch<multiple>();
+        env.sound->played.clear();
+        for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left})
+            pressKey(key);
+        QVERIFY(quiz.Option1[2]->isChecked() && quiz.focusWidget() == quiz.Option1[2]);
+        QCOMPARE(env.sound->played, QStringList(6, QStringLiteral("wav\\typekey.wav")));
+        pressKey(Qt::Key_4);
+        QVERIFY(quiz.Option1[4]->isChecked() && !quiz.Option1[2]->isChecked());
+        tabTo(quiz.Label3[Next], Qt::Key_Return);
+        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 2"));
+        tabTo(quiz.Label3[Previous], Qt::Key_Space);
+        answerAllByKeys(quiz, choicesWrongAt({6}));
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone"));
+        Welldone &results = afterTheRewards(touch<Welldone>());
+        QVERIFY(Module1.score == 9 && results.focusWidget() == results.Label1);
+        tabTo(results.Label3[0], Qt::Key_Return); // "Check Wrong Answers"
+        QCOMPARE(topScreenName(), QStringLiteral("Wrong"));
+        pressKey(Qt::Key_Escape);
+        QVERIFY(!isLoaded<Wrong>() && !isLoaded<Welldone>() && topScreenName() == QLatin1String("fighters"));
+    }
 };
 
 VELMORA_TEST(QuizTest)

@@ -63,7 +63,7 @@ WorksheetContent sampleWorksheet(const QString &title)
     return worksheet;
 }
 
-void typeInto(QLineEdit *box, const QString &text)
+void typeInto(QWidget *box, const QString &text)
 {
     for (QChar c : text) {
         if (c.unicode() < 0x80)
@@ -84,4 +84,57 @@ void typeWorksheet(wizard &editor, const WorksheetContent &worksheet)
     for (int i = 0; i < 40; ++i)
         if (worksheet.ticks[i])
             clickBox(editor.Check1[i]);
+}
+
+namespace {
+// A screen just shown gets the keyboard from the window system a moment later.
+QWidget *keyTarget()
+{
+    Screen *top = screens::topmost();
+    if (!top)
+        return nullptr;
+    (void)QTest::qWaitFor([top] { return top->focusWidget() != nullptr; }, 200);
+    return top->focusWidget() ? top->focusWidget() : top;
+}
+} // namespace
+
+void pressKey(int key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(keyTarget(), Qt::Key(key), modifiers); }
+
+void typeKeys(const QString &text) { typeInto(keyTarget(), text); }
+
+void tabTo(QWidget *control, int thenPress)
+{
+    for (int tabs = 0; tabs < 100 && keyTarget() != control; ++tabs)
+        pressKey(Qt::Key_Tab);
+    QVERIFY2(keyTarget() == control, qPrintable(control->objectName() + " is out of Tab's reach"));
+    if (thenPress)
+        pressKey(thenPress);
+}
+
+void answerAllByKeys(multiple &quiz, const QList<int> &choices)
+{
+    for (int choice : choices) {
+        if (choice != 0)
+            pressKey(Qt::Key_0 + choice);
+        tabTo(quiz.Label3[1], Qt::Key_Return);
+    }
+}
+
+void saveWorksheetByKeys(const WorksheetContent &worksheet)
+{
+    const QWidget *editor = screens::topmost();
+    typeKeys(worksheet.title);
+    pressKey(Qt::Key_Return);
+    for (int q = 0; q < 10; ++q) {
+        for (const QString &text : QStringList{worksheet.questions[q]} + QStringList(worksheet.answers.begin() + 4 * q, worksheet.answers.begin() + 4 * q + 4)) {
+            typeKeys(text);
+            pressKey(Qt::Key_Return); // stays in the last box
+        }
+    }
+    for (int i = 0; i < 40; ++i) {
+        pressKey(Qt::Key_Tab);
+        if (worksheet.ticks[i])
+            pressKey(Qt::Key_Space);
+    }
+    tabTo(editor->findChild<QWidget *>(QStringLiteral("Label3(1)")), Qt::Key_Return);
 }

@@ -4,9 +4,10 @@
 #include "worksheets/worksheetcontent.h"
 
 #include <QList>
+#include <qnamespace.h>
 #include <QString>
 
-class QLineEdit;
+class QWidget;
 class Screen;
 class TestEnvironment;
 class multiple;
@@ -36,6 +37,19 @@ void answerAll(multiple &quiz, const QList<int> &choices);
 WorksheetContent sampleWorksheet(const QString &title);
 // Types with real key events; characters beyond ASCII arrive as a keyboard
 // layout delivers them, as the key's text.
-void typeInto(QLineEdit *box, const QString &text);
+void typeInto(QWidget *box, const QString &text);
 // Types the title, every question and answer, and clicks the ticked boxes.
 void typeWorksheet(wizard &editor, const WorksheetContent &worksheet);
+
+// The keyboard alone. Keys go where the focus is on the screen on top, as
+// the window system sends them.
+void pressKey(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+void typeKeys(const QString &text);
+// Presses Tab until the control has the focus (the test fails when Tab
+// never gets there), then the key, if any.
+void tabTo(QWidget *control, int thenPress = 0);
+// The digit of each answer (0 leaves a question), then Enter on "Next Question >>".
+void answerAllByKeys(multiple &quiz, const QList<int> &choices);
+// The wizard in its Enter and Tab order: every box typed, the right answers
+// ticked with Space, then Enter on "Save Worksheet".
+void saveWorksheetByKeys(const WorksheetContent &worksheet);

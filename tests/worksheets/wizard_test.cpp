@@ -45,11 +45,11 @@ private slots:
         QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@wizard"});
         // Enter after each box, Tab after each control: title, question 1 and its answers A to D,
         // question 2, ..., answer D of question 5 leads to question 6 (the right column), the last
-        // answer stays put for Enter and leads to the first tick for Tab, the last tick to the title.
+        // answer stays put for Enter and leads to the first tick for Tab, the last tick to "Save Worksheet".
         const QList<std::tuple<QWidget *, QWidget *, QWidget *>> moves{
             {editor.Text1, editor.Text2[0], editor.Text2[0]},       {editor.Text2[0], editor.Text3[0], editor.Text3[0]},
             {editor.Text3[3], editor.Text2[1], editor.Text2[1]},    {editor.Text3[19], editor.Text2[5], editor.Text2[5]},
-            {editor.Text3[39], editor.Text3[39], editor.Check1[0]}, {editor.Check1[39], nullptr, editor.Text1}};
+            {editor.Text3[39], editor.Text3[39], editor.Check1[0]}, {editor.Check1[39], nullptr, editor.Label3[1]}};
         for (const auto &[from, afterEnter, afterTab] : moves) {
             from->setFocus();
             QTest::keyClick(from, Qt::Key_Tab);

@@ -1,0 +1,146 @@
+#include "toolkit/keyboard.h"
+#include "toolkit/mousecontrol.h"
+#include "toolkit/screen.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QTimer>
+#include <vector>
+
+namespace {
+bool keyboardInUse = false;
+
+// A window's key handlers live in a child object, so they go with the window.
+const QString kBindingsName = QStringLiteral("keyBindings");
+
+class KeyBindings : public QObject {
+public:
+    explicit KeyBindings(QObject *window) : QObject(window) { setObjectName(kBindingsName); }
+    std::vector<KeyHandler> handlers;
+};
+
+KeyBindings *bindingsOf(const QWidget *window)
+{
+    return dynamic_cast<KeyBindings *>(window->findChild<QObject *>(kBindingsName, Qt::FindDirectChildrenOnly));
+}
+
+void showFocusMarks(QWidget *window, bool shown)
+{
+    if (window->testAttribute(Qt::WA_KeyboardFocusChange) == shown)
+        return;
+    window->setAttribute(Qt::WA_KeyboardFocusChange, shown);
+    if (QWidget *focus = window->focusWidget())
+        focus->update();
+}
+
+// When the window on top closes, the window system may hand the keyboard to
+// the backdrop or to nothing; the screen now on top takes it instead.
+void keyboardToTopScreen()
+{
+    const QWidget *active = QApplication::activeWindow();
+    if (active && active->isVisible())
+        return;
+    if (Screen *top = screens::topmost())
+        top->activateWindow();
+}
+
+class KeyboardWatch : public QObject {
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget)
+            return false;
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            keyboardInUse = true;
+            showFocusMarks(widget->window(), true);
+            return handledByWindow(widget->window(), static_cast<QKeyEvent &>(*event));
+        case QEvent::MouseButtonPress:
+            keyboardInUse = false;
+            showFocusMarks(widget->window(), false);
+            return false;
+        case QEvent::WindowActivate:
+            showFocusMarks(widget, keyboardInUse);
+            return false;
+        case QEvent::Hide:
+            if (widget->isWindow())
+                QTimer::singleShot(0, widget, &keyboardToTopScreen);
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    static bool handledByWindow(QWidget *window, const QKeyEvent &key)
+    {
+        const KeyBindings *bindings = bindingsOf(window);
+        if (!bindings)
+            return false;
+        // A handler may close the window: work on a copy.
+        const std::vector<KeyHandler> handlers = bindings->handlers;
+        for (const KeyHandler &handler : handlers)
+            if (handler(key))
+                return true;
+        return false;
+    }
+};
+} // namespace
+
+void watchKeyboardUse()
+{
+    static KeyboardWatch *watch = nullptr;
+    if (watch || !qApp)
+        return;
+    watch = new KeyboardWatch;
+    watch->setParent(qApp);
+    qApp->installEventFilter(watch);
+}
+
+void bindKeys(QWidget *window, KeyHandler handler)
+{
+    watchKeyboardUse();
+    KeyBindings *bindings = bindingsOf(window);
+    if (!bindings)
+        bindings = new KeyBindings(window);
+    bindings->handlers.push_back(std::move(handler));
+}
+
+void escapePresses(QWidget *window, QWidget *exit, std::function<bool()> when)
+{
+    QPointer<QWidget> target(exit);
+    bindKeys(window, [target, when](const QKeyEvent &key) {
+        if (key.key() != Qt::Key_Escape || !target || (when && !when()))
+            return false;
+        pressControl(target);
+        return true;
+    });
+}
+
+void pressControl(QWidget *control)
+{
+    if (!control || !control->isEnabled() || !control->isVisibleTo(control->window()))
+        return;
+    if (auto *button = qobject_cast<QAbstractButton *>(control))
+        button->click();
+    else if (auto *mouseControl = qobject_cast<MouseControl *>(control))
+        emit mouseControl->clicked();
+}
+
+bool focusMarkShown(const QWidget *widget)
+{
+    return widget->hasFocus() && widget->window()->testAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void setTabSequence(const QList<QWidget *> &controls)
+{
+    QWidget *previous = nullptr;
+    for (QWidget *control : controls) {
+        if (previous)
+            QWidget::setTabOrder(previous, control);
+        previous = control;
+    }
+}
