@@ -177,6 +177,44 @@ private slots:
                 QVERIFY2(QFontMetrics(greek->font()).inFont(c), qPrintable(greek->font().family()));
         });
     }
+    // The keyboard alone, to a full score: Space picks a label up, the arrows
+    // and Tab carry it from place to place, Escape puts it back untouched,
+    // Enter drops it through the drop test with its thud; Enter on "Check
+    // Score" scores as a click does.
+    void aFullScoreByKeysAlone_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("button");
+        QTest::addRow("soldier") << "fighters" << int(LabellingActivity);
+        QTest::addRow("Greek letters") << "writing" << int(OrderingActivity);
+    }
+    void aFullScoreByKeysAlone()
+    {
+        QFETCH(QString, unit);
+        QFETCH(int, button);
+        TestEnvironment env;
+        Module1.soundOn = 1;
+        TopicMenu &menu = unit == QLatin1String("fighters") ? static_cast<TopicMenu &>(touch<fighters>()) : touch<writing>();
+        menu.showScreen();
+        tabTo(menu.label3[button], Qt::Key_Return);
+        DragActivity &screen = *qobject_cast<DragActivity *>(screens::topmost());
+        env.sound->played.clear();
+        const QPointF home = cornerOf(screen.Label2[0]);
+        tabTo(screen.Label2[0], Qt::Key_Space);
+        for (int key : {Qt::Key_Up, Qt::Key_Tab, Qt::Key_Escape})
+            pressKey(key);
+        QVERIFY(cornerOf(screen.Label2[0]) == home && env.sound->played.isEmpty());
+        for (int i = 0; i < screen.labelCount(); ++i) {
+            tabTo(screen.Label2[i], Qt::Key_Space);
+            for (int step = 0; step < 60 && cornerOf(screen.Label2[i]) != cornerOf(screen.Label1[i]); ++step)
+                pressKey(step < 2 ? Qt::Key_Right : Qt::Key_Tab, step % 3 ? Qt::NoModifier : Qt::ShiftModifier);
+            pressKey(Qt::Key_Return);
+            QCOMPARE(screen.Label2[i]->accessibleName(), screen.Label2[i]->caption() + ", in " + screen.Label1[i]->accessibleName().section(',', 0, 0));
+        }
+        QCOMPARE(env.sound->played, QStringList(screen.labelCount(), kThud));
+        tabTo(screen.Label3[DragActivity::CheckScore], Qt::Key_Return);
+        QVERIFY(Module1.score == screen.labelCount() && topScreenName() == QLatin1String("Welldone"));
+    }
 };
 
 VELMORA_TEST(ActivitiesTest)

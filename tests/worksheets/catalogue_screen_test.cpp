@@ -4,6 +4,7 @@
 // to a freshly loaded main menu.
 #include "common/module1.h"
 #include "quiz/multiple.h"
+#include "quiz/welldone.h"
 #include "shell/intro0.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
@@ -92,6 +93,29 @@ private slots:
         QCOMPARE(quiz.Label3[3]->backStyle(), BackStyle::Opaque);
         answerAll(quiz, kRightAnswers);
         QVERIFY(topScreenName() == QLatin1String("Welldone") && isLoaded<worksheets>());
+    }
+
+    // The keyboard alone, from the main menu to a certificate: Enter on a
+    // title answers it, the results give the name box the focus, Enter on
+    // "Print Certificate" prints the typed name, Escape goes back to the
+    // catalogue and from there to the main menu.
+    void answeredByKeysAlone()
+    {
+        TestEnvironment env;
+        writeCatalogue(env, {QStringLiteral("Alpha"), QStringLiteral("Marathon Quiz")});
+        touch<intro0>().showScreen();
+        tabTo(touch<intro0>().Label2[18], Qt::Key_Return);
+        tabTo(touch<worksheets>().Label2[2], Qt::Key_Return);
+        answerAllByKeys(touch<multiple>(), kRightAnswers);
+        Welldone &results = touch<Welldone>();
+        QVERIFY(QTest::qWaitFor([&results] { return results.focusWidget() == results.Text1; }));
+        typeKeys(QStringLiteral("Ada"));
+        tabTo(results.Label3[0], Qt::Key_Return);
+        QVERIFY(env.printer->pages.size() == 1 && env.printer->pages[0].join('\n').contains(" Ada"));
+        pressKey(Qt::Key_Escape);
+        QCOMPARE(topScreenName(), QStringLiteral("worksheets"));
+        pressKey(Qt::Key_Escape);
+        QCOMPARE(topScreenName(), QStringLiteral("intro0"));
     }
 
     // Editing fills the wizard above the catalogue; saved under a new title,

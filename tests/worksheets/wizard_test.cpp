@@ -71,6 +71,26 @@ private slots:
         QVERIFY(openWizard().content().title.isEmpty() && !touch<wizard>().Check1[17]->isChecked());
     }
 
+    // The keyboard alone: Enter and Tab through every box, Space on the
+    // right ticks, Enter on "Save Worksheet" saves; Escape leaves only an
+    // empty wizard, so a stray key loses nothing.
+    void aWorksheetSavedByKeysAlone()
+    {
+        TestEnvironment env;
+        touch<intro0>().showScreen();
+        tabTo(touch<intro0>().Label2[17], Qt::Key_Return);
+        pressKey(Qt::Key_Escape);
+        QCOMPARE(topScreenName(), QStringLiteral("intro0"));
+        tabTo(touch<intro0>().Label2[17], Qt::Key_Return);
+        const WorksheetContent worksheet = sampleWorksheet(QStringLiteral("Heroes"));
+        saveWorksheetByKeys(worksheet);
+        QCOMPARE(env.messages, QStringList{"Your worksheet has been saved."});
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Heroes"}));
+        QVERIFY(touch<wizard>().content().answers == worksheet.answers && touch<wizard>().content().ticks == worksheet.ticks);
+        pressKey(Qt::Key_Escape);
+        QCOMPARE(topScreenName(), QStringLiteral("wizard"));
+    }
+
     // A first fault is named; what no catalogue or worksheet file could hold,
     // a title that differs from a listed one only in letter case (a Windows
     // folder would give both one file) and a full catalogue are refused,
