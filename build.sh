@@ -20,7 +20,8 @@ build_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev
 test_packages=(xvfb xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox openbox python3-xlib
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
-  git debhelper dpkg-dev lintian desktop-file-utils appstream)
+  git debhelper dpkg-dev lintian desktop-file-utils appstream
+  dbus at-spi2-core python3-pyatspi) # the accessibility bus and a screen reader's view of it
 
 install_packages() {
   local missing=()

@@ -56,7 +56,10 @@ bool DragActivity::Label2_Key(const QKeyEvent &key)
         return false;
     }
     const int places = int(placesInReadingOrder().size());
-    const int here = placeOfCarried();
+    int here = placeOfCarried();
+    // Straight from the tray, Tab goes to the first box and Shift+Tab to the last.
+    if (here >= labelCount() && boxOf(Label2[carried_]).corner() == carriedFrom_)
+        here = isBacktab(key) ? labelCount() : -1;
     if (isPress(k)) {
         dropCarried();
     } else if (k == Qt::Key_Escape) { // put back where it was picked up, as if never moved

@@ -82,6 +82,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0"))
     Timer1->onTick = [this] { Timer1_Timer(); };
     // Tab runs down the menu entries first; the sound switch comes last.
     setTabSequence({Label2[Exit], Option1, Option2});
+    Label2[TeachersGuide]->setFocus();
     escapePresses(this, Label2[Exit]);
 }
 

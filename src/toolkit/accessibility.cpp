@@ -3,6 +3,7 @@
 #include "toolkit/label.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/picturetext.h"
+#include "toolkit/screen.h"
 
 #include <QAccessibleWidget>
 #include <QRegularExpression>
@@ -81,6 +82,10 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     if (className == QLatin1String("Label"))
         if (auto *label = qobject_cast<Label *>(object))
             return new AccessibleLabel(label);
+    // Screens are windows, whose activation screen readers follow.
+    if (className == QLatin1String("Screen"))
+        if (auto *screen = qobject_cast<Screen *>(object))
+            return new QAccessibleWidget(screen, QAccessible::Window);
     if (className == QLatin1String("PictureView"))
         if (auto *view = qobject_cast<PictureView *>(object))
             return new AccessiblePicture(view);
