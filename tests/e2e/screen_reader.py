@@ -1,9 +1,9 @@
-"""Reads the running program as a screen reader does, over the AT-SPI bus,
-while working it with real keystrokes (xdotool): the title screen, the main
-menu, a topic menu, a whole quiz, the results, a labelling activity and the
-wizard. Each screen is found as the active window holding a given control,
-by polling the bus; nothing waits a fixed time. Prints the main menu's tree.
-Usage: screen_reader.py APP_DIR (the program's folder, for its question file)."""
+# Reads the running program as a screen reader does, over the AT-SPI bus,
+# while working it with real keystrokes (xdotool): the title screen, the main
+# menu, a topic menu, a whole quiz, the results, a labelling activity and the
+# wizard. Each screen is found as the active window holding a given control,
+# by polling the bus; nothing waits a fixed time. Prints the main menu's tree.
+# Usage: screen_reader.py APP_DIR (the program's folder, for its question file).
 import subprocess
 import sys
 import time
@@ -48,8 +48,8 @@ def active_window():
 
 
 def controls(node):
-    """(role, name, object) of every control on show under node, depth first,
-    read afresh (names change while a screen is shown)."""
+    # (role, name, object) of every control on show under node, depth first,
+    # read afresh (names change while a screen is shown).
     found = []
     for child in node:
         if child is not None:
@@ -61,7 +61,7 @@ def controls(node):
 
 
 def screen_with(role, name):
-    """Waits for the active window to hold the control and returns the window."""
+    # Waits for the active window to hold the control and returns the window.
     return wait_until(f"no screen showed the {role} {name!r}",
                       lambda: (lambda w: w if any(c[:2] == (role, name) for c in controls(w)) else None)(active_window()))
 
@@ -71,7 +71,7 @@ def focused():
 
 
 def expect(window, role, name, **states):
-    """Checks a control is on show with the states given (enabled, checked, focused)."""
+    # Checks a control is on show with the states given (enabled, checked, focused).
     match = [o for r, n, o in controls(window) if (r, n) == (role, name)]
     if not match:
         failures.append(f"no {role} named {name!r}")
@@ -92,7 +92,7 @@ def tab_to(name):
 
 
 def questions():
-    """(question, four answers, right answer 1-4) of each of the ten questions."""
+    # (question, four answers, right answer 1-4) of each of the ten questions.
     with open(f"{APP_DIR}/multiple/Greek Fighters.txt", encoding="cp1252") as f:
         lines = [line.rstrip("\r\n").replace("&", ",") for line in f]
     return [(lines[2 + 7 * k], lines[3 + 7 * k:7 + 7 * k], int(lines[7 + 7 * k])) for k in range(10)]
