@@ -17,5 +17,9 @@ start_xvfb
 "$launcher" --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
 E2E_PIDS+=($!)
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+# The reader listens on the bus before the program starts, so the program hears of it at once.
+/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$E2E_TMP/app" &
+reader=$!
+E2E_PIDS+=($reader)
 start_program
-/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$APP_DIR" || fail "the screen reader's view is wrong"
+wait "$reader" || fail "the screen reader's view is wrong"
