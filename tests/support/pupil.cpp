@@ -122,7 +122,6 @@ void answerAllByKeys(multiple &quiz, const QList<int> &choices)
 
 void saveWorksheetByKeys(const WorksheetContent &worksheet)
 {
-    const QWidget *editor = screens::topmost();
     typeKeys(worksheet.title);
     pressKey(Qt::Key_Return);
     for (int q = 0; q < 10; ++q) {
@@ -136,5 +135,5 @@ void saveWorksheetByKeys(const WorksheetContent &worksheet)
         if (worksheet.ticks[i])
             pressKey(Qt::Key_Space);
     }
-    tabTo(editor->findChild<QWidget *>(QStringLiteral("Label3(1)")), Qt::Key_Return);
+    tabTo(touch<wizard>().Label3[1], Qt::Key_Return);
 }
