@@ -50,3 +50,9 @@ fightersord::fightersord() : DragActivity(QStringLiteral("fightersord"), sentenc
 }
 
 int fightersord::scoreLabels() const { return groupingScore(labelCorners(), boxCorners()); }
+
+// Boxes 0 to 4 make the "False" column, the others the "True" one.
+QString fightersord::boxName(int index) const
+{
+    return (index < 5 ? Label5[2] : Label5[0])->caption() + QStringLiteral(", ") + DragActivity::boxName(index);
+}

@@ -14,5 +14,7 @@ public:
     Label *Label8;
 
 protected:
+    // Each box is named by its column, "True" or "False".
+    QString boxName(int index) const override;
     int scoreLabels() const override;
 };

@@ -104,3 +104,15 @@ void writinglab::buildAlphabetStrip()
         }
     }
 }
+
+QString writinglab::boxName(int index) const
+{
+    const Label *box = Label1[index];
+    const Label *beside = nullptr;
+    Label5.forEach([box, &beside](int, const Label *word) {
+        const bool sameRow = word->top() < box->top() + box->height() && box->top() < word->top() + word->height();
+        if (sameRow && word->left() < box->left() && (!beside || word->left() > beside->left()))
+            beside = word;
+    });
+    return beside ? QStringLiteral("Box beside ") + beside->displayedText() : DragActivity::boxName(index);
+}

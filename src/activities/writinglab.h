@@ -18,6 +18,8 @@ public:
 
 protected:
     void prepareScreen() override;
+    // Each box is named by the Greek word beside it.
+    QString boxName(int index) const override;
 
 private:
     void buildAlphabetStrip();

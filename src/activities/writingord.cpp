@@ -48,3 +48,15 @@ writingord::writingord() : DragActivity(QStringLiteral("writingord"), lettersLay
                            .wrapped());
     buildDragControls();
 }
+
+QString writingord::boxName(int index) const
+{
+    const Label *box = Label1[index];
+    QStringList letters;
+    Label5.forEach([box, &letters](int i, const Label *letter) {
+        const double middle = letter->left() + letter->width() / 2;
+        if (middle > box->left() && middle < box->left() + box->width())
+            i >= 5 ? letters.prepend(letter->displayedText()) : letters.append(letter->displayedText()); // capital first
+    });
+    return QStringLiteral("Box under ") + letters.join(QLatin1Char(' '));
+}

@@ -11,4 +11,8 @@ public:
     ControlArray<Label> Label5; // Greek letters: 0-4 small, 5-9 capital
     Label *Label8;
     Label *Label9;
+
+protected:
+    // Each box is named by the Greek letters above it.
+    QString boxName(int index) const override;
 };
