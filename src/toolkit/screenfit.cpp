@@ -48,6 +48,8 @@ void refitWithFrameOf(const QWidget *window)
     fitScreens(fittedScreen, filling);
 }
 
+void forgetFrame() { knownFrame = QMargins(); }
+
 QPoint keepInside(QPoint wanted, const QSize &clientSize)
 {
     const QRect area = availableAreaPixels();

@@ -24,6 +24,8 @@ void fitScreens(const QSizeF &screenTwips, bool fill);
 // chooses the scale again for the screens fitScreens was given (if any).
 // Screens built from then on take the new scale.
 void refitWithFrameOf(const QWidget *window);
+// Forgets the measured frame, as before any window was shown.
+void forgetFrame();
 
 // The frame's top-left corner for a window of clientSize wanted at `wanted`,
 // moved as little as needed to keep the window and its frame inside the

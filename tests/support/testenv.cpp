@@ -7,6 +7,7 @@
 #include "toolkit/display.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/screen.h"
+#include "toolkit/screenfit.h"
 
 #include <QApplication>
 #include <QDir>
@@ -62,6 +63,7 @@ TestEnvironment::~TestEnvironment()
     setMessageBoxHandler({});
     setRandomSource({});
     setDisplayOverride({});
+    screenfit::forgetFrame(); // the next story measures its own windows
     fitContentScreens(false);
     setProgramEndHandler({});
     setContentRoot({});
