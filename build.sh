@@ -10,14 +10,15 @@ cd "$(dirname "$0")"
 
 mode=${1:-run}
 
-# Debian 12 packages: the build, the fonts screens use, what the end-to-end
-# tests drive (X server, sound server, print server, PDF tools), the tools
+# Debian 12 packages: the build, the fonts screens use (Wine's regular Tahoma,
+# its bold drawn by thickening; Liberation; DejaVu), what the end-to-end
+# tests drive (X server, window managers, sound server, print server, PDF tools), the tools
 # content-src/make-content.sh regenerates the content with, so that the
 # content check really runs, and the tools that build, check and validate
 # the Debian package.
-build_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev
+build_packages=(cmake g++ make qt6-base-dev qt6-multimedia-dev libgl-dev libxcb1-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
-test_packages=(xvfb xdotool x11-utils imagemagick pulseaudio pulseaudio-utils sox openbox python3-xlib
+test_packages=(xvfb xdotool x11-utils imagemagick openbox xfwm4 dbus-daemon python3-xlib pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
   git debhelper dpkg-dev lintian desktop-file-utils appstream

@@ -10,8 +10,7 @@
 
 Grey::Grey() : Screen(QStringLiteral("Grey"))
 {
-    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
-    setBackdrop(true);
+    makeBackdrop();
     SndDevil1 = named(new SoundComponent(this), QStringLiteral("SndDevil1"));
 }
 

@@ -2,6 +2,7 @@
 #include "toolkit/screenfit.h"
 #include "toolkit/timer.h"
 #include "toolkit/twips.h"
+#include "toolkit/windowlists.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -38,13 +39,36 @@ Screen::~Screen()
     screens::untrack(this);
 }
 
+void Screen::makeBackdrop()
+{
+    backdrop_ = true;
+    // Window managers lift a full-screen window that has the focus above all
+    // others, so one click on it would hide every screen: it stays at the
+    // bottom and never takes the focus (both are needed).
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint | Qt::WindowDoesNotAcceptFocus);
+}
+
 void Screen::showScreen()
 {
     static quint64 counter = 0;
     showOrder_ = ++counter;
+    if (backdrop_) {
+        showBackdrop();
+        return;
+    }
     show();
     raise();
     activateWindow();
+}
+
+void Screen::showBackdrop()
+{
+    for (Screen *screen : screens::loaded())
+        if (screen != this && !screen->isBackdrop())
+            screen->hide();
+    if (!isVisible())
+        leaveOutOfWindowLists(this);
+    show();
 }
 
 void Screen::unload()

@@ -20,11 +20,15 @@ public:
     ~Screen() override;
 
     QString screenName() const { return objectName(); }
-    // A backdrop stays behind the other screens and never counts as the one on top.
-    void setBackdrop(bool backdrop) { backdrop_ = backdrop; }
+    // Makes this screen a backdrop: a frameless window that stays behind the
+    // other screens, takes no focus, is left out of the taskbar and window
+    // switching, and never counts as the one on top.
+    void makeBackdrop();
     bool isBackdrop() const { return backdrop_; }
 
-    // Shows the screen without blocking and brings it to the top.
+    // Shows the screen without blocking and brings it to the top. A backdrop
+    // stays at the bottom: showing it covers the screens open by hiding them,
+    // until each is shown again.
     void showScreen();
     // Hides and discards the screen; the next touch loads it again.
     void unload();
@@ -57,6 +61,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void showBackdrop();
+
     std::function<void()> resetSlot_;
     bool unloaded_ = false;
     bool backdrop_ = false;
