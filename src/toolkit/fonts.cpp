@@ -1,69 +1,40 @@
 #include "toolkit/fonts.h"
 #include "toolkit/twips.h"
+#include "wmf/wmf.h"
 
 #include <QFontDatabase>
 #include <QHash>
 
 namespace {
-// Wine ships Tahoma-compatible faces outside fontconfig's path.
-void registerBundledFaces()
+// Whether the family has no bold face of its own, so that bold is drawn by
+// thickening its regular letters (the Tahoma stand-in is such a family).
+bool boldIsDrawn(const QString &family)
 {
-    static const bool done = [] {
-        if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive)) {
-            for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-                QFontDatabase::addApplicationFont(QString::fromLatin1(file));
-        }
-        return true;
-    }();
-    (void)done;
-}
-} // namespace
-
-namespace {
-// Installed families by lower-case name, read once: asking fontconfig about
-// each family in turn costs far more than listing them all.
-const QHash<QString, QString> &installedFamilies()
-{
-    static const QHash<QString, QString> families = [] {
-        registerBundledFaces();
-        QHash<QString, QString> byLower;
-        for (const QString &f : QFontDatabase::families())
-            byLower.insert(f.toLower(), f);
-        return byLower;
-    }();
-    return families;
+    static QHash<QString, bool> drawn;
+    auto it = drawn.find(family);
+    if (it == drawn.end()) {
+        bool ownBold = false;
+        for (const QString &style : QFontDatabase::styles(family))
+            ownBold = ownBold || QFontDatabase::weight(family, style) >= QFont::Bold;
+        it = drawn.insert(family, !ownBold);
+    }
+    return *it;
 }
 
-QString findStandIn(const QString &windowsName)
+void spaceDrawnBold(QFont &font)
 {
-    const auto &installed = installedFamilies();
-    const QString lower = windowsName.toLower();
-    if (lower != QLatin1String("symbol") && installed.contains(lower))
-        return installed.value(lower);
-    static const QHash<QString, QStringList> standIns = {
-        {"tahoma", {"Tahoma", "DejaVu Sans"}},
-        {"times new roman", {"Liberation Serif", "DejaVu Serif"}},
-        {"arial", {"Liberation Sans", "DejaVu Sans"}},
-        // Symbol text is converted to real Greek letters, drawn with a serif face that has them.
-        {"symbol", {"Liberation Serif", "DejaVu Serif"}},
-        {"ms sans serif", {"Liberation Sans", "DejaVu Sans"}},
-    };
-    const auto it = standIns.find(lower);
-    if (it != standIns.end())
-        for (const QString &family : *it)
-            if (installed.contains(family.toLower()))
-                return installed.value(family.toLower());
-    return windowsName;
+    // Thickening widens every letter by a 24th of the em (FreeType's
+    // emboldening) without widening its advance; as much room after each
+    // letter keeps the gaps between letters those of the regular face.
+    if (font.bold() && boldIsDrawn(font.family()))
+        font.setLetterSpacing(QFont::AbsoluteSpacing, font.pixelSize() / 24.0);
 }
 } // namespace
 
 QString resolveFontFamily(const QString &windowsName)
 {
-    static QHash<QString, QString> resolved;
-    auto it = resolved.find(windowsName);
-    if (it == resolved.end())
-        it = resolved.insert(windowsName, findStandIn(windowsName));
-    return *it;
+    // The same choice the metafile pictures make for their text.
+    return wmf::familyForFace(windowsName, windowsName.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) == 0);
 }
 
 QFont makeFont(const FontDesign &design)
@@ -74,6 +45,7 @@ QFont makeFont(const FontDesign &design)
     font.setItalic(design.italic);
     font.setUnderline(design.underline);
     font.setStyleStrategy(QFont::PreferAntialias);
+    spaceDrawnBold(font);
     return font;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Fonts named as a Windows classroom PC names them, mapped to installed faces
-// with matching metrics where the original is missing.
+// with matching metrics where the original is missing (the same mapping the
+// metafile pictures use).
 #include <QFont>
 #include <QString>
 
@@ -14,7 +15,9 @@ struct FontDesign {
 
 // The installed family that stands in for a Windows family name.
 QString resolveFontFamily(const QString &windowsName);
-// A QFont at the twips mapping's pixel size.
+// A QFont at the twips mapping's pixel size. Bold in a family without a bold
+// face of its own is drawn by thickening the regular letters, with the room
+// their thicker strokes take.
 QFont makeFont(const FontDesign &design);
 // Symbol-font text: Latin letters become the Greek letters of the same code.
 QString symbolToGreek(const QString &latin);

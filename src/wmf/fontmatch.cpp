@@ -10,13 +10,14 @@
 namespace wmf {
 namespace {
 
-// Wine ships Tahoma-compatible faces outside fontconfig's path.
+// Wine ships a Tahoma-compatible face outside fontconfig's path. Only the
+// regular one is registered: Wine's bold file draws regular-weight strokes,
+// letter-spaced, so without it bold is drawn by thickening the regular
+// letters, which reads as bold.
 void registerWineFaces()
 {
-    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
-        return;
-    for (const char *file : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(file));
+    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
 }
 
 // Installed families by lower-case name, read once: asking fontconfig about

@@ -1,16 +1,15 @@
 #pragma once
 // Windows face names in metafiles to installed families with similar metrics
-// (Liberation, DejaVu, and the Tahoma that Wine ships).
+// (Liberation, DejaVu, and the Tahoma that Wine ships); familyForFace is
+// declared in wmf.h.
+#include "wmf/wmf.h"
+
 #include <QHash>
 #include <QString>
 
 namespace wmf {
 
 struct Font;
-
-// The installed family to draw a face with. Symbol text is already turned
-// into Unicode, so it needs a face that has Greek letters and maths signs.
-QString familyForFace(const QString &face, bool symbol);
 
 // What drawing text in a face needs to know about it.
 struct FaceInfo {

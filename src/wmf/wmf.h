@@ -37,4 +37,11 @@ private:
     std::shared_ptr<const ParsedMetafile> data_;
 };
 
+// The installed family that draws a Windows face name ("Tahoma", "Times New
+// Roman"): the face itself when installed, else a stand-in with similar
+// metrics. Symbol text is already Unicode, so it needs a face with Greek
+// letters and maths signs. Programs that draw their own text in Windows faces
+// use it too, so that their text and the pictures' agree.
+QString familyForFace(const QString &face, bool symbol);
+
 } // namespace wmf

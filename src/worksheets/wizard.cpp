@@ -48,8 +48,12 @@ struct LetterPlace {
     const char *caption;
     double left, top, width;
 };
+// Each letter sits one pixel (15 twips) left of where the classic layout has
+// it, and A and B start at the question box's lower edge (1215) rather than
+// inside it: bold letters with their full stroke weight would otherwise touch
+// the question box and the tick box.
 const LetterPlace kLetters[answersPerQuestion] = {
-    {"A.", 255, 1200, 270}, {"B.", 3090, 1200, 240}, {"C.", 270, 1560, 240}, {"D.", 3090, 1560, 270}};
+    {"A.", 240, 1215, 270}, {"B.", 3075, 1215, 240}, {"C.", 255, 1560, 240}, {"D.", 3075, 1560, 270}};
 } // namespace
 
 wizard::wizard() : Screen(QStringLiteral("wizard"))

@@ -1,11 +1,12 @@
 // Every button label's caption fits inside its border in the fonts this
-// machine draws with, in every caption a screen gives it; and no label's
-// drawn text leaves its window or touches another control's border or text
-// (a footer running into a menu entry).
+// machine draws with, in every caption a screen gives it; no label's drawn
+// text leaves its window or touches another control's border or text (a
+// footer running into a menu entry); and bold Tahoma looks bold.
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
 #include "activities/writingord.h"
+#include "common/designs.h"
 #include "common/module1.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
@@ -93,6 +94,20 @@ void checkNoTextCollides(Screen &screen)
             QVERIFY2(a == b || !drawn[a].text || !drawn[a].rect.intersects(drawn[b].rect),
                      qPrintable(QStringLiteral("%1: the text of %2 runs into %3").arg(screen.screenName(), drawn[a].name, drawn[b].name)));
 }
+
+// The darkness of a caption drawn black on white.
+double inkOfCaption(const FontDesign &font)
+{
+    Label label(nullptr, textLabel(QStringLiteral("Multiple Choice Wizard"), 0, 0, 6000, 900, font, Qt::black));
+    QImage sheet(label.size(), QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    label.render(&sheet, {}, {}, QWidget::RenderFlags());
+    double ink = 0;
+    for (int y = 0; y < sheet.height(); ++y)
+        for (int x = 0; x < sheet.width(); ++x)
+            ink += (255 - qGray(sheet.pixel(x, y))) / 255.0;
+    return ink;
+}
 } // namespace
 
 class CaptionFitTest : public QObject {
@@ -109,6 +124,24 @@ private slots:
     {
         QFETCH_GLOBAL(double, factor);
         twips::setScale(factor);
+    }
+
+    // A bold caption draws clearly heavier strokes than a regular one at
+    // every size the screens use (a bold face that only spaces out regular
+    // strokes does not).
+    void boldTahomaLooksBold_data()
+    {
+        QTest::addColumn<double>("points");
+        for (double points : {8.25, 12.0, 15.75, 18.0})
+            QTest::addRow("%g pt", points) << points;
+    }
+    void boldTahomaLooksBold()
+    {
+        QFETCH(double, points);
+        TestEnvironment env;
+        const double ratio = inkOfCaption(fonts::tahoma(points, true)) / inkOfCaption(fonts::tahoma(points, false));
+        qInfo("bold/regular ink at %g pt: %.2f", points, ratio);
+        QVERIFY2(ratio >= 1.3, qPrintable(QString::number(ratio)));
     }
 
     void menus()
