@@ -103,7 +103,7 @@ pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
 title = screen_with("push button", "OK")
 expect(title, "push button", "OK", focused=True)
 # Focus events flow once the program has heard of the listener: Tab between the title's buttons until one comes.
-wait_until("no focus event came over the bus", lambda: keys("Tab") or time.sleep(0.2) or focus_names)
+wait_until("no focus event came over the bus", lambda: keys("Tab") or time.sleep(0.2) or focus_names, seconds=40)
 tab_to("OK")
 keys("Return")
 

@@ -22,4 +22,6 @@ export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 reader=$!
 E2E_PIDS+=($reader)
 start_program
+# No window manager runs here to hand the first window the keyboard, as a desktop would.
+xdotool windowfocus --sync "$(wait_for Titlefrm)" || true
 wait "$reader" || fail "the screen reader's view is wrong"
