@@ -51,21 +51,12 @@ QFont makeFont(const FontDesign &design)
 
 QString symbolToGreek(const QString &latin)
 {
-    // Adobe Symbol encoding: the Greek letter that shares each Latin letter's code.
-    static const char16_t upper[26] = {u'Α', u'Β', u'Χ', u'Δ', u'Ε', u'Φ', u'Γ', u'Η', u'Ι', u'ϑ', u'Κ', u'Λ', u'Μ',
-                                       u'Ν', u'Ο', u'Π', u'Θ', u'Ρ', u'Σ', u'Τ', u'Υ', u'ς', u'Ω', u'Ξ', u'Ψ', u'Ζ'};
-    static const char16_t lower[26] = {u'α', u'β', u'χ', u'δ', u'ε', u'φ', u'γ', u'η', u'ι', u'ϕ', u'κ', u'λ', u'μ',
-                                       u'ν', u'ο', u'π', u'θ', u'ρ', u'σ', u'τ', u'υ', u'ϖ', u'ω', u'ξ', u'ψ', u'ζ'};
-    QString out;
-    out.reserve(latin.size());
-    for (QChar c : latin) {
+    // In the Symbol face each Latin letter's code draws a Greek letter; other characters stay as they are.
+    QString out = latin;
+    for (QChar &c : out) {
         const char16_t u = c.unicode();
-        if (u >= 'A' && u <= 'Z')
-            out += QChar(upper[u - 'A']);
-        else if (u >= 'a' && u <= 'z')
-            out += QChar(lower[u - 'a']);
-        else
-            out += c;
+        if ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z'))
+            c = QChar(wmf::symbolToUnicode(static_cast<uint8_t>(u)));
     }
     return out;
 }

@@ -1,4 +1,5 @@
 #include "wmf/textcodec.h"
+#include "wmf/wmf.h"
 
 #include <QStringDecoder>
 #include <array>

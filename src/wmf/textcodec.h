@@ -50,7 +50,4 @@ DecodedText decodeText(const uint8_t *bytes, size_t length, int charset, bool sy
 // character set (Japanese and Chinese face names are stored that way).
 QString decodeFaceName(const uint8_t *bytes, size_t length, int charset);
 
-// The Unicode character for an Adobe Symbol code (0 where it has none).
-char16_t symbolToUnicode(uint8_t code);
-
 } // namespace wmf

@@ -7,6 +7,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <cstdint>
 #include <memory>
 #include <optional>
 
@@ -43,5 +44,8 @@ private:
 // letters and maths signs. Programs that draw their own text in Windows faces
 // use it too, so that their text and the pictures' agree.
 QString familyForFace(const QString &face, bool symbol);
+
+// The Unicode character for an Adobe Symbol code (0 where it has none).
+char16_t symbolToUnicode(uint8_t code);
 
 } // namespace wmf
