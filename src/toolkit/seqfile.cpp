@@ -2,7 +2,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 #include <atomic>
@@ -59,8 +58,8 @@ bool isAscii(const QByteArray &bytes)
 constexpr int endOfInput = -1;
 } // namespace
 
-SeqFileError::SeqFileError(Kind kind, const QString &detail)
-    : std::runtime_error(detail.toStdString()), kind_(kind)
+SeqFileError::SeqFileError(Kind kind, const QString &detail, FileProblem problem)
+    : std::runtime_error(detail.toStdString()), kind_(kind), problem_(problem)
 {
 }
 
@@ -282,39 +281,32 @@ void SeqFileReader::close()
 
 // ------------------------------------------------------------------ writer
 
+// The files are small (a catalogue of 1000 titles is some 30 KB), so the
+// whole text is kept and written at once.
 struct SeqFileWriter::Impl {
     ChannelClaim claim;
-    QSaveFile file;
+    QString path;
+    QByteArray text;
     bool closed = false;
-
-    explicit Impl(const QString &path) : file(path) {}
 
     void put(const QByteArray &bytes)
     {
         if (closed)
             throw SeqFileError(Kind::WriteFailed, QStringLiteral("file channel 1 is closed"));
-        if (file.write(bytes) != bytes.size())
-            throw SeqFileError(Kind::WriteFailed, file.fileName() + QStringLiteral(": ") + file.errorString());
+        text += bytes;
     }
 };
 
-SeqFileWriter::SeqFileWriter(const QString &absolutePath) : impl_(std::make_unique<Impl>(absolutePath))
+SeqFileWriter::SeqFileWriter(const QString &absolutePath) : impl_(std::make_unique<Impl>())
 {
-    // Never fall back to writing over the old file in place: that is the
-    // truncation this class exists to prevent.
-    impl_->file.setDirectWriteFallback(false);
-    if (!impl_->file.open(QIODevice::WriteOnly))
-        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": ") + impl_->file.errorString());
+    impl_->path = absolutePath;
+    if (absolutePath.isEmpty() || !QFileInfo(QFileInfo(absolutePath).path()).isDir())
+        throw SeqFileError(Kind::CannotOpen, absolutePath + QStringLiteral(": no such folder"), FileProblem::Missing);
 }
 
 SeqFileWriter::SeqFileWriter(SeqFileWriter &&) noexcept = default;
 SeqFileWriter &SeqFileWriter::operator=(SeqFileWriter &&) noexcept = default;
-
-SeqFileWriter::~SeqFileWriter()
-{
-    if (impl_ && !impl_->closed)
-        impl_->file.cancelWriting(); // the temporary file goes, the old file stays
-}
+SeqFileWriter::~SeqFileWriter() = default;
 
 void SeqFileWriter::writeLine(const QString &text)
 {
@@ -342,8 +334,9 @@ void SeqFileWriter::close()
     if (!impl_ || impl_->closed)
         return;
     impl_->closed = true;
-    const bool committed = impl_->file.commit();
+    QString detail;
+    const FileProblem problem = replaceFileContents(impl_->path, impl_->text, &detail);
     impl_->claim.release();
-    if (!committed)
-        throw SeqFileError(Kind::WriteFailed, impl_->file.fileName() + QStringLiteral(": ") + impl_->file.errorString());
+    if (problem != FileProblem::None)
+        throw SeqFileError(Kind::WriteFailed, impl_->path + QStringLiteral(": ") + detail, problem);
 }

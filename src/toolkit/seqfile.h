@@ -7,6 +7,8 @@
 // There is one file channel: at most one sequential file is open at a time.
 // Readers and writers hold the channel while they live and give it back when
 // they are closed or destroyed, also when an error unwinds past them.
+#include "toolkit/atomicfile.h"
+
 #include <QByteArray>
 #include <QString>
 #include <memory>
@@ -23,11 +25,14 @@ public:
         WriteFailed,  // the new file could not be written or put in place
         TooLong,      // a field or line longer than any these files hold
     };
-    SeqFileError(Kind kind, const QString &detail);
+    SeqFileError(Kind kind, const QString &detail, FileProblem problem = FileProblem::None);
     Kind kind() const { return kind_; }
+    // For CannotOpen and WriteFailed: why, as the system told it.
+    FileProblem problem() const { return problem_; }
 
 private:
     Kind kind_;
+    FileProblem problem_;
 };
 
 // Reads fields in order:
@@ -73,13 +78,13 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
-// Writes a new file safely: the text goes to a temporary file in the same
-// folder, and only close() puts it in place of the old file (flush, then
-// rename). A writer destroyed without close(), or a close() that fails,
-// leaves the previous file exactly as it was.
+// Writes a new file safely: the lines are kept until close(), which puts
+// the whole file in place of the old one at once (see atomicfile.h). A
+// writer destroyed without close(), or a close() that fails, leaves the
+// previous file exactly as it was.
 class SeqFileWriter {
 public:
-    // Throws CannotOpen (for example a read-only or missing folder) or ChannelBusy.
+    // Throws CannotOpen (a missing folder) or ChannelBusy.
     explicit SeqFileWriter(const QString &absolutePath);
     SeqFileWriter(SeqFileWriter &&) noexcept;
     SeqFileWriter &operator=(SeqFileWriter &&) noexcept;
@@ -94,7 +99,8 @@ public:
     void writeLineBytes(const QByteArray &bytes);
     // The number with a sign place and a trailing space: " 3 " then CR LF.
     void writeNumber(int number);
-    // Commits the new file; throws WriteFailed and keeps the old file on failure.
+    // Commits the new file; throws WriteFailed, saying why, and keeps the
+    // old file on failure.
     void close();
 
 private:
