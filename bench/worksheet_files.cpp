@@ -154,7 +154,7 @@ int main(int argc, char **argv)
     const double del = medianMicros(
         runs,
         [] {
-            if (delworksheet(QStringLiteral("Class worksheet 1")) != DeleteOutcome::Deleted)
+            if (delworksheet(QStringLiteral("Class worksheet 1")).outcome != DeleteOutcome::Deleted)
                 qFatal("title not deleted");
         },
         restore1000);

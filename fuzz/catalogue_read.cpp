@@ -85,7 +85,7 @@ void checkRewrites(const QByteArray &bytes)
     }
     require(readCatalogue(CatalogueReadPolicy::StopAtFirstFailure).titles == before + QStringList{title});
 
-    require(delworksheet(title) == DeleteOutcome::Deleted);
+    require(delworksheet(title).outcome == DeleteOutcome::Deleted);
     require(sharedTitles() == before);
     const CatalogueRead after = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
     require(after.complete && after.titles == before && after.lines == first.lines); // every line byte for byte

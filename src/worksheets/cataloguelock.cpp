@@ -1,12 +1,12 @@
 #include "worksheets/cataloguelock.h"
 
 #include "toolkit/display.h"
-#include "worksheets/worksheetpaths.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QSysInfo>
@@ -22,14 +22,21 @@ constexpr qint64 unchangedMilliseconds = 2500;
 // seconds, so a program saving in a loop could keep it out until it gave up.)
 constexpr int pollMilliseconds = 15;
 
+std::function<void()> &takeOverHook()
+{
+    static std::function<void()> hook;
+    return hook;
+}
+
 // What identifies one lock file: its holder and when it was written. A new
 // lock by anyone changes at least one of them.
-QString lockIdentity(const QLockFile &lock, const QString &path, bool *fromThisComputer)
+QString lockIdentity(const QString &path, bool *fromThisComputer = nullptr)
 {
     qint64 pid = 0;
     QString host, app;
-    const bool readable = lock.getLockInfo(&pid, &host, &app);
-    *fromThisComputer = readable && host == QSysInfo::machineHostName();
+    const bool readable = QLockFile(path).getLockInfo(&pid, &host, &app);
+    if (fromThisComputer)
+        *fromThisComputer = readable && host == QSysInfo::machineHostName();
     const QFileInfo info(path);
     return QStringLiteral("%1|%2|%3|%4|%5|%6")
         .arg(QString::number(readable), QString::number(pid), host, app,
@@ -37,18 +44,27 @@ QString lockIdentity(const QLockFile &lock, const QString &path, bool *fromThisC
 }
 } // namespace
 
-CatalogueLock::CatalogueLock() : file_(catalogueLockPath())
+void CatalogueLock::setTakeOverHook(std::function<void()> hook) { takeOverHook() = std::move(hook); }
+
+CatalogueLock::CatalogueLock(const WorksheetFolder &folder) : folder_(folder), file_(folder.lockFile())
 {
     // Age by the file's time would compare this PC's clock with another's;
     // QLockFile still removes a lock whose holder on this PC has ended.
     file_.setStaleLockTime(0);
-    if (file_.tryLock(0)) {
-        state_ = State::Locked;
-        return;
-    }
-    if (file_.error() != QLockFile::LockFailedError)
-        return; // a folder that cannot take the lock file will not change its mind
-    waitResponsively();
+    if (file_.tryLock(0))
+        problem_ = StoreProblem::None;
+    else if (file_.error() == QLockFile::LockFailedError)
+        waitResponsively();
+    else
+        settleFailure(); // a folder that cannot take the lock file will not change its mind
+    if (isLocked())
+        fitPermissionsToFolder(folder_.lockFile()); // another teacher may have to take it over
+}
+
+void CatalogueLock::settleFailure()
+{
+    problem_ = file_.error() == QLockFile::PermissionError ? StoreProblem::NotAllowed
+                                                           : folder_.problemOf(FileProblem::Other);
 }
 
 // Polls on a timer inside a local event loop, with the busy pointer showing.
@@ -63,15 +79,15 @@ void CatalogueLock::waitResponsively()
     QElapsedTimer seenFor;
     auto poll = [&] {
         if (file_.tryLock(0)) {
-            state_ = State::Locked;
+            problem_ = StoreProblem::None;
             return true;
         }
         if (file_.error() != QLockFile::LockFailedError) {
-            state_ = State::Failed;
+            settleFailure();
             return true;
         }
         bool local = false;
-        const QString identity = lockIdentity(file_, catalogueLockPath(), &local);
+        const QString identity = lockIdentity(folder_.lockFile(), &local);
         if (identity != seen || local) {
             seen = identity;
             seenFor.start();
@@ -79,7 +95,7 @@ void CatalogueLock::waitResponsively()
             return false; // taken away; the next poll locks it
         }
         if (waited.elapsed() >= waitMilliseconds) {
-            state_ = State::Busy;
+            problem_ = StoreProblem::CatalogueBusy;
             return true;
         }
         return false;
@@ -102,12 +118,29 @@ void CatalogueLock::waitResponsively()
 }
 
 // Removes the left-over lock, unless someone else got there first: only one
-// remover at a time, and only while the lock is still the one seen unchanged.
+// remover at a time, and only the very lock seen unchanged. The rename moves
+// exactly one file, so if another computer took the lock just before it, it
+// is that new lock that moved, and it goes back.
 bool CatalogueLock::tryTakeOver(const QString &seen)
 {
-    QLockFile remover(catalogueLockPath() + QStringLiteral(".rmlock"));
+    const QString lock = folder_.lockFile();
+    QLockFile remover(lock + QStringLiteral(".rmlock"));
     if (!remover.tryLock(0))
         return false;
-    bool local = false;
-    return lockIdentity(file_, catalogueLockPath(), &local) == seen && file_.removeStaleLockFile();
+    fitPermissionsToFolder(lock + QStringLiteral(".rmlock"));
+    if (lockIdentity(lock) != seen)
+        return false;
+    if (takeOverHook())
+        takeOverHook()();
+    const QString aside = lock + QStringLiteral(".stale");
+    QFile::remove(aside); // left by a remover that stopped; only one remover runs at a time
+    if (!QFile::rename(lock, aside))
+        return false;
+    if (lockIdentity(aside) == seen)
+        return QFile::remove(aside);
+    // QFile::rename never replaces a file: should yet another lock stand
+    // there now, that one stays and the moved one goes.
+    if (!QFile::rename(aside, lock))
+        QFile::remove(aside);
+    return false;
 }

@@ -13,22 +13,32 @@
 //    file has stood unchanged for a few seconds of this program's own clock,
 //    as no rewrite takes that long. Clocks of different PCs are never
 //    compared, and a process number from another PC is never looked up here.
+// Taking over moves the left-over lock aside in one step and looks at it
+// again, so a lock that another computer made in the meantime is put back,
+// never removed.
+#include "worksheets/worksheetfolder.h"
+
 #include <QLockFile>
+#include <functional>
 
 class CatalogueLock {
 public:
-    enum class State { Locked, Busy, Failed };
+    explicit CatalogueLock(const WorksheetFolder &folder);
+    bool isLocked() const { return problem_ == StoreProblem::None; }
+    // CatalogueBusy: another program held the lock throughout the wait.
+    // Otherwise why the folder cannot take a lock file (missing, read-only).
+    StoreProblem problem() const { return problem_; }
 
-    CatalogueLock();
-    bool isLocked() const { return state_ == State::Locked; }
-    // Busy: another program held the lock throughout the wait. Failed: the
-    // folder cannot take a lock file (missing, read-only).
-    State state() const { return state_; }
+    // Runs between the last look at a left-over lock and moving it aside,
+    // where another computer could take the lock; tests put a lock there.
+    static void setTakeOverHook(std::function<void()> hook);
 
 private:
     bool tryTakeOver(const QString &seen);
     void waitResponsively();
+    void settleFailure();
 
+    WorksheetFolder folder_;
     QLockFile file_;
-    State state_ = State::Failed;
+    StoreProblem problem_ = StoreProblem::Other;
 };

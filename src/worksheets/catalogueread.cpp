@@ -2,7 +2,6 @@
 
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
-#include "worksheets/worksheetpaths.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -59,9 +58,9 @@ QString catalogueTitleFromLine(const QByteArray &line)
     return decodeWindows1252(title);
 }
 
-CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore)
+CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore, const WorksheetFolder &folder)
 {
-    const QString path = catalogueFilePath();
+    const QString path = folder.catalogueFile();
     std::optional<SeqFileReader> file;
     try {
         file.emplace(path);

@@ -8,6 +8,8 @@
 // "Athens, Sparta" unencoded, and reading them comma by comma would split
 // them and shift every later title. Leading spaces are dropped and a title
 // in double quotes is the text between them, as in every other field.
+#include "worksheets/worksheetfolder.h"
+
 #include <QByteArrayList>
 #include <QStringList>
 #include <optional>
@@ -34,14 +36,15 @@ struct CatalogueRead {
 // The title a catalogue line holds.
 QString catalogueTitleFromLine(const QByteArray &line);
 
-// Opens, reads and closes the catalogue file.
+// Opens, reads and closes the catalogue file of folder.
 // - No file, or no readable count: no count. A negative count is not a count.
 // - A catalogue announcing more than 1000 titles keeps its first 1000.
 // - Titles are read as written, unencoded; a file shorter than its count
 //   gives the titles it has. A line too long for any title ends the read.
 // Under SkipFailedSteps a failed count read leaves countBefore (the count
 // already kept) as the number of titles to read, as a step-by-step reader would.
-CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore = 0);
+CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore = 0,
+                            const WorksheetFolder &folder = WorksheetFolder::chosen());
 // The same on a file already open on the channel; the caller closes it.
 CatalogueRead readCatalogueFrom(SeqFileReader &file, CatalogueReadPolicy policy, int countBefore = 0);
 

@@ -6,32 +6,36 @@
 #include "worksheets/catalogueread.h"
 #include "worksheets/cataloguewrite.h"
 
-DeleteOutcome delworksheet(const QString &title)
+DeleteResult delworksheet(const QString &title)
 {
-    const CatalogueLock lock;
+    const WorksheetFolder folder = WorksheetFolder::chosen();
+    const auto failed = [&folder](StoreProblem problem) {
+        return DeleteResult{DeleteOutcome::Failed, problem, folder.path()};
+    };
+    const CatalogueLock lock(folder);
     if (!lock.isLocked())
-        return lock.state() == CatalogueLock::State::Busy ? DeleteOutcome::Busy : DeleteOutcome::Failed;
+        return failed(lock.problem());
 
-    const CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+    const CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure, 0, folder);
     keepCatalogue(read);
     if (!read.complete)
-        return DeleteOutcome::Failed;
+        return failed(StoreProblem::CatalogueDamaged); // unreadable, or gone since it was listed
     const qsizetype position = read.titles.lastIndexOf(title);
     if (position < 0)
-        return DeleteOutcome::NotListed;
+        return {DeleteOutcome::NotListed, StoreProblem::None, folder.path()};
 
     QStringList titles = read.titles;
     titles.removeAt(position);
     QByteArrayList lines = read.lines;
     lines.removeAt(position);
     try {
-        writeCatalogueFile(lines);
-    } catch (const SeqFileError &) {
-        return DeleteOutcome::Failed; // Module1 keeps the catalogue as read
+        writeCatalogueFile(folder, lines);
+    } catch (const SeqFileError &error) {
+        return failed(folder.problemOf(error.problem())); // Module1 keeps the catalogue as read
     }
     // Later titles move up a slot; the last slot keeps its old title.
     for (qsizetype i = position; i < titles.size(); ++i)
         Module1.worksheetTitles[i + 1] = titles[i];
     Module1.worksheetCount = int(titles.size());
-    return DeleteOutcome::Deleted;
+    return {DeleteOutcome::Deleted, StoreProblem::None, folder.path()};
 }

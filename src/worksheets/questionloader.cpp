@@ -4,7 +4,7 @@
 #include "toolkit/contentpath.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/questionfield.h"
-#include "worksheets/worksheetpaths.h"
+#include "worksheets/worksheetfolder.h"
 
 #include <optional>
 
@@ -49,5 +49,5 @@ QuestionFileLoad loadQuestionFile(const QString &relativePath)
 
 QuestionFileLoad loadWorksheetQuestions(const QString &title)
 {
-    return loadFromPath(worksheetFilePath(title));
+    return loadFromPath(WorksheetFolder::chosen().worksheetFile(title));
 }

@@ -24,8 +24,6 @@ std::optional<TextNotStorable> checkBox(const QString &text, WizardBox box, int 
 QString boxName(const TextNotStorable &problem)
 {
     switch (problem.box) {
-    case WizardBox::Title:
-        return QStringLiteral("The title");
     case WizardBox::Question:
         return QStringLiteral("Question %1").arg(problem.index + 1);
     case WizardBox::Answer:
@@ -39,8 +37,6 @@ QString boxName(const TextNotStorable &problem)
 
 std::optional<TextNotStorable> firstTextNotStorable(const WorksheetContent &worksheet)
 {
-    if (auto problem = checkBox(worksheet.title, WizardBox::Title, 0))
-        return problem;
     for (int q = 0; q < questionsPerSet; ++q) {
         if (auto problem = checkBox(worksheet.questions[q], WizardBox::Question, q))
             return problem;

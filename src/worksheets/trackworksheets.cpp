@@ -5,9 +5,9 @@
 #include "worksheets/cataloguelock.h"
 #include "worksheets/cataloguewrite.h"
 
-CatalogueRead readCatalogueForRewrite()
+CatalogueRead readCatalogueForRewrite(const WorksheetFolder &folder)
 {
-    CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure);
+    CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure, 0, folder);
     if (read.missing) {
         read.complete = true;
         read.count = 0;
@@ -17,7 +17,7 @@ CatalogueRead readCatalogueForRewrite()
     return read;
 }
 
-TrackOutcome appendTitle(const CatalogueRead &read, const QString &title)
+TrackOutcome appendTitle(const WorksheetFolder &folder, const CatalogueRead &read, const QString &title)
 {
     // A catalogue that cannot be read completely is never rewritten: the
     // rewrite would lose whatever could not be read.
@@ -27,21 +27,22 @@ TrackOutcome appendTitle(const CatalogueRead &read, const QString &title)
         return TrackOutcome::AlreadyListed;
     if (read.titles.size() >= maxWorksheets)
         return TrackOutcome::CatalogueFull;
-    try {
-        writeCatalogueFile(read.lines + QByteArrayList{catalogueLineFor(title)});
-    } catch (const SeqFileError &) {
-        return TrackOutcome::Failed;
-    }
-    // The shared count stays as read; screens that list the catalogue read
-    // the file again first.
+    writeCatalogueFile(folder, read.lines + QByteArrayList{encodeWindows1252(title)});
+    // Slot N + 1 takes the title; worksheetCount keeps the count N read, so
+    // a catalogue screen lists the new title only when it next loads.
     Module1.worksheetTitles[read.titles.size() + 1] = title;
     return TrackOutcome::Added;
 }
 
 TrackOutcome trackworksheets(const QString &title)
 {
-    const CatalogueLock lock;
+    const WorksheetFolder folder = WorksheetFolder::chosen();
+    const CatalogueLock lock(folder);
     if (!lock.isLocked())
-        return lock.state() == CatalogueLock::State::Busy ? TrackOutcome::Busy : TrackOutcome::Failed;
-    return appendTitle(readCatalogueForRewrite(), title);
+        return lock.problem() == StoreProblem::CatalogueBusy ? TrackOutcome::Busy : TrackOutcome::Failed;
+    try {
+        return appendTitle(folder, readCatalogueForRewrite(folder), title);
+    } catch (const SeqFileError &) {
+        return TrackOutcome::Failed;
+    }
 }

@@ -18,9 +18,11 @@ enum class TrackOutcome {
 // by a complete new one. A folder without a catalogue gets one.
 TrackOutcome trackworksheets(const QString &title);
 
-// The two steps, for a caller that already holds the catalogue lock. The read
-// stops at the first failure and is kept in Module1; a missing catalogue
-// reads as a complete, empty one, to be created by the first title.
-CatalogueRead readCatalogueForRewrite();
-// Appends title to the catalogue read, every line read kept byte for byte.
-TrackOutcome appendTitle(const CatalogueRead &read, const QString &title);
+// The two steps, for a caller that already holds folder's catalogue lock.
+// The read stops at the first failure and is kept in Module1; a missing
+// catalogue reads as a complete, empty one, to be created by the first title.
+CatalogueRead readCatalogueForRewrite(const WorksheetFolder &folder);
+// Appends title to the catalogue read, every line read kept byte for byte
+// (Failed: it was not read whole). Throws SeqFileError when the new
+// catalogue cannot be written; the old one then stays.
+TrackOutcome appendTitle(const WorksheetFolder &folder, const CatalogueRead &read, const QString &title);

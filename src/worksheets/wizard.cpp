@@ -12,9 +12,6 @@
 #include "worksheets/storabletext.h"
 #include "worksheets/wizardchecks.h"
 #include "worksheets/worksheetfile.h"
-#include "worksheets/worksheetmessages.h"
-#include "worksheets/worksheetpaths.h"
-#include "worksheets/worksheettitle.h"
 
 #include <algorithm>
 
@@ -224,29 +221,16 @@ void wizard::genwork()
     saveworksheet();
 }
 
-// A title the catalogue or a Windows folder cannot hold (or one that only
-// looks like a listed title), or text a worksheet file cannot keep, is
-// refused with a message that says why, before anything is written; so is a
-// worksheet folder that cannot be found or written, and the boxes keep
+// Text a worksheet file cannot keep, a title the title rule refuses, or a
+// folder or catalogue that cannot take the worksheet is refused with a
+// message that says why, the folder as it was, and the boxes keep
 // everything typed. Otherwise the file is written and the title listed.
 void wizard::saveworksheet()
 {
     const WorksheetContent worksheet = content();
-    // A comma is refused only in a title not yet listed (older catalogues
-    // hold such titles, and they can still be edited); the save decides.
-    const TitleProblem titleProblem = worksheetTitleProblem(QString(worksheet.title).remove(QLatin1Char(',')));
-    if (titleProblem != TitleProblem::None) {
-        messageBox(worksheetTitleMessage(titleProblem, worksheet.title));
-        return;
-    }
     if (const auto notStorable = firstTextNotStorable(worksheet)) {
         messageBox(textNotStorableMessage(*notStorable));
         return;
     }
-    const WorksheetFolderCheck folder = prepareWorksheetFolder();
-    if (folder.problem != FolderProblem::None) {
-        messageBox(worksheetFolderMessage(folder));
-        return;
-    }
-    messageBox(saveOutcomeMessage(saveWorksheetFiles(worksheet)));
+    messageBox(saveOutcomeMessage(saveWorksheetFiles(worksheet), worksheet.title));
 }

@@ -1,19 +1,19 @@
 #include "worksheets/worksheetfile.h"
 
+#include "toolkit/boundedfile.h"
 #include "toolkit/seqfile.h"
 #include "worksheets/cataloguelock.h"
 #include "worksheets/questionfield.h"
 #include "worksheets/trackworksheets.h"
 #include "worksheets/worksheetmessages.h"
-#include "worksheets/worksheetpaths.h"
-#include "worksheets/worksheettitle.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <optional>
 
 namespace {
-using Kind = SeqFileError::Kind;
+// Far more than any question file holds; a larger file is no worksheet to keep a copy of.
+constexpr qint64 worksheetBytesKept = 1 << 20;
 
 // The digit "1" to "4" of question q's single ticked answer.
 QString rightAnswerDigit(const WorksheetContent &worksheet, int q)
@@ -28,21 +28,16 @@ QString rightAnswerDigit(const WorksheetContent &worksheet, int q)
     }
     // Anything but one tick would give the file more or fewer than 72 lines.
     if (ticked != 1)
-        throw SeqFileError(Kind::NotStorable, QStringLiteral("question %1 needs exactly one tick").arg(q + 1));
+        throw SeqFileError(SeqFileError::Kind::NotStorable, QStringLiteral("question %1 needs exactly one tick").arg(q + 1));
     return digit;
 }
-} // namespace
 
-void writeWorksheetFile(const WorksheetContent &worksheet)
+void writeWorksheetFile(const QString &path, const WorksheetContent &worksheet)
 {
-    // Commas are left to the catalogue: older catalogues list such titles.
-    if (worksheet.title.isEmpty() || worksheetTitleProblem(QString(worksheet.title).remove(QLatin1Char(','))) != TitleProblem::None)
-        throw SeqFileError(Kind::CannotOpen, QStringLiteral("not a usable worksheet title: ") + worksheet.title);
     QString digits[questionsPerSet];
     for (int q = 0; q < questionsPerSet; ++q)
         digits[q] = rightAnswerDigit(worksheet, q);
-
-    SeqFileWriter file(worksheetFilePath(worksheet.title));
+    SeqFileWriter file(path);
     file.writeLine(encodeQuestionField(worksheet.title));
     file.writeLine(QStringLiteral(" "));
     for (int q = 0; q < questionsPerSet; ++q) {
@@ -55,85 +50,89 @@ void writeWorksheetFile(const WorksheetContent &worksheet)
     file.close();
 }
 
-namespace {
-// The listed title that differs from title only in letter case, if any.
-QString lookAlikeOf(const QStringList &listed, const QString &title)
-{
-    for (const QString &other : listed)
-        if (other != title && other.compare(title, Qt::CaseInsensitive) == 0)
-            return other;
-    return {};
-}
+// The worksheet file as it was before a save, to put back should the save fail half-way.
+struct PreviousFile {
+    bool existed = false;
+    std::optional<QByteArray> bytes;
 
-// What stops a worksheet being saved under this catalogue, before anything is written.
-std::optional<SaveResult> refusal(const CatalogueRead &read, const QString &title)
-{
-    if (!read.complete)
-        return SaveResult{SaveOutcome::CatalogueDamaged, {}};
-    if (read.titles.contains(title))
-        return std::nullopt; // editing a listed worksheet
-    if (const QString listed = lookAlikeOf(read.titles, title); !listed.isEmpty())
-        return SaveResult{SaveOutcome::LookAlikeListed, listed};
-    if (worksheetTitleProblem(title) == TitleProblem::Comma)
-        return SaveResult{SaveOutcome::CommaNotListed, {}};
-    if (read.titles.size() >= maxWorksheets)
-        return SaveResult{SaveOutcome::CatalogueFull, {}};
-    return std::nullopt;
-}
-
-QString whySaveFailed(SaveOutcome outcome)
-{
-    switch (outcome) {
-    case SaveOutcome::Busy:
-        return catalogueBusyReason;
-    case SaveOutcome::CatalogueFull:
-        return QStringLiteral("The Worksheet Catalogue already holds %1 worksheets. Please delete one that is no "
-                              "longer needed, then save again.")
-            .arg(maxWorksheets);
-    case SaveOutcome::CatalogueDamaged:
-        return QStringLiteral("The list of worksheets (track.txt) seems to be damaged, so nothing has been saved. "
-                              "Please ask whoever looks after this computer to check it.");
-    default:
-        return folderProblemReason(writeProblemIn(worksheetFolder()), worksheetFolder());
+    explicit PreviousFile(const QString &path)
+        : existed(QFileInfo::exists(path)), bytes(existed ? readWholeFile(path, worksheetBytesKept) : std::nullopt)
+    {
     }
+    bool putBack(const QString &path) const
+    {
+        if (!existed)
+            return QFile::remove(path);
+        return bytes && replaceFileContents(path, *bytes) == FileProblem::None;
+    }
+};
+
+// The steps under the lock, after the catalogue has been read whole.
+SaveResult saveReadCatalogue(const WorksheetFolder &folder, const CatalogueRead &read, const WorksheetContent &worksheet)
+{
+    SaveResult result{SaveOutcome::TitleRefused, StoreProblem::None,
+                      checkWorksheetTitle(worksheet.title, folder.path(), read.titles), folder.path()};
+    if (result.title.problem != TitleProblem::None)
+        return result;
+    result.outcome = SaveOutcome::NotSaved;
+    const QString path = folder.worksheetFile(worksheet.title);
+    if (!read.titles.contains(worksheet.title) && read.titles.size() >= maxWorksheets)
+        result.problem = StoreProblem::CatalogueFull;
+    else if (path.isEmpty())
+        result.problem = StoreProblem::Other; // a link out of the folder stands in the file's place
+    if (result.problem != StoreProblem::None)
+        return result;
+    const PreviousFile previous(path);
+    try {
+        writeWorksheetFile(path, worksheet);
+    } catch (const SeqFileError &error) {
+        result.problem = folder.problemOf(error.problem());
+        return result;
+    }
+    try {
+        appendTitle(folder, read, worksheet.title);
+    } catch (const SeqFileError &error) {
+        result.problem = folder.problemOf(error.problem());
+        if (!previous.putBack(path))
+            result.outcome = SaveOutcome::WrittenNotListed;
+        return result;
+    }
+    result.outcome = SaveOutcome::Saved;
+    return result;
 }
 } // namespace
 
 SaveResult saveWorksheetFiles(const WorksheetContent &worksheet)
 {
-    const CatalogueLock lock;
-    if (!lock.isLocked())
-        return {lock.state() == CatalogueLock::State::Busy ? SaveOutcome::Busy : SaveOutcome::NotWritten, {}};
-    const CatalogueRead read = readCatalogueForRewrite();
-    if (auto refused = refusal(read, worksheet.title))
-        return *refused;
-    const bool existed = QFileInfo::exists(worksheetFilePath(worksheet.title));
-    try {
-        writeWorksheetFile(worksheet);
-    } catch (const SeqFileError &) {
-        return {SaveOutcome::NotWritten, {}};
+    const WorksheetFolder folder = WorksheetFolder::chosen();
+    SaveResult result{SaveOutcome::NotSaved, folder.prepareForWriting(), {}, folder.path()};
+    if (result.problem != StoreProblem::None)
+        return result;
+    const CatalogueLock lock(folder);
+    if (!lock.isLocked()) {
+        result.problem = lock.problem();
+        return result;
     }
-    const TrackOutcome tracked = appendTitle(read, worksheet.title);
-    if (tracked == TrackOutcome::Added || tracked == TrackOutcome::AlreadyListed)
-        return {SaveOutcome::Saved, {}};
-    // A new worksheet that cannot be listed could never be opened: it goes again.
-    if (!existed && QFile::remove(worksheetFilePath(worksheet.title)))
-        return {SaveOutcome::NotWritten, {}};
-    return {SaveOutcome::WrittenNotListed, {}};
+    const CatalogueRead read = readCatalogueForRewrite(folder);
+    if (!read.complete) {
+        result.problem = StoreProblem::CatalogueDamaged;
+        return result;
+    }
+    return saveReadCatalogue(folder, read, worksheet);
 }
 
-QString saveOutcomeMessage(const SaveResult &result)
+QString saveOutcomeMessage(const SaveResult &result, const QString &title)
 {
     switch (result.outcome) {
     case SaveOutcome::Saved:
         return savedMessage;
-    case SaveOutcome::LookAlikeListed:
-        return lookAlikeMessage(result.listedTitle);
-    case SaveOutcome::CommaNotListed:
-        return worksheetTitleMessage(TitleProblem::Comma, {});
-    default:
+    case SaveOutcome::TitleRefused:
+        return worksheetTitleMessage(result.title, title, result.folder);
+    case SaveOutcome::NotSaved:
         break;
+    case SaveOutcome::WrittenNotListed:
+        return saveProblemText(result.problem, result.folder) + QStringLiteral("\n\nThe file ") + title
+            + QStringLiteral(".txt has been written in the folder, but the Worksheet Catalogue does not list it.");
     }
-    const QString reason = whySaveFailed(result.outcome);
-    return reason.isEmpty() ? saveProblemMessage : saveProblemMessage + QStringLiteral("\n\n") + reason;
+    return saveProblemText(result.problem, result.folder);
 }

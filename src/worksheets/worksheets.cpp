@@ -213,9 +213,9 @@ void worksheets::deleteWorksheet(const QString &title)
     if (messageBox(question, MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     Module1.selectedWorksheet = title;
-    const DeleteOutcome outcome = delworksheet(Module1.selectedWorksheet);
-    if (outcome == DeleteOutcome::Busy || outcome == DeleteOutcome::Failed) {
-        messageBox(deleteProblemMessage(outcome == DeleteOutcome::Busy, title));
+    const DeleteResult deleted = delworksheet(Module1.selectedWorksheet);
+    if (deleted.outcome == DeleteOutcome::Failed) {
+        messageBox(deleteProblemMessage(deleted.problem, deleted.folder, title));
         return;
     }
     // Deleted, or already gone from the file: either way the page shows the

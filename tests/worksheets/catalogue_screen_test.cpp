@@ -9,9 +9,12 @@
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "toolkit/atomicfile.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
+#include <QLockFile>
+#include <QScopeGuard>
 #include <QtTest>
 
 namespace {
@@ -206,6 +209,69 @@ private slots:
         clickBox(catalogue.Check2);
         clickOn(catalogue.Label2[1]);
         QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Short", "Gamma"}));
+    }
+
+    // Each way a save, an edit (a listed worksheet saved again) or a deletion
+    // can fail is told as it is, naming the folder, and leaves every file as
+    // it was: the catalogue locked by another copy of Velmora or damaged, or
+    // a file that cannot be put in place because the folder may not be
+    // written, its disk is full or another program holds the file open (the
+    // rename failing as the system would). A file held open for a moment only
+    // is replaced after a few tries.
+    void everyFailureSaysWhyAndKeepsTheFolder_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("cause");
+        QTest::addColumn<QString>("reason"); // empty: it works
+        const QString ask = QStringLiteral(" Please ask whoever looks after this computer to check it.");
+        const QList<std::pair<QString, QString>> causes{
+            {"locked", "Another copy of Velmora is changing the Worksheet Catalogue in the worksheet folder F just now. "
+                       "Please try again in a moment."},
+            {"damaged", "The list of worksheets, track.txt in the worksheet folder F, seems to be damaged." + ask},
+            {"not allowed", "Velmora is not allowed to write in the worksheet folder F." + ask},
+            {"full", "The disk that holds the worksheet folder F is full."},
+            {"in use", "Another program has a file of the worksheet folder F open. Please close it, then try again."},
+            {"in use for a moment", ""}};
+        for (const char *action : {"save", "edit", "delete"})
+            for (const auto &[cause, reason] : causes)
+                QTest::addRow("%s, %s", action, qPrintable(cause)) << action << cause << reason;
+    }
+    void everyFailureSaysWhyAndKeepsTheFolder()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, cause);
+        QFETCH(QString, reason);
+        TestEnvironment env;
+        writeCatalogue(env, {QStringLiteral("Heroes")});
+        if (cause == QLatin1String("damaged"))
+            writeFileBytes(env, QStringLiteral("track.txt"), " 2 \r\nHeroes\r\n");
+        worksheets *catalogue = action == QLatin1String("save") ? nullptr : &openCatalogue();
+        if (!catalogue)
+            typeWorksheet(static_cast<wizard &>(clickMainMenuEntry(17)), sampleWorksheet(QStringLiteral("Villains")));
+        else
+            clickBox(action == QLatin1String("edit") ? catalogue->Check1 : catalogue->Check2);
+        if (action == QLatin1String("edit"))
+            clickOn(catalogue->Label2[1]);
+        QLockFile held(env.multipleDir() + QStringLiteral("/track.txt.lock"));
+        QVERIFY(cause != QLatin1String("locked") || held.tryLock(0));
+        const QMap<QString, FileProblem> failing{{"not allowed", FileProblem::NotAllowed}, {"full", FileProblem::DiskFull},
+                                                 {"in use", FileProblem::InUse}, {"in use for a moment", FileProblem::InUse}};
+        int failures = cause.endsWith(QLatin1String("moment")) ? 3 : 1000;
+        if (failing.contains(cause))
+            setRenameOverStep([&](const QString &temporary, const QString &target) {
+                return failures-- > 0 ? failing[cause] : platformRenameOver(temporary, target);
+            });
+        const auto restore = qScopeGuard([] { setRenameOverStep({}); });
+        const QMap<QString, QByteArray> before = env.multipleFolder();
+        clickOn(catalogue && !isLoaded<wizard>() ? catalogue->Label2[1] : touch<wizard>().Label3[1]);
+        const bool deleting = action == QLatin1String("delete");
+        if (reason.isEmpty()) {
+            QCOMPARE(env.messages.last(), deleting ? "Are you sure that you want to delete the worksheet Heroes?" : "Your worksheet has been saved.");
+            return;
+        }
+        const QString said = deleting ? "The worksheet Heroes has not been deleted." : "There was a problem saving your worksheet";
+        QCOMPARE(env.messages.last(), said + "\n\n" + reason.replace(QStringLiteral("folder F"), "folder " + env.multipleDir()));
+        QCOMPARE(env.multipleFolder(), before);
     }
 
     // Delete asks first: Cancel keeps the title, OK removes it from the file

@@ -5,6 +5,8 @@
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "toolkit/atomicfile.h"
+#include "worksheets/cataloguelock.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/delworksheet.h"
 #include "worksheets/questionloader.h"
@@ -118,7 +120,7 @@ private slots:
         files.sort();
         QCOMPARE(int(trackworksheets(title)), outcome);
         if (outcome == int(TrackOutcome::Failed))
-            QCOMPARE(delworksheet(QStringLiteral("Beta")), DeleteOutcome::Failed);
+            QCOMPARE(delworksheet(QStringLiteral("Beta")).outcome, DeleteOutcome::Failed);
         QFETCH(QByteArray, after);
         QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), after.isNull() ? before : after);
         QCOMPARE(env.multipleFolder().keys(), files); // no lock or temporary file stays
@@ -132,12 +134,12 @@ private slots:
         TestEnvironment env;
         writeCatalogue(env, catalogueBytes({"Alpha", "Beta", "Athens, Sparta", "Alpha", "Gamma"}));
         Module1.worksheetCount = 7;
-        QCOMPARE(delworksheet(QStringLiteral("beta")), DeleteOutcome::NotListed);
+        QCOMPARE(delworksheet(QStringLiteral("beta")).outcome, DeleteOutcome::NotListed);
         QCOMPARE(Module1.worksheetCount, 5);
         for (const auto &[title, left] : QList<std::pair<QString, QStringList>>{
                  {"Alpha", {"Alpha", "Beta", "Athens, Sparta", "Gamma"}}, {"Alpha", {"Beta", "Athens, Sparta", "Gamma"}},
                  {"Athens, Sparta", {"Beta", "Gamma"}}, {"Gamma", {"Beta"}}, {"Beta", {}}}) {
-            QCOMPARE(delworksheet(title), DeleteOutcome::Deleted);
+            QCOMPARE(delworksheet(title).outcome, DeleteOutcome::Deleted);
             QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes(left));
             QCOMPARE(sharedTitles(), left);
         }
@@ -150,7 +152,8 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("reason");
         QTest::newRow("full disk") << false << "The disk that holds the worksheet folder FOLDER is full.";
-        QTest::newRow("read-only") << true << "Velmora is not allowed to write in the worksheet folder FOLDER.";
+        QTest::newRow("read-only") << true << "Velmora is not allowed to write in the worksheet folder FOLDER. Please ask "
+                                              "whoever looks after this computer to check it.";
     }
     void aFullOrReadOnlyFolderKeepsEverything()
     {
@@ -175,13 +178,54 @@ private slots:
         for (const QString &name : QDir(shared).entryList(QDir::Files | QDir::Hidden))
             before.insert(name, readBytes(shared + '/' + name));
         reason.replace(QStringLiteral("FOLDER"), shared);
-        QCOMPARE(saveOutcomeMessage(saveWorksheetFiles(sampleWorksheet(QStringLiteral("Gamma")))),
+        QCOMPARE(saveOutcomeMessage(saveWorksheetFiles(sampleWorksheet(QStringLiteral("Gamma"))), QStringLiteral("Gamma")),
                  "There was a problem saving your worksheet\n\n" + reason);
-        QCOMPARE(deleteProblemMessage(delworksheet(QStringLiteral("Worksheet number 2")) == DeleteOutcome::Busy, "Two"),
-                 "The worksheet Two has not been deleted.\n\n" + reason);
+        const DeleteResult deleted = delworksheet(QStringLiteral("Worksheet number 2"));
+        QCOMPARE(deleteProblemMessage(deleted.problem, deleted.folder, "Two"), "The worksheet Two has not been deleted.\n\n" + reason);
         for (const QString &name : QDir(shared).entryList(QDir::Files | QDir::Hidden))
             QCOMPARE(readBytes(shared + '/' + name), before.take(name));
         QVERIFY(before.isEmpty());
+    }
+
+    // The catalogue cannot take the title once the worksheet file is written
+    // (its disk fills): a new worksheet's file goes again, and a file already
+    // in the folder but no longer listed gets its own bytes back.
+    void aCatalogueThatCannotTakeTheTitleLeavesTheFolderAsItWas()
+    {
+        TestEnvironment env;
+        writeCatalogue(env, catalogueBytes({"Alpha"}));
+        writeQuestionFile(env, QStringLiteral("Unlisted.txt"), QStringLiteral("Unlisted"));
+        const QMap<QString, QByteArray> before = env.multipleFolder();
+        setRenameOverStep([](const QString &temporary, const QString &target) {
+            return target.endsWith(QLatin1String("/track.txt")) ? FileProblem::DiskFull : platformRenameOver(temporary, target);
+        });
+        const auto restore = qScopeGuard([] { setRenameOverStep({}); });
+        for (const QString &title : {QStringLiteral("Unlisted"), QStringLiteral("New")}) {
+            QCOMPARE(saveOutcomeMessage(saveWorksheetFiles(sampleWorksheet(title)), title),
+                     "There was a problem saving your worksheet\n\nThe disk that holds the worksheet folder " + env.multipleDir() + " is full.");
+            QCOMPARE(env.multipleFolder(), before);
+        }
+    }
+
+    // Another computer takes a left-over lock between this program's last
+    // look at it and its removal: that new lock stays in place (until it too
+    // has stood unchanged for seconds), and the title is added after all.
+    void aLockTakenMeanwhileIsNeverRemoved()
+    {
+        TestEnvironment env;
+        const QByteArray leftOver = "4242\nvelmora\nanother-pc\n", taken = "4343\nvelmora\nthird-pc\n";
+        writeCatalogue(env, catalogueBytes({}));
+        writeFileBytes(env, QStringLiteral("track.txt.lock"), leftOver);
+        QByteArrayList lockAtTakeOver;
+        CatalogueLock::setTakeOverHook([&] {
+            lockAtTakeOver << fileBytes(env, QStringLiteral("track.txt.lock"));
+            if (lockAtTakeOver.size() == 1)
+                writeFileBytes(env, QStringLiteral("track.txt.lock"), taken);
+        });
+        const auto restore = qScopeGuard([] { CatalogueLock::setTakeOverHook({}); });
+        QCOMPARE(trackworksheets(QStringLiteral("Heroes")), TrackOutcome::Added);
+        QCOMPARE(lockAtTakeOver, (QByteArrayList{leftOver, taken}));
+        QCOMPARE(env.multipleFolder().keys().filter(QStringLiteral("track")), QStringList{"track.txt"}); // no lock left
     }
 
     // 100 titles listed, 100 worksheet files.

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <sys/stat.h>
 
 namespace {
 wizard &openWizard() { return static_cast<wizard &>(clickMainMenuEntry(17)); }
@@ -153,8 +154,8 @@ private slots:
         QTest::newRow("no settings") << false << QByteArray() << "data" << listed << saved;
         QTest::newRow("shared folder missing")
             << false << QByteArray("[Worksheets]\nFolder=SHARED/not mounted\n") << "" << QByteArray()
-            << "The worksheet folder SHARED/not mounted cannot be found, so your worksheet has not been saved. "
-               "Please ask whoever looks after this computer to check that folder.";
+            << "There was a problem saving your worksheet\n\nThe worksheet folder SHARED/not mounted cannot be found. "
+               "Please ask whoever looks after this computer to check it.";
     }
     void savingGoesToTheFolderThisComputerUses()
     {
@@ -168,6 +169,7 @@ private slots:
         const auto unset = qScopeGuard([] { qunsetenv("XDG_CONFIG_DIRS"); qunsetenv("XDG_DATA_HOME"); });
         const QString shared = xdg.filePath(QStringLiteral("shared"));
         writeBytes(shared + "/track.txt", catalogueBytes({"Old One"}));
+        ::chmod(QFile::encodeName(shared).constData(), 02775); // a group's folder
         QFETCH(bool, ownFolder);
         if (!ownFolder)
             QDir(env.multipleDir()).removeRecursively();
@@ -184,35 +186,29 @@ private slots:
             if (it.key() == savedIn)
                 QTEST(readBytes(it.value() + "/track.txt"), "catalogue");
         }
+        if (savedIn == QLatin1String("SHARED")) // the group may write every file, whatever the umask; others may not
+            for (const char *file : {"/track.txt", "/Heroes.txt"})
+                QCOMPARE(QFileInfo(shared + file).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions(QFile::WriteGroup));
         QVERIFY(!QFileInfo::exists(shared + "/not mounted"));
     }
 
     // While another program holds the catalogue lock the screen stays alive
-    // (timers run, the busy pointer shows), then the teacher is told and
-    // nothing is written; a lock left by a program on another PC that stopped
-    // is taken over, without the full wait.
-    void aHeldCatalogueKeepsTheScreenAliveAndSaysSo()
+    // (timers run, the busy pointer shows) until the teacher is told. (What
+    // is said and kept for each failure: CatalogueScreenTest; a lock left
+    // over on another PC: CatalogueTest.)
+    void aHeldCatalogueKeepsTheScreenAlive()
     {
         TestEnvironment env;
-        writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes({}));
         QLockFile held(env.multipleDir() + QStringLiteral("/track.txt.lock"));
         QVERIFY(held.tryLock(0));
-        const QMap<QString, QByteArray> before = env.multipleFolder();
         wizard &editor = openWizard();
         typeWorksheet(editor, sampleWorksheet(QStringLiteral("Heroes")));
         int busyTicks = 0;
         QTimer tick;
         QObject::connect(&tick, &QTimer::timeout, [&] { busyTicks += QApplication::overrideCursor() != nullptr; });
         tick.start(50);
-        QCOMPARE(save(env, editor), "There was a problem saving your worksheet\n\nAnother copy of Velmora is changing the "
-                                    "Worksheet Catalogue just now. Please try again in a moment.");
+        QVERIFY(save(env, editor).contains(QLatin1String("Another copy of Velmora is changing the Worksheet Catalogue")));
         QVERIFY(busyTicks > 10 && !QApplication::overrideCursor());
-        QCOMPARE(env.multipleFolder(), before);
-        held.unlock();
-        writeFileBytes(env, QStringLiteral("track.txt.lock"), "4242\nvelmora\nanother-pc\n");
-        busyTicks = 0;
-        QCOMPARE(save(env, editor), QStringLiteral("Your worksheet has been saved."));
-        QVERIFY(busyTicks > 10 && fileBytes(env, "track.txt") == catalogueBytes({"Heroes"}));
     }
 };
 

@@ -41,7 +41,7 @@ WorksheetContent version(const QString &title, int v)
         const QString title = prefix + QLatin1Char(' ') + QString::number(random.bounded(count) + 1);
         bool worked = false;
         if (random.bounded(3) == 0) {
-            const DeleteOutcome deleted = delworksheet(title);
+            const DeleteOutcome deleted = delworksheet(title).outcome;
             worked = deleted == DeleteOutcome::Deleted || deleted == DeleteOutcome::NotListed;
         } else {
             worked = saveWorksheetFiles(version(title, random.bounded(3) + 1)).outcome == SaveOutcome::Saved;
