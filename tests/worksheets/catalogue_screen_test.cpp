@@ -1,7 +1,8 @@
 // The Worksheets Catalogue as teachers and pupils use it: pages of 24
 // titles, every title reachable, a click that answers, edits or (after
-// asking) deletes a worksheet, damaged worksheets reported, and "Exit" back
-// to a freshly loaded main menu.
+// asking) deletes a worksheet, damaged worksheets reported, every failed
+// save, edit or deletion told as it is, and "Exit" back to a freshly loaded
+// main menu.
 #include "common/module1.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
