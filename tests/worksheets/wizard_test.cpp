@@ -8,6 +8,7 @@
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "worksheets/cataloguelock.h"
 #include "worksheets/wizard.h"
 
 #include <QApplication>
@@ -186,9 +187,11 @@ private slots:
             if (it.key() == savedIn)
                 QTEST(readBytes(it.value() + "/track.txt"), "catalogue");
         }
-        if (savedIn == QLatin1String("SHARED")) // the group may write every file, whatever the umask; others may not
-            for (const char *file : {"/track.txt", "/Heroes.txt"})
+        if (savedIn == QLatin1String("SHARED")) { // the group may write every file, whatever the umask; others may not
+            const CatalogueLock lock(WorksheetFolder::chosen());
+            for (const char *file : {"/track.txt", "/Heroes.txt", "/track.txt.lock"})
                 QCOMPARE(QFileInfo(shared + file).permissions() & (QFile::WriteGroup | QFile::WriteOther), QFile::Permissions(QFile::WriteGroup));
+        }
         QVERIFY(!QFileInfo::exists(shared + "/not mounted"));
     }
 
