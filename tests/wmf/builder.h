@@ -97,7 +97,8 @@ public:
         if (function != 0x0D33)
             appendDword(p, rop);
         p += function == 0x0F43 ? words({0}) : function == 0x0D33 ? words({0, source.height(), 0}) : QByteArray();
-        p += function == 0x0B23 || function == 0x0B41 || function == 0x0F43 ? words({source.height(), source.width()}) : QByteArray();
+        if (function == 0x0B23 || function == 0x0B41 || function == 0x0F43) // stretched: the source has its own size
+            p += words({source.height(), source.width()});
         p += words({source.top(), source.left(), dest.height(), dest.width(), dest.top(), dest.left()});
         return record(function, p + bits);
     }

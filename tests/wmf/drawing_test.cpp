@@ -1,12 +1,12 @@
-// Where and how records draw: the frame and mapping, clipping, shapes,
-// raster operations and bitmaps, each case a small metafile with the pixels
-// it must give; and hostile input (records that claim more than they hold,
-// endless nesting, exhausted object tables, absurd sizes, bitmaps whose
-// headers lie), which must be survived with the drawing carrying on after
-// it. Every case is drawn into a target inside a larger image,
-// straight onto the image and, unless raster operations are the point,
-// through a QPicture (a device without them, as printers are); nothing may
-// land outside the target.
+// Where and how records draw: the frame and mapping, clipping and regions,
+// shapes, pens, brushes and palettes, raster operations, text and every
+// bitmap record, each case a small metafile with the pixels it must give;
+// and hostile input (records that claim more than they hold, endless
+// nesting, exhausted object tables, absurd sizes, bitmaps whose headers
+// lie), which must be survived with the drawing carrying on after it. Every
+// case is drawn into a target inside a larger image, straight onto the image
+// and, unless raster operations are the point, through a QPicture (a device
+// without them, as printers are); nothing may land outside the target.
 #include "builder.h"
 #include "testregistry.h"
 
@@ -99,8 +99,9 @@ private slots:
         row("offsets add to the window and viewport origins",
             redBox(picture100().windowOrg(10, 10).record(0x020F, {10, 20}).record(0x0211, {15, 5}), 30, 20, 60, 40),
             QRect(5, 15, 30, 20));
-        row("scaled extents: window twice as wide, viewport half as high", redBox(picture100().mapMode(8).windowExt(100, 100)
-            .viewportExt(100, 100).record(0x0410, {1, 1, 2, 4}).record(0x0412, {2, 1, 1, 1}), 0, 0, 100, 100), QRect(0, 0, 50, 50));
+        row("scaled extents: window twice as wide, viewport half as high",
+            redBox(picture100().mapMode(8).windowExt(100, 100).viewportExt(100, 100).record(0x0410, {1, 1, 2, 4})
+                       .record(0x0412, {2, 1, 1, 1}), 0, 0, 100, 100), QRect(0, 0, 50, 50));
         row("a record running past the end of the file ends the drawing",
             redBox(picture100(), 0, 0, 50, 50).truncatedRecord(0x041B, {100, 100, 50, 50}), QRect(0, 0, 50, 50));
         row("nothing spills outside the target", redFill().rectangle(-500, -500, 500, 500), {0, 0, 100, 100});
@@ -127,7 +128,8 @@ private slots:
         // Regions painted: brush 0 (blue) selected, brush 1 red, region 2.
         const WmfBuilder area = picture100().brush(0, blue).select(0).brush(0, red).region({QRect(10, 10, 80, 80)});
         row("a region filled with its own brush", WmfBuilder(area).record(0x0228, {2, 1}), QRect(10, 10, 80, 80));
-        row("a region painted with the selected brush", WmfBuilder(area).select(1).record(0x012B, {2}), QRect(10, 10, 80, 80));
+        row("a region painted with the selected brush", WmfBuilder(area).select(1).record(0x012B, {2}),
+            QRect(10, 10, 80, 80));
         row("a region framed 10 wide and 5 high", WmfBuilder(area).record(0x0429, {2, 1, 5, 10}), QRect(10, 10, 80, 80),
             {{{17, 50}, red}, {{20, 50}, white}, {{50, 14}, red}, {{50, 16}, white}});
         row("an inverted region", picture100().fillWith(cyan).rectangle(0, 0, 100, 100).region({QRect(10, 10, 80, 80)})
@@ -142,8 +144,8 @@ private slots:
             QRect(50, 5, 45, 45), {{{70, 30}, white}});
         row("a rectangle covers its left and top edges, not its right and bottom", redFill().rectangle(20, 30, 60, 70),
             QRect(20, 30, 40, 40), {{{20, 30}, red}, {{59, 69}, red}, {{60, 69}, white}, {{59, 70}, white}});
-        row("a round rectangle's corners are 60 wide and 20 high", redFill().record(0x061C, {20, 60, 90, 90, 10, 10}),
-            QRect(10, 10, 80, 80), {{{11, 20}, red}, {{20, 11}, white}});
+        row("a round rectangle's corners are 40 wide and 20 high", redFill().record(0x061C, {20, 40, 90, 90, 10, 10}),
+            QRect(10, 10, 80, 80), {{{18, 12}, red}, {{11, 18}, red}, {{13, 11}, white}});
         row("an ellipse", redFill().record(0x0418, {80, 90, 20, 10}), QRect(10, 20, 80, 60), {{{13, 23}, white}});
         row("a pixel", picture100().record(0x041F, colorRef(red) + words({60, 30})), QRect(30, 60, 1, 1));
         row("pie runs counter-clockwise from the start radial", redFill().record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0}),
@@ -156,11 +158,12 @@ private slots:
         row("alternate fill leaves the star's middle empty", redFill().record(0x0106, {1}).record(0x0324, star), anyRed,
             {{{50, 50}, white}, {{50, 10}, red}});
         row("winding fill fills it", redFill().record(0x0106, {2}).record(0x0324, star), anyRed, {{{50, 50}, red}});
-        // The inner square runs the same way round: a hole only under alternate filling.
+        // Outlined in black; the inner square runs the same way round: a hole only under alternate filling.
         const QByteArray rings = words({2, 4, 4, 10, 10, 90, 10, 90, 90, 10, 90, 30, 30, 70, 30, 70, 70, 30, 70});
         for (int mode : {1, 2})
-            row(QStringLiteral("poly-polygon, fill mode %1").arg(mode), redFill().record(0x0106, {mode}).record(0x0538, rings),
-                QRect(10, 10, 80, 80), {{{50, 50}, mode == 1 ? white : red}, {{20, 50}, red}});
+            row(QStringLiteral("poly-polygon, fill mode %1").arg(mode),
+                redFill().pen(0, 4, black).select(2).record(0x0106, {mode}).record(0x0538, rings), QRect(12, 12, 76, 76),
+                {{{50, 50}, mode == 1 ? white : red}, {{20, 50}, red}, {{10, 50}, black}});
         row("an inside-frame pen stays inside the box", redFill().pen(6, 10, black).select(2).rectangle(20, 20, 80, 80),
             QRect(30, 30, 40, 40), {{{20, 50}, black}, {{19, 50}, white}});
         row("other pens straddle the outline", redFill().pen(0, 10, black).select(2).rectangle(20, 20, 80, 80),
@@ -177,8 +180,9 @@ private slots:
         row("a bitmap pattern brush", picture100().record(0x01F9, bitmap16(3, 2, six, QByteArray(22, '\0'))).select(0)
             .pen(5, 0, 0).select(1).rectangle(0, 0, 100, 100), anyRed, tiles);
         // Palette 0 (blue, red, green) selected; brushes by palette index.
-        const WmfBuilder palette = picture100().record(0x00F7, words({0x0300, 3}) + colorRef(blue) + colorRef(red) + colorRef(green))
-            .record(0x0234, {0}).pen(5, 0, 0).select(1);
+        const QByteArray entries = colorRef(blue) + colorRef(red) + colorRef(green);
+        const WmfBuilder palette =
+            picture100().record(0x00F7, words({0x0300, 3}) + entries).record(0x0234, {0}).pen(5, 0, 0).select(1);
         row("a palette index", WmfBuilder(palette).record(0x02FC, {0, 1, 0x0100, 0}).select(2).rectangle(10, 10, 20, 20),
             QRect(10, 10, 10, 10));
         row("palette entries replaced", WmfBuilder(palette).record(0x0037, words({2, 1}) + colorRef(red))
@@ -191,9 +195,10 @@ private slots:
             QRect(0, 0, 50, 100), {}, {}, false);
         // Text on an opaque red background: the cell's top left at the reference point.
         const WmfBuilder cell = picture100().record(0x0201, colorRef(red)).font(-40, "Arial").select(0);
-        row("text out", WmfBuilder(cell).textOut(20, 30, "H"), anyRed, {{{21, 31}, red}, {{19, 31}, white}, {{21, 29}, white}});
+        row("text out", WmfBuilder(cell).textOut(20, 30, "H"), anyRed,
+            {{{21, 31}, red}, {{19, 31}, white}, {{21, 29}, white}});
         row("ext text out: the opaque rectangle, text clipped to it",
-            WmfBuilder(cell).record(0x0A32, words({20, 10, 4, 6, 10, 20, 60, 40}) + "HHHH"), QRect(10, 20, 50, 20));
+            WmfBuilder(cell).record(0x0A32, words({20, 10, 4, 6, 0, 20, 60, 40}) + "HHHH"), QRect(0, 20, 60, 20));
         // Bitmaps.
         const QVector<QRgb> mono{red, white, white, red};
         QByteArray rle = makeDib(8, 2, 2, four).left(40 + 4 * 4) + QByteArray::fromHex("01020103" "0000" "01000101" "0001");
@@ -207,12 +212,14 @@ private slots:
                 row(name + (function == STRETCHDIB ? " stretched" : " blitted"),
                     picture100().blit(function, dib, {0, 0, 2, 2}, QRect(0, 0, 100, 100)), anyRed,
                     quadrants(name == "1 bit" ? mono : four));
-        // Source pixel (1, 0) over the whole picture: records that count a bottom-up DIB's rows from the bottom take yellow.
+        // Source pixel (1, 0) over the whole picture; records that count a bottom-up DIB's rows from
+        // the bottom take it from the bottom row.
         const QByteArray dib4 = makeDib(24, 2, 2, four), bitmap4 = bitmap16(2, 2, four);
         for (const auto &[function, bits, color] : {std::tuple{0x0922, bitmap4, green}, {0x0B23, bitmap4, green},
                  {0x0940, dib4, green}, {0x0B41, dib4, green}, {0x0F43, dib4, yellow}, {0x0D33, dib4, yellow}})
             row(QStringLiteral("bitmap record %1 takes its source rectangle").arg(function, 0, 16),
-                picture100().windowExt(1, 1).blit(function, bits, {1, 0, 1, 1}, {0, 0, 1, 1}), anyRed, quadrants(QVector<QRgb>(4, color)));
+                picture100().windowExt(1, 1).blit(function, bits, {1, 0, 1, 1}, {0, 0, 1, 1}), anyRed,
+                quadrants(QVector<QRgb>(4, color)));
         row("a negative destination mirrors",
             picture100().blit(STRETCHDIB, makeDib(24, 2, 1, {red, blue}), {0, 0, 2, 1}, QRect(100, 0, -100, 100)),
             QRect(50, 0, 50, 100), {{{25, 50}, blue}});
@@ -222,7 +229,8 @@ private slots:
             {0, 0, 50, 100}, 0x00330008), QRect(0, 0, 50, 100));
         row("WHITENESS and BLACKNESS", redFill().rectangle(0, 0, 100, 100).record(0x061D, {0x0062, 0x00FF, 100, 50, 0, 0})
             .record(0x061D, {0x0042, 0, 50, 50, 50, 50}), QRect(50, 0, 50, 50), {{{25, 50}, white}, {{75, 75}, black}});
-        row("DSTINVERT", picture100().fillWith(cyan).rectangle(0, 0, 100, 100).record(0x061D, {0x0009, 0x0055, 50, 100, 0, 0}),
+        row("DSTINVERT",
+            picture100().fillWith(cyan).rectangle(0, 0, 100, 100).record(0x061D, {0x0009, 0x0055, 50, 100, 0, 0}),
             QRect(0, 0, 100, 50), {}, {}, false);
         // Icons: an AND mask (white keeps what is there) and a colour image
         // (black keeps it), over green: left half transparent, right half red.
@@ -230,7 +238,7 @@ private slots:
             DIBSTRETCHBLT, makeDib(1, 2, 1, {white, black}), {0, 0, 2, 1}, QRect(0, 0, 100, 100), SRCAND);
         for (uint32_t rop : {SRCINVERT, SRCPAINT})
             row(QStringLiteral("icon mask and image, %1").arg(rop, 0, 16),
-                WmfBuilder(mask).blit(DIBSTRETCHBLT, makeDib(24, 2, 1, {black, red}), {0, 0, 2, 1}, QRect(0, 0, 100, 100), rop),
+                WmfBuilder(mask).blit(DIBSTRETCHBLT, makeDib(24, 2, 1, {black, red}), {0, 0, 2, 1}, {0, 0, 100, 100}, rop),
                 anyRed, {{{25, 50}, green}, {{75, 50}, red}});
         row("an icon mask alone", mask, noRed, {{{25, 50}, green}, {{75, 50}, black}});
         // On raster devices OR mixes colours; elsewhere black at least must keep what is there.
@@ -276,8 +284,8 @@ private slots:
         survives("bitmap dimensions beyond its bits", lyingDib(24, 4, QByteArray::fromHex("3075000030750000")));
         survives("colour table beyond the record", lyingDib(8, 32, QByteArray::fromHex("ffffff7f")));
         survives("impossible depth", lyingDib(24, 14, QByteArray::fromHex("0700")));
-        survives("bitmap cut short", picture100().blit(STRETCHDIB, makeDib(24, 2, 2, {red, red, red, red}).left(45), {0, 0, 2, 2},
-                                                       QRect(0, 0, 100, 100)));
+        survives("bitmap cut short", picture100().blit(STRETCHDIB, makeDib(24, 2, 2, {red, red, red, red}).left(45),
+                                                       {0, 0, 2, 2}, QRect(0, 0, 100, 100)));
     }
     void recordsDrawWhereTheyShould()
     {
