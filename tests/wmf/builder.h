@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QtEndian>
 #include <QVector>
 #include <algorithm>
 #include <initializer_list>
@@ -94,9 +95,12 @@ public:
     WmfBuilder &blit(uint16_t function, const QByteArray &bits, QRect source, QRect dest, uint32_t rop = 0x00CC0020)
     {
         QByteArray p;
-        if (function != 0x0D33)
+        if (function != 0x0D33) // SETDIBTODEV alone has no raster operation
             appendDword(p, rop);
-        p += function == 0x0F43 ? words({0}) : function == 0x0D33 ? words({0, source.height(), 0}) : QByteArray();
+        if (function == 0x0F43 || function == 0x0D33) // colours: RGB
+            p += words({0});
+        if (function == 0x0D33) // the scan count (all of the DIB's rows) and the first scan
+            p += words({qAbs(qFromLittleEndian<qint32>(bits.constData() + 8)), 0});
         if (function == 0x0B23 || function == 0x0B41 || function == 0x0F43) // stretched: the source has its own size
             p += words({source.height(), source.width()});
         p += words({source.top(), source.left(), dest.height(), dest.width(), dest.top(), dest.left()});
