@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPicture>
+#include <QtEndian>
 #include <QVector>
 #include <algorithm>
 #include <initializer_list>
@@ -89,14 +90,21 @@ public:
             p += words({2, r.top(), r.bottom() + 1, r.left(), r.right() + 1, 2});
         return record(0x06FF, p);
     }
-    // STRETCHDIB (0x0F43) or DIBSTRETCHBLT (0x0B41) of a whole DIB into a destination rectangle.
-    WmfBuilder &blit(uint16_t function, const QByteArray &dib, QSize source, QRect dest, uint32_t rop = 0x00CC0020)
+    // Any bitmap record (BITBLT, STRETCHBLT, DIBBITBLT, DIBSTRETCHBLT, STRETCHDIB, SETDIBTODEV) copying
+    // source, in the bitmap's pixels, to dest; the records without a source size copy dest's size.
+    WmfBuilder &blit(uint16_t function, const QByteArray &bits, QRect source, QRect dest, uint32_t rop = 0x00CC0020)
     {
         QByteArray p;
-        appendDword(p, rop);
-        p += function == 0x0F43 ? words({0}) : QByteArray();
-        p += words({source.height(), source.width(), 0, 0, dest.height(), dest.width(), dest.top(), dest.left()});
-        return record(function, p + dib);
+        if (function != 0x0D33) // SETDIBTODEV alone has no raster operation
+            appendDword(p, rop);
+        if (function == 0x0F43 || function == 0x0D33) // colours: RGB
+            p += words({0});
+        if (function == 0x0D33) // the scan count (all of the DIB's rows) and the first scan
+            p += words({qAbs(qFromLittleEndian<qint32>(bits.constData() + 8)), 0});
+        if (function == 0x0B23 || function == 0x0B41 || function == 0x0F43) // stretched: the source has its own size
+            p += words({source.height(), source.width()});
+        p += words({source.top(), source.left(), dest.height(), dest.width(), dest.top(), dest.left()});
+        return record(function, p + bits);
     }
     QByteArray bytes() const
     {
@@ -144,6 +152,15 @@ inline QByteArray makeDib(int bpp, int width, int height, const QVector<QRgb> &p
         }
         out += line;
     }
+    return out;
+}
+
+// A 32-bit Bitmap16 (pixels top row first); between holds what a pattern brush puts before the bits.
+inline QByteArray bitmap16(int width, int height, const QVector<QRgb> &pixels, const QByteArray &between = {})
+{
+    QByteArray out = words({0, width, height, 4 * width}) + "\x01\x20" + between;
+    for (QRgb c : pixels)
+        out.append(char(qBlue(c))).append(char(qGreen(c))).append(char(qRed(c))).append('\0');
     return out;
 }
 

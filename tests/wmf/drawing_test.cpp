@@ -1,12 +1,12 @@
-// Where and how records draw: the frame and mapping, clipping, shapes,
-// raster operations and bitmaps, each case a small metafile with the pixels
-// it must give; and hostile input (records that claim more than they hold,
-// endless nesting, exhausted object tables, absurd sizes, bitmaps whose
-// headers lie), which must be survived with the drawing carrying on after
-// it. Every case is drawn into a target inside a larger image,
-// straight onto the image and, unless raster operations are the point,
-// through a QPicture (a device without them, as printers are); nothing may
-// land outside the target.
+// Where and how records draw: the frame and mapping, clipping and regions,
+// shapes, pens, brushes and palettes, raster operations, text and every
+// bitmap record, each case a small metafile with the pixels it must give;
+// and hostile input (records that claim more than they hold, endless
+// nesting, exhausted object tables, absurd sizes, bitmaps whose headers
+// lie), which must be survived with the drawing carrying on after it. Every
+// case is drawn into a target inside a larger image, straight onto the image
+// and, unless raster operations are the point, through a QPicture (a device
+// without them, as printers are); nothing may land outside the target.
 #include "builder.h"
 #include "testregistry.h"
 
@@ -14,7 +14,8 @@
 
 namespace {
 const QRgb red = qRgb(255, 0, 0), green = qRgb(0, 255, 0), blue = qRgb(0, 0, 255), yellow = qRgb(255, 255, 0);
-const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0);
+const QRgb white = qRgb(255, 255, 255), black = qRgb(0, 0, 0), cyan = qRgb(0, 255, 255);
+const QVector<QRgb> four{red, green, blue, yellow};
 const QRect noRed(-1, -1, 1, 1);  // no red anywhere
 const QRect anyRed(-2, -2, 1, 1); // red not checked
 constexpr uint32_t SRCAND = 0x008800C6, SRCINVERT = 0x00660046, SRCPAINT = 0x00EE0086;
@@ -34,7 +35,7 @@ WmfBuilder redFill() { return picture100().fillWith(red); }
 WmfBuilder lyingDib(int bpp, int at, const QByteArray &part)
 {
     const QByteArray dib = makeDib(bpp, 2, 2, {red, red, red, red}).replace(at, part.size(), part);
-    return picture100().blit(STRETCHDIB, dib, {2, 2}, QRect(0, 0, 100, 100));
+    return picture100().blit(STRETCHDIB, dib, {0, 0, 2, 2}, QRect(0, 0, 100, 100));
 }
 
 // The colours at the centres of the four quadrants.
@@ -95,6 +96,12 @@ private slots:
         row("MM_HIMETRIC: hundredths of a millimetre, y up",
             redBox(WmfBuilder().placeable(0, 0, 96, 96, 96).mapMode(3).windowOrg(0, 2540), 1270, 1270, 2540, 0),
             QRect(50, 50, 50, 50));
+        row("offsets add to the window and viewport origins",
+            redBox(picture100().windowOrg(10, 10).record(0x020F, {10, 20}).record(0x0211, {15, 5}), 30, 20, 60, 40),
+            QRect(5, 15, 30, 20));
+        row("scaled extents: window twice as wide, viewport half as high",
+            redBox(picture100().mapMode(8).windowExt(100, 100).viewportExt(100, 100).record(0x0410, {1, 1, 2, 4})
+                       .record(0x0412, {2, 1, 1, 1}), 0, 0, 100, 100), QRect(0, 0, 50, 50));
         row("a record running past the end of the file ends the drawing",
             redBox(picture100(), 0, 0, 50, 50).truncatedRecord(0x041B, {100, 100, 50, 50}), QRect(0, 0, 50, 50));
         row("nothing spills outside the target", redFill().rectangle(-500, -500, 500, 500), {0, 0, 100, 100});
@@ -116,7 +123,31 @@ private slots:
         // Selecting something that is not a region (writers use 0) removes the clip.
         row("selecting no region removes the clip", WmfBuilder(regions).record(0x012C, {0}).rectangle(40, 40, 50, 50),
             QRect(40, 40, 10, 10));
+        row("an offset clip moves", redFill().intersectClip(0, 0, 50, 50).record(0x0220, {25, 50}).rectangle(0, 0, 100, 100),
+            QRect(50, 25, 50, 50));
+        // Regions painted: brush 0 (blue) selected, brush 1 red, region 2.
+        const WmfBuilder area = picture100().brush(0, blue).select(0).brush(0, red).region({QRect(10, 10, 80, 80)});
+        row("a region filled with its own brush", WmfBuilder(area).record(0x0228, {2, 1}), QRect(10, 10, 80, 80));
+        row("a region painted with the selected brush", WmfBuilder(area).select(1).record(0x012B, {2}),
+            QRect(10, 10, 80, 80));
+        row("a region framed 10 wide and 5 high", WmfBuilder(area).record(0x0429, {2, 1, 5, 10}), QRect(10, 10, 80, 80),
+            {{{17, 50}, red}, {{20, 50}, white}, {{50, 14}, red}, {{50, 16}, white}});
+        row("an inverted region", picture100().fillWith(cyan).rectangle(0, 0, 100, 100).region({QRect(10, 10, 80, 80)})
+            .record(0x012A, {2}), QRect(10, 10, 80, 80), {}, {}, false);
         // Shapes and pens.
+        const WmfBuilder redPen = picture100().pen(0x0200, 10, red).select(0); // 10 wide, flat ends
+        row("a line from the current position", WmfBuilder(redPen).record(0x0214, {30, 10}).record(0x0213, {30, 90}),
+            QRect(10, 25, 80, 10));
+        row("a polyline stays open", WmfBuilder(redPen).record(0x0325, {3, 10, 10, 90, 10, 90, 90}), QRect(10, 5, 85, 85),
+            {{{50, 50}, white}});
+        row("an arc runs counter-clockwise", WmfBuilder(redPen).record(0x0817, {10, 50, 50, 90, 90, 90, 10, 10}),
+            QRect(50, 5, 45, 45), {{{70, 30}, white}});
+        row("a rectangle covers its left and top edges, not its right and bottom", redFill().rectangle(20, 30, 60, 70),
+            QRect(20, 30, 40, 40), {{{20, 30}, red}, {{59, 69}, red}, {{60, 69}, white}, {{59, 70}, white}});
+        row("a round rectangle's corners are 40 wide and 20 high", redFill().record(0x061C, {20, 40, 90, 90, 10, 10}),
+            QRect(10, 10, 80, 80), {{{18, 12}, red}, {{11, 18}, red}, {{13, 11}, white}});
+        row("an ellipse", redFill().record(0x0418, {80, 90, 20, 10}), QRect(10, 20, 80, 60), {{{13, 23}, white}});
+        row("a pixel", picture100().record(0x041F, colorRef(red) + words({60, 30})), QRect(30, 60, 1, 1));
         row("pie runs counter-clockwise from the start radial", redFill().record(0x081A, {0, 50, 50, 100, 100, 100, 0, 0}),
             QRect(50, 0, 50, 50));
         row("pie the other way round", redFill().record(0x081A, {50, 100, 0, 50, 100, 100, 0, 0}), QRect(0, 0, 100, 100),
@@ -127,19 +158,49 @@ private slots:
         row("alternate fill leaves the star's middle empty", redFill().record(0x0106, {1}).record(0x0324, star), anyRed,
             {{{50, 50}, white}, {{50, 10}, red}});
         row("winding fill fills it", redFill().record(0x0106, {2}).record(0x0324, star), anyRed, {{{50, 50}, red}});
+        // Outlined in black; the inner square runs the same way round: a hole only under alternate filling.
+        const QByteArray rings = words({2, 4, 4, 10, 10, 90, 10, 90, 90, 10, 90, 30, 30, 70, 30, 70, 70, 30, 70});
+        for (int mode : {1, 2})
+            row(QStringLiteral("poly-polygon, fill mode %1").arg(mode),
+                redFill().pen(0, 4, black).select(2).record(0x0106, {mode}).record(0x0538, rings), QRect(12, 12, 76, 76),
+                {{{50, 50}, mode == 1 ? white : red}, {{20, 50}, red}, {{10, 50}, black}});
         row("an inside-frame pen stays inside the box", redFill().pen(6, 10, black).select(2).rectangle(20, 20, 80, 80),
             QRect(30, 30, 40, 40), {{{20, 50}, black}, {{19, 50}, white}});
         row("other pens straddle the outline", redFill().pen(0, 10, black).select(2).rectangle(20, 20, 80, 80),
             QRect(25, 25, 50, 50), {{{15, 50}, black}, {{14, 50}, white}});
         row("a hatched brush", picture100().bkMode(1).brush(2, red).select(0).pen(5, 0, 0).select(1).rectangle(0, 0, 99, 99),
             anyRed, {{{50, 6}, white}, {{50, 7}, red}, {{50, 8}, white}, {{50, 15}, red}}); // one row in eight
+        row("a deleted object's slot is filled next", picture100().brush(0, blue).pen(5, 0, 0).select(1).deleteObject(0)
+            .brush(0, red).select(0).rectangle(10, 10, 20, 20), QRect(10, 10, 10, 10));
+        // Pattern brushes of 3 x 2 pixels, laid from the picture's top left corner.
+        const QVector<QRgb> six{red, green, blue, yellow, white, black};
+        const Probes tiles = {{{51, 50}, red}, {{52, 50}, green}, {{51, 51}, yellow}};
+        row("a DIB pattern brush", picture100().record(0x0142, words({5, 0}) + makeDib(24, 3, 2, six)).select(0).pen(5, 0, 0)
+            .select(1).rectangle(0, 0, 100, 100), anyRed, tiles);
+        row("a bitmap pattern brush", picture100().record(0x01F9, bitmap16(3, 2, six, QByteArray(22, '\0'))).select(0)
+            .pen(5, 0, 0).select(1).rectangle(0, 0, 100, 100), anyRed, tiles);
+        // Palette 0 (blue, red, green) selected; brushes by palette index.
+        const QByteArray entries = colorRef(blue) + colorRef(red) + colorRef(green);
+        const WmfBuilder palette =
+            picture100().record(0x00F7, words({0x0300, 3}) + entries).record(0x0234, {0}).pen(5, 0, 0).select(1);
+        row("a palette index", WmfBuilder(palette).record(0x02FC, {0, 1, 0x0100, 0}).select(2).rectangle(10, 10, 20, 20),
+            QRect(10, 10, 10, 10));
+        row("palette entries replaced", WmfBuilder(palette).record(0x0037, words({2, 1}) + colorRef(red))
+            .record(0x02FC, {0, 2, 0x0100, 0}).select(2).rectangle(10, 10, 20, 20), QRect(10, 10, 10, 10));
+        row("R2_NOTCOPYPEN", picture100().fillWith(cyan).record(0x0104, {4}).rectangle(0, 0, 50, 50), QRect(0, 0, 50, 50));
         row("R2_NOP draws nothing", redFill().record(0x0104, {11}).rectangle(0, 0, 100, 100), noRed);
         row("R2_BLACK", redFill().record(0x0104, {1}).rectangle(0, 0, 100, 100), noRed, {{{50, 50}, black}});
         row("R2_XORPEN twice gives back what was there",
             redFill().rectangle(0, 0, 50, 100).record(0x0104, {7}).rectangle(0, 0, 100, 100).rectangle(0, 0, 100, 100),
             QRect(0, 0, 50, 100), {}, {}, false);
+        // Text on an opaque red background: the cell's top left at the reference point.
+        const WmfBuilder cell = picture100().record(0x0201, colorRef(red)).font(-40, "Arial").select(0);
+        row("text out", WmfBuilder(cell).textOut(20, 30, "H"), anyRed,
+            {{{21, 31}, red}, {{19, 31}, white}, {{21, 29}, white}});
+        row("ext text out: the opaque rectangle, text clipped to it",
+            WmfBuilder(cell).record(0x0A32, words({20, 10, 4, 6, 0, 20, 60, 40}) + "HHHH"), QRect(0, 20, 60, 20));
         // Bitmaps.
-        const QVector<QRgb> four{red, green, blue, yellow}, mono{red, white, white, red};
+        const QVector<QRgb> mono{red, white, white, red};
         QByteArray rle = makeDib(8, 2, 2, four).left(40 + 4 * 4) + QByteArray::fromHex("01020103" "0000" "01000101" "0001");
         rle.replace(16, 1, "\x01").replace(32, 1, "\x04"); // RLE8 in four colours: bottom row 2 and 3, top row 0 and 1
         const std::pair<QString, QByteArray> dibs[] = {
@@ -149,25 +210,40 @@ private slots:
         for (const auto &[name, dib] : dibs)
             for (uint16_t function : {STRETCHDIB, DIBSTRETCHBLT})
                 row(name + (function == STRETCHDIB ? " stretched" : " blitted"),
-                    picture100().blit(function, dib, {2, 2}, QRect(0, 0, 100, 100)), anyRed,
+                    picture100().blit(function, dib, {0, 0, 2, 2}, QRect(0, 0, 100, 100)), anyRed,
                     quadrants(name == "1 bit" ? mono : four));
+        // Source pixel (1, 0) over the whole picture; records that count a bottom-up DIB's rows from
+        // the bottom take it from the bottom row.
+        const QByteArray dib4 = makeDib(24, 2, 2, four), bitmap4 = bitmap16(2, 2, four);
+        for (const auto &[function, bits, color] : {std::tuple{0x0922, bitmap4, green}, {0x0B23, bitmap4, green},
+                 {0x0940, dib4, green}, {0x0B41, dib4, green}, {0x0F43, dib4, yellow}, {0x0D33, dib4, yellow}})
+            row(QStringLiteral("bitmap record %1 takes its source rectangle").arg(function, 0, 16),
+                picture100().windowExt(1, 1).blit(function, bits, {1, 0, 1, 1}, {0, 0, 1, 1}), anyRed,
+                quadrants(QVector<QRgb>(4, color)));
         row("a negative destination mirrors",
-            picture100().blit(STRETCHDIB, makeDib(24, 2, 1, {red, blue}), {2, 1}, QRect(100, 0, -100, 100)),
+            picture100().blit(STRETCHDIB, makeDib(24, 2, 1, {red, blue}), {0, 0, 2, 1}, QRect(100, 0, -100, 100)),
             QRect(50, 0, 50, 100), {{{25, 50}, blue}});
         row("a pattern fill without a bitmap paints the brush", redFill().record(0x061D, {0x0021, 0x00F0, 50, 50, 25, 25}),
             QRect(25, 25, 50, 50));
+        row("NOTSRCCOPY inverts", picture100().blit(DIBSTRETCHBLT, makeDib(24, 1, 1, {cyan}), {0, 0, 1, 1},
+            {0, 0, 50, 100}, 0x00330008), QRect(0, 0, 50, 100));
+        row("WHITENESS and BLACKNESS", redFill().rectangle(0, 0, 100, 100).record(0x061D, {0x0062, 0x00FF, 100, 50, 0, 0})
+            .record(0x061D, {0x0042, 0, 50, 50, 50, 50}), QRect(50, 0, 50, 50), {{{25, 50}, white}, {{75, 75}, black}});
+        row("DSTINVERT",
+            picture100().fillWith(cyan).rectangle(0, 0, 100, 100).record(0x061D, {0x0009, 0x0055, 50, 100, 0, 0}),
+            QRect(0, 0, 100, 50), {}, {}, false);
         // Icons: an AND mask (white keeps what is there) and a colour image
         // (black keeps it), over green: left half transparent, right half red.
         const WmfBuilder mask = picture100().fillWith(green).rectangle(0, 0, 100, 100).blit(
-            DIBSTRETCHBLT, makeDib(1, 2, 1, {white, black}), {2, 1}, QRect(0, 0, 100, 100), SRCAND);
+            DIBSTRETCHBLT, makeDib(1, 2, 1, {white, black}), {0, 0, 2, 1}, QRect(0, 0, 100, 100), SRCAND);
         for (uint32_t rop : {SRCINVERT, SRCPAINT})
             row(QStringLiteral("icon mask and image, %1").arg(rop, 0, 16),
-                WmfBuilder(mask).blit(DIBSTRETCHBLT, makeDib(24, 2, 1, {black, red}), {2, 1}, QRect(0, 0, 100, 100), rop),
+                WmfBuilder(mask).blit(DIBSTRETCHBLT, makeDib(24, 2, 1, {black, red}), {0, 0, 2, 1}, {0, 0, 100, 100}, rop),
                 anyRed, {{{25, 50}, green}, {{75, 50}, red}});
         row("an icon mask alone", mask, noRed, {{{25, 50}, green}, {{75, 50}, black}});
         // On raster devices OR mixes colours; elsewhere black at least must keep what is there.
         row("an OR blit alone", picture100().fillWith(green).rectangle(0, 0, 100, 100).blit(DIBSTRETCHBLT,
-            makeDib(24, 2, 1, {black, red}), {2, 1}, QRect(0, 0, 100, 100), SRCPAINT), anyRed, {{{25, 50}, green}});
+            makeDib(24, 2, 1, {black, red}), {0, 0, 2, 1}, QRect(0, 0, 100, 100), SRCPAINT), anyRed, {{{25, 50}, green}});
         // Hostile input: each case leaves object slots 0 and 1 free for a blue square that must still appear.
         const auto survives = [&row](const QString &name, const WmfBuilder &b) {
             row(name, WmfBuilder(b).fillWith(blue).rectangle(10, 10, 20, 20), noRed,
@@ -193,7 +269,7 @@ private slots:
         QByteArray hugeRle = makeDib(8, 1, 1, {red}) + QByteArray::fromHex("ff01ff01ff01");
         hugeRle.replace(4, 8, QByteArray::fromHex("ffff0000ffff0000")).replace(16, 1, "\x01"); // 65535 x 65535, RLE8
         survives("run-length bitmap claiming four billion pixels",
-                 picture100().blit(STRETCHDIB, hugeRle, {65535, 65535}, QRect(0, 0, 100, 100)));
+                 picture100().blit(STRETCHDIB, hugeRle, {0, 0, 65535, 65535}, QRect(0, 0, 100, 100)));
         survives("text longer than its record", picture100().record(0x0A32, {50, 0, 32000, 6, 0, 0, 100, 100}));
         const std::initializer_list<int> region = {0, 6, 0, 0, 0, 32767, 0, 0, 0, 0, 0, 65535, 0, 1};
         survives("region with more scans than it holds",
@@ -208,8 +284,8 @@ private slots:
         survives("bitmap dimensions beyond its bits", lyingDib(24, 4, QByteArray::fromHex("3075000030750000")));
         survives("colour table beyond the record", lyingDib(8, 32, QByteArray::fromHex("ffffff7f")));
         survives("impossible depth", lyingDib(24, 14, QByteArray::fromHex("0700")));
-        survives("bitmap cut short", picture100().blit(STRETCHDIB, makeDib(24, 2, 2, {red, red, red, red}).left(45), {2, 2},
-                                                       QRect(0, 0, 100, 100)));
+        survives("bitmap cut short", picture100().blit(STRETCHDIB, makeDib(24, 2, 2, {red, red, red, red}).left(45),
+                                                       {0, 0, 2, 2}, QRect(0, 0, 100, 100)));
     }
     void recordsDrawWhereTheyShould()
     {

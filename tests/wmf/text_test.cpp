@@ -8,16 +8,16 @@
 #include <QtTest>
 
 namespace {
-const QRgb black = qRgb(0, 0, 0);
+const QRgb black = qRgb(0, 0, 0), ink = qRgb(0, 0, 255); // ink: the text colour textPicture sets
 
 // A 200 x 100 pixel picture (one unit per pixel) set up for one text record.
 WmfBuilder textPicture(int align, int height = -20, int escapement = 0)
 {
     WmfBuilder b = WmfBuilder().placeable(0, 0, 200, 100, 96);
-    return b.font(height, "Arial", 400, escapement).select(0).textAlign(align).bkMode(1);
+    return b.font(height, "Arial", 400, escapement).select(0).textAlign(align).bkMode(1).record(0x0209, colorRef(ink));
 }
 
-QRect inkOf(const WmfBuilder &b) { return boxOf(renderMetafile(b.bytes(), QSize(200, 100)), black, 100); }
+QRect inkOf(const WmfBuilder &b) { return boxOf(renderMetafile(b.bytes(), QSize(200, 100)), ink, 100); }
 
 bool within(int value, int low, int high) { return value >= low && value <= high; }
 } // namespace
@@ -64,7 +64,7 @@ private slots:
         // An opaque background (red here) fills the text's cell.
         const WmfBuilder b = textPicture(0).bkMode(2).record(0x0201, {0x00FF, 0}).textOut(10, 10, "HHH");
         const QImage opaque = renderMetafile(b.bytes(), {200, 100});
-        const QRect left = boxOf(opaque, black, 100), background = boxOf(opaque, qRgb(255, 0, 0));
+        const QRect left = boxOf(opaque, ink, 100), background = boxOf(opaque, qRgb(255, 0, 0));
         QVERIFY(within(left.left(), 9, 13) && within(left.top(), 10, 16));
         QVERIFY(background.top() <= 11 && background.height() >= 18 && background.contains(left));
         const QRect right = inkOf(textPicture(2).textOut(190, 10, "HHH"));
@@ -81,6 +81,8 @@ private slots:
         const QRect spread = inkOf(textPicture(0).extTextOut(10, 10, "HHH", {60, 60, 60}));
         // Two gaps of 60 instead of about 13, from the same start.
         QVERIFY(spread.width() > natural.width() + 80 && qAbs(spread.left() - natural.left()) <= 1);
+        // SETTEXTCHAREXTRA: 30 more after every character.
+        QVERIFY(within(inkOf(textPicture(0).record(0x0108, {30}).textOut(10, 10, "HHH")).width() - natural.width(), 58, 62));
         // TA_UPDATECP: the second text starts where the first ended.
         const WmfBuilder cp = textPicture(1).record(0x0214, {10, 10}).extTextOut(0, 0, "HH", {40, 40});
         const QRect chained = inkOf(WmfBuilder(cp).extTextOut(0, 0, "H", {40}));
