@@ -28,7 +28,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     fitContentScreens(fillDisplayAsked(app));
     randomize();
-    intro0::defineName();
+    intro0::defineAsMainMenu();
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();
     setSoundOutput(nullptr);
