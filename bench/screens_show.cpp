@@ -95,7 +95,7 @@ int main(int argc, char **argv)
         std::exit(1);
         return MsgResult::Ok;
     });
-    intro0::defineName();
+    intro0::defineAsMainMenu();
     for (double scale : {1.0, 2.0})
         measureAtScale(scale, runs);
     return 0;

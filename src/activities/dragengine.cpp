@@ -4,14 +4,12 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/sounds.h"
 #include "quiz/welldone.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 
 namespace {
-const QString kThud = QStringLiteral("wav\\thud3.wav");
-const QString kClick = QStringLiteral("wav\\click.wav");
-
 // A box, or a label in its box: the label font, yellow on black with a border.
 LabelDesign boxed(int index, const QString &caption, double left, double top, const DragLayout &d)
 {
@@ -70,7 +68,7 @@ void DragActivity::load()
 {
     commonSetup(*this);
     Module1.questionCount = labelCount();
-    preloadSounds({kThud, kClick});
+    preloadSounds({sounds::thud, sounds::click});
     prepareScreen();
     fitHomeSlots();
     putLabelsInTray();
@@ -134,7 +132,7 @@ void DragActivity::Label2_MouseUp(int index)
     Label *label = Label2[index];
     const DropResult drop = dropOnZones(boxOf(label).corner(), zonesInTestOrder());
     for (size_t snap = 0; snap < drop.snaps.size(); ++snap)
-        playIfSoundOn(kThud);
+        playIfSoundOn(sounds::thud);
     if (!drop.snaps.empty())
         label->moveTo(drop.corner.left, drop.corner.top);
     if (countLabelsInBoxes(labelCorners(), boxCorners()) == Module1.questionCount)
@@ -150,6 +148,7 @@ void DragActivity::Label3_Click(int index)
         unload();
         break;
     case StartAgain:
+        carried_ = -1; // a label carried by keys goes home with the others
         for (int i = 0; i < labelCount(); ++i)
             Label2[i]->moveTo(Label4[i]->left(), Label4[i]->top());
         Label3[CheckScore]->setVisible(false);
@@ -162,12 +161,14 @@ void DragActivity::Label3_Click(int index)
     default:
         break;
     }
-    playIfSoundOn(kClick);
+    playIfSoundOn(sounds::click);
 }
 
-// The results screen reads the shared score and count when it opens, above
-// this screen, which stays as it is beneath.
-void DragActivity::showResults() { touch<Welldone>().showScreen(); }
+// The results open above this screen, which stays as it is beneath.
+void DragActivity::showResults()
+{
+    touch<Welldone>().showResult(QuizResult::ofActivity(Module1.score, Module1.questionCount));
+}
 
 int DragActivity::scoreLabels() const { return standardScore(labelCorners(), boxCorners()); }
 

@@ -1,5 +1,5 @@
 // The drag engine from the keyboard. A pupil who cannot drag picks a label
-// up, carries it from place to place (the boxes, then the tray's home homeSlots)
+// up, carries it from place to place (the boxes, then the tray's home slots)
 // and puts it down; putting it down runs the very drop test a released
 // pointer runs, on the label where it now lies, so the snaps, the thuds, the
 // completion test and the score cannot differ between the two.
@@ -38,6 +38,8 @@ void DragActivity::wireKeyboard()
         order << label;
     order << Label3[StartAgain] << Label3[CheckScore] << Label3[Exit];
     setTabSequence(order);
+    // The screen opens on its first label, so the first Enter picks it up.
+    order.front()->setFocus();
     bindKeys(this, [this](const QKeyEvent &key) { return Label2_Key(key); });
     escapePresses(this, Label3[Exit]);
 }
@@ -103,7 +105,7 @@ void DragActivity::dropCarried()
     Label2_MouseUp(index);
 }
 
-// The boxes in reading order, then the home homeSlots in reading order.
+// The boxes in reading order, then the home slots in reading order.
 std::vector<Label *> DragActivity::placesInReadingOrder() const
 {
     std::vector<Label *> places = inReadingOrder(Label1);

@@ -16,7 +16,7 @@ void commonSetup(Screen &screen)
     screen.setBackColor(colours::screenBack);
     screen.setCaption(QStringLiteral("Velmora"));
     describeContentPictures();
-    // From here on nothing that goes wrong stops the remaining steps.
+    // A screen without a picture box of that name keeps its own colours.
     if (auto *picture = qobject_cast<PictureBox *>(screen.control(QStringLiteral("Picture1"))))
         picture->setBackColor(colours::pictureBack);
     screen.setClientSizeTwips(kScreenWidth, kScreenHeight);

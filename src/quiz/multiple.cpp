@@ -6,13 +6,13 @@
 #include "common/grey.h"
 #include "common/module1.h"
 #include "common/questionset.h"
-#include "quiz/scoretext.h"
+#include "common/sounds.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
-#include "quiz/wrong.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/numbertext.h"
 
 #include <QKeyEvent>
 
@@ -113,7 +113,7 @@ void multiple::load()
     Label6->setCaption(Module1.quizTitle);
     // Teachers print topic quizzes and their own worksheets alike, so every quiz offers it.
     Label3[PrintWorksheet]->setVisible(true);
-    preloadSounds({QStringLiteral("wav\\typekey.wav"), QStringLiteral("wav\\click.wav")});
+    preloadSounds({sounds::typekey, sounds::click});
     showquest();
 }
 
@@ -165,7 +165,7 @@ bool multiple::answerKey(const QKeyEvent &key)
 
 void multiple::Option1_Click(int)
 {
-    playIfSoundOn(QStringLiteral("wav\\typekey.wav"));
+    playIfSoundOn(sounds::typekey);
 }
 
 void multiple::Label3_Click(int index)
@@ -187,7 +187,7 @@ void multiple::Label3_Click(int index)
     default:
         break;
     }
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 void multiple::recordMarkAndMoveOn()
@@ -206,22 +206,15 @@ void multiple::recordMarkAndMoveOn()
 
 void multiple::scoreAndHandOver()
 {
+    QuizResult result{0, Module1.questionCount, true, Label6->caption(), {}};
     for (int i = 1; i <= questionsPerSet; ++i) {
         Module1.score += Module1.questionMark[i];
-        if (Module1.questionMark[i] == 0) {
-            // With the score just updated this is the count of wrong answers so far, less one.
-            Label *line = touch<Wrong>().Label2[(i - 1) - Module1.score];
-            line->setCaption(numberWithSignPlace(i) + QStringLiteral(". ") + Module1.questionText[i]);
-            line->setVisible(true);
-        }
+        if (Module1.questionMark[i] == 0)
+            result.wrongAnswers.append({i, Module1.questionText[i]});
     }
+    result.score = Module1.score;
     Module1.certificateSubject = Label5->caption();
-    touch<Wrong>().Label6->setCaption(Label6->caption());
-    Welldone &results = touch<Welldone>(); // its opening step reads the final score
-    results.Label6->setVisible(false);
-    results.Label5->setVisible(true);
-    results.Label3[0]->setVisible(true);
-    results.showScreen();
+    touch<Welldone>().showResult(result);
     unload();
 }
 

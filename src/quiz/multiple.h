@@ -1,8 +1,8 @@
 #pragma once
 // The quiz screen: the ten questions of the set loaded last, one at a time
 // with four answers. A mark is recorded each time the pupil moves forward;
-// after question 10 the marks are added up, the wrong answers are listed on
-// Wrong and the results screen Welldone takes over.
+// after question 10 the marks are added up and the result, wrong answers and
+// all, is handed to the results screen Welldone.
 #include "toolkit/controlarray.h"
 #include "toolkit/inputs.h"
 #include "toolkit/label.h"

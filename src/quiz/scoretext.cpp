@@ -6,13 +6,19 @@ QString scoreMessage(const QString &openingWords, int score, int maximum)
            QLatin1Char('.');
 }
 
-ScoreBand scoreBand(int score, int maximum)
+// A full score earns the certificate; otherwise a quiz points to its wrong
+// answers and an activity, which lists none, advises the key facts.
+ResultsLook resultsLook(const QuizResult &result)
 {
-    if (score == maximum)
-        return ScoreBand::Full;
-    if (score == maximum - 1 || score == maximum - 2)
-        return ScoreBand::NearlyFull;
-    if (score < maximum - 2)
-        return ScoreBand::Short;
-    return ScoreBand::Beyond;
+    const int s = result.score, n = result.maximum;
+    if (earnsCertificate(result))
+        return {scoreMessage(QStringLiteral("Excellent work. You have scored"), s, n), {},
+                QStringLiteral("Print Certificate"), false, true};
+    const bool nearlyFull = s == n - 1 || s == n - 2;
+    const QString opening = nearlyFull ? QStringLiteral("Good work. You have scored") : QStringLiteral("You have scored");
+    if (!result.fromQuiz)
+        return {scoreMessage(opening, s, n), {}, {}, true, false};
+    return {scoreMessage(opening, s, n),
+            QStringLiteral("Click the button above to check which questions you answered incorrectly."),
+            QStringLiteral("Check Wrong Answers"), false, false};
 }

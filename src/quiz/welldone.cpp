@@ -4,6 +4,7 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/sounds.h"
 #include "quiz/certificate.h"
 #include "quiz/rewardsounds.h"
 #include "quiz/scoretext.h"
@@ -19,8 +20,6 @@
 namespace {
 enum Button { FirstButton = 0, Exit = 1 };
 constexpr int kNameLength = 25;
-const QString kWrongAnswersHint =
-    QStringLiteral("Click the button above to check which questions you answered incorrectly.");
 } // namespace
 
 Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
@@ -58,41 +57,29 @@ Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
     Timer3->onTick = [this] { Timer3_Timer(); };
     // The score message can be read from the keyboard and is the first thing a screen reader says.
     Label1->setFocusPolicy(Qt::TabFocus);
-    setTabSequence({Label1, Text1, Label3[FirstButton], Label3[Exit]});
+    setTabSequence({Label1, Label3[FirstButton], Text1, Label3[Exit]});
     escapePresses(this, Label3[Exit]);
 }
 
-void Welldone::load()
+void Welldone::load() { commonSetup(*this); }
+
+void Welldone::showResult(const QuizResult &result)
 {
-    commonSetup(*this);
-    const int s = Module1.score;
-    const int n = Module1.questionCount;
-    switch (scoreBand(s, n)) {
-    case ScoreBand::Full:
-        Label6->setVisible(false);
-        Label3[FirstButton]->setVisible(true);
-        Label1->setCaption(scoreMessage(QStringLiteral("Excellent work. You have scored"), s, n));
-        Label3[FirstButton]->setCaption(QStringLiteral("Print Certificate"));
-        Text1->setVisible(true);
-        Label2->setVisible(true);
-        break;
-    case ScoreBand::NearlyFull:
-        Label1->setCaption(scoreMessage(QStringLiteral("Good work. You have scored"), s, n));
-        Label5->setCaption(kWrongAnswersHint);
-        Label3[FirstButton]->setCaption(QStringLiteral("Check Wrong Answers"));
-        break;
-    case ScoreBand::Short:
-        Label1->setCaption(scoreMessage(QStringLiteral("You have scored"), s, n));
-        Label5->setCaption(kWrongAnswersHint);
-        Label3[FirstButton]->setCaption(QStringLiteral("Check Wrong Answers"));
-        break;
-    case ScoreBand::Beyond:
-        break;
-    }
+    result_ = result;
+    const ResultsLook look = resultsLook(result);
+    Label1->setCaption(look.message);
+    Label5->setCaption(look.hint);
+    Label5->setVisible(!look.hint.isEmpty());
+    Label3[FirstButton]->setCaption(look.firstButton);
+    Label3[FirstButton]->setVisible(!look.firstButton.isEmpty());
+    Label6->setVisible(look.advice);
+    Text1->setVisible(look.nameBox);
+    Label2->setVisible(look.nameBox);
     Label1->setFocus();
     Text1->setAccessibleName(Label2->caption());
     Text1->setAccessibleDescription(Label1->caption());
-    preloadSounds(rewardSoundsFor(s) << QStringLiteral("wav\\click.wav"));
+    preloadSounds(rewardSoundsFor(result.score) << sounds::click);
+    showScreen();
     Timer1->setEnabled(true);
 }
 
@@ -117,7 +104,7 @@ void Welldone::Timer3_Timer()
 {
     randomize();
     if (Module1.soundOn == 1) {
-        const QString sound = pickRewardSound(Module1.score);
+        const QString sound = pickRewardSound(result_.score);
         if (!sound.isEmpty())
             playIfSoundOn(sound);
     }
@@ -126,7 +113,7 @@ void Welldone::Timer3_Timer()
 
 void Welldone::Label3_Click(int index)
 {
-    if (index == FirstButton && Module1.questionCount == Module1.score) {
+    if (index == FirstButton && earnsCertificate(result_)) {
         // Printing reports its own failures; this catches whatever escapes it.
         try {
             Printpage();
@@ -136,17 +123,17 @@ void Welldone::Label3_Click(int index)
         return; // no click sound for the certificate
     }
     if (index == FirstButton) {
-        touch<Wrong>().showScreen();
+        touch<Wrong>().showWrongAnswers(result_);
     } else if (index == Exit) {
         if (isLoaded<Wrong>())
             touch<Wrong>().unload();
         unload();
     }
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 // The certificate for the pupil named in the name box.
 void Welldone::Printpage()
 {
-    printCertificate(Module1.certificateSubject, Text1->text(), Module1.score, Module1.questionCount);
+    printCertificate(Module1.certificateSubject, Text1->text(), result_.score, result_.maximum);
 }

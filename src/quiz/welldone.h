@@ -2,6 +2,7 @@
 // The results screen after every quiz and activity: praise by score, a
 // picture, a reward sound picked by score, and either the wrong answers or,
 // after a full score, a name box and the certificate.
+#include "quiz/quizresult.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/inputs.h"
 #include "toolkit/label.h"
@@ -27,6 +28,11 @@ public:
     Timer *Timer2;
     Timer *Timer3;
 
+    // Shows a finished quiz's or activity's result on top and starts the
+    // reward sequence. What the screen offers, and what its certificate
+    // prints, follow from this result alone.
+    void showResult(const QuizResult &result);
+
 protected:
     void load() override;
 
@@ -36,4 +42,6 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+
+    QuizResult result_;
 };

@@ -6,6 +6,7 @@
 #include "quiz/welldone.h"
 #include "toolkit/builders.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/numbertext.h"
 
 namespace {
 // One line for each question a pupil can get wrong.
@@ -33,6 +34,19 @@ Wrong::Wrong() : Screen(QStringLiteral("Wrong"))
 }
 
 void Wrong::load() { commonSetup(*this); }
+
+// Line k holds the k-th wrong answer: a space, its question number, ". " and the question.
+void Wrong::showWrongAnswers(const QuizResult &result)
+{
+    Label6->setCaption(result.quizTitle);
+    for (int k = 0; k < kLines; ++k) {
+        const bool listed = k < result.wrongAnswers.size();
+        const WrongAnswer wrong = result.wrongAnswers.value(k);
+        Label2[k]->setCaption(listed ? numberWithSignPlace(wrong.question) + QStringLiteral(". ") + wrong.text : QString());
+        Label2[k]->setVisible(listed);
+    }
+    showScreen();
+}
 
 void Wrong::Label3_Click(int)
 {

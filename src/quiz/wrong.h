@@ -1,6 +1,7 @@
 #pragma once
 // The wrong-answers screen: the quiz title and up to ten lines, one per
-// wrongly answered question, filled by the quiz while the screen is hidden.
+// wrongly answered question, in question order.
+#include "quiz/quizresult.h"
 #include "toolkit/controlarray.h"
 #include "toolkit/label.h"
 #include "toolkit/screen.h"
@@ -15,6 +16,9 @@ public:
     ControlArray<Label> Label2; // lines 0 to 9, hidden until filled
     Label *Label5;
     ControlArray<Label> Label3; // only 1: "Exit"
+
+    // Lists a quiz's wrong answers under its title, on top.
+    void showWrongAnswers(const QuizResult &result);
 
 protected:
     void load() override;

@@ -5,6 +5,7 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/sounds.h"
 #include "shell/guide.h"
 #include "shell/teacher.h"
 #include "shell/titlefrm.h"
@@ -34,7 +35,7 @@ const QString kFooter = QStringLiteral("Velmora \u2022 Quorvane Publishing Ltd")
 const FontDesign kUnitFont = fonts::tahoma(12);
 } // namespace
 
-intro0::intro0() : Screen(QStringLiteral("intro0"))
+intro0::intro0() : MainMenu(QStringLiteral("intro0"))
 {
     Label1 = makeLabel(this, QStringLiteral("Label1"),
                        textLabel(QStringLiteral("Velmora"), 0, 120, 12000, 900, fonts::tahoma(32.25)));
@@ -86,7 +87,7 @@ intro0::intro0() : Screen(QStringLiteral("intro0"))
     escapePresses(this, Label2[Exit]);
 }
 
-void intro0::defineName() { screens::defineByName<intro0>(QStringLiteral("intro0")); }
+void intro0::defineAsMainMenu() { defineMainMenu([]() -> MainMenu & { return touch<intro0>(); }); }
 
 void intro0::load()
 {
@@ -95,7 +96,7 @@ void intro0::load()
     Option1->setBackColor(colours::screenBack);
     Option2->setBackColor(colours::screenBack);
     Module1.soundOn = 1;
-    preloadSounds({QStringLiteral("wav\\click.wav")});
+    preloadSounds({sounds::click});
     Timer1->setEnabled(true);
 }
 
@@ -137,7 +138,7 @@ void intro0::Label2_Click(int index)
     default:
         break;
     }
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 // The page viewer as a single acknowledgments page with the animated logo.

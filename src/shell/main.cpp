@@ -8,27 +8,52 @@
 #include <QCommandLineParser>
 
 namespace {
+const QCommandLineOption kFit(QStringLiteral("fit"), QStringLiteral("Show the screens as large as the display allows."));
+
+void describeOptions(QCommandLineParser &options)
+{
+    options.setApplicationDescription(QStringLiteral("History for primary schools: Ancient Greece."));
+    options.addHelpOption();
+    options.addVersionOption();
+    options.addOption(kFit);
+}
+
+// --help and --version print and end before the window system is opened, so
+// they work without a display (a technician over SSH). Other options,
+// Qt's own among them, are left to the program's own reading.
+void answerWithoutDisplay(int argc, char **argv)
+{
+    const QCoreApplication probe(argc, argv);
+    QCommandLineParser options;
+    describeOptions(options);
+    (void)options.parse(QCoreApplication::arguments());
+    if (options.isSet(QStringLiteral("help")))
+        options.showHelp();
+    if (options.isSet(QStringLiteral("version")))
+        options.showVersion();
+}
+
 // --fit: screens as large as the display allows, for whiteboards and projectors.
 bool fillDisplayAsked(const QApplication &app)
 {
     QCommandLineParser options;
-    options.setApplicationDescription(QStringLiteral("History for primary schools: Ancient Greece."));
-    options.addHelpOption();
-    options.addOption({QStringLiteral("fit"), QStringLiteral("Show the screens as large as the display allows.")});
+    describeOptions(options);
     options.process(app);
-    return options.isSet(QStringLiteral("fit"));
+    return options.isSet(kFit);
 }
 } // namespace
 
 int main(int argc, char **argv)
 {
+    QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
+    answerWithoutDisplay(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Lets the desktop match the windows to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     fitContentScreens(fillDisplayAsked(app));
     randomize();
-    intro0::defineName();
+    intro0::defineAsMainMenu();
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();
     setSoundOutput(nullptr);

@@ -3,12 +3,12 @@
 #include "common/colours.h"
 #include "common/commonsetup.h"
 #include "common/designs.h"
-#include "common/picturedescriptions.h"
 #include "common/grey.h"
+#include "common/picturedescriptions.h"
+#include "common/sounds.h"
 #include "shell/intro0.h"
 #include "toolkit/builders.h"
 #include "toolkit/display.h"
-#include "toolkit/keyboard.h"
 
 namespace {
 constexpr double kClientWidth = 5460;
@@ -50,7 +50,7 @@ Titlefrm::Titlefrm() : Screen(QStringLiteral("Titlefrm"))
     Command1->setDefault(true);
     connect(Command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
     connect(Command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    escapePresses(this, Command2);
+    // Leaving the program is deliberate: Escape does not press "Exit".
     describeContentPictures();
 }
 
@@ -79,11 +79,11 @@ void Titlefrm::Command1_Click()
         refitContentScreens(this);
     touch<intro0>().showScreen();
     unload();
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 void Titlefrm::Command2_Click()
 {
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
     endProgram();
 }

@@ -9,6 +9,7 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/sounds.h"
 #include "quiz/multiple.h"
 #include "shell/intro0.h"
 #include "shell/pagenames.h"
@@ -123,7 +124,7 @@ void TopicMenu::label3_Click(int index)
     default:
         break;
     }
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 // A set that cannot be read or scored is reported and the menu stays as it is.

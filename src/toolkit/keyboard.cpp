@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
 #include <vector>
@@ -46,6 +47,19 @@ void keyboardToTopScreen()
         top->activateWindow();
 }
 
+// A held key acts once: the window system's repeats of it go nowhere, so
+// holding Escape leaves one screen and holding Enter presses one button.
+// Only typing and deleting in a text box repeat, as everywhere else.
+bool isHeldKeyRepeat(const QObject *receiver, const QKeyEvent &key)
+{
+    if (!key.isAutoRepeat())
+        return false;
+    const int k = key.key();
+    const bool actsOnScreen = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape ||
+                              k == Qt::Key_Tab || k == Qt::Key_Backtab;
+    return !qobject_cast<const QLineEdit *>(receiver) || actsOnScreen;
+}
+
 class KeyboardWatch : public QObject {
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
@@ -54,7 +68,11 @@ protected:
         if (!widget)
             return false;
         switch (event->type()) {
+        case QEvent::KeyRelease:
+            return isHeldKeyRepeat(widget, static_cast<QKeyEvent &>(*event));
         case QEvent::KeyPress:
+            if (isHeldKeyRepeat(widget, static_cast<QKeyEvent &>(*event)))
+                return true;
             keyboardInUse = true;
             showFocusMarks(widget->window(), true);
             return handledByWindow(widget->window(), static_cast<QKeyEvent &>(*event));

@@ -2,8 +2,9 @@
 // Working a screen from the keyboard, alongside the mouse. A window may take
 // keys before its focused control (Escape for the way out, the quiz's answer
 // keys, carrying a label); controls show a focus mark only while the keyboard
-// is in use, so a pointer user sees every screen exactly as before; and when
-// the window on top goes away the one now on top takes the keyboard.
+// is in use, so a pointer user sees every screen exactly as before; a held
+// key acts once, except for typing in a text box; and when the window on top
+// goes away the one now on top takes the keyboard.
 #include <QWidget>
 #include <functional>
 #include <QList>

@@ -12,9 +12,10 @@ MessageBoxHandler &handler()
 
 MsgResult showDialog(const QString &text, MsgButtons buttons)
 {
+    const bool asks = buttons != MsgButtons::Ok;
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                    buttons == MsgButtons::OkCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
+                    asks ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    box.setDefaultButton(buttons == MsgButtons::OkCancelDefaultCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     box.setWindowRole(QStringLiteral("message")); // the window system knows message boxes apart from screens
     return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }

@@ -4,7 +4,9 @@
 #include <QString>
 #include <functional>
 
-enum class MsgButtons { Ok, OkCancel };
+// OkCancel has OK as its default button (Enter presses it); a question whose
+// OK loses something has Cancel as its default instead.
+enum class MsgButtons { Ok, OkCancel, OkCancelDefaultCancel };
 enum class MsgResult { Ok, Cancel };
 
 using MessageBoxHandler = std::function<MsgResult(const QString &text, MsgButtons buttons)>;

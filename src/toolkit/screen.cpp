@@ -15,12 +15,6 @@ std::vector<Screen *> &loadedScreens()
     static std::vector<Screen *> list;
     return list;
 }
-
-std::map<QString, std::function<Screen &()>> &screensByName()
-{
-    static std::map<QString, std::function<Screen &()>> named;
-    return named;
-}
 } // namespace
 
 Screen::Screen(const QString &name) : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -149,19 +143,6 @@ void unloadAll()
     for (Screen *s : loaded())
         s->unload();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void defineByName(const QString &name, std::function<Screen &()> touchScreen)
-{
-    screensByName()[name] = std::move(touchScreen);
-}
-
-Screen &touchByName(const QString &name)
-{
-    const auto it = screensByName().find(name);
-    if (it == screensByName().end())
-        qFatal("No screen is defined by the name %s", qPrintable(name));
-    return it->second();
 }
 
 } // namespace screens

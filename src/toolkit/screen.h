@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QWidget>
 #include <functional>
-#include <map>
 #include <vector>
 
 class Screen : public QWidget {
@@ -87,13 +86,6 @@ Screen *topmost();
 // Unloads every screen and destroys them now (tests, program end).
 void unloadAll();
 
-// Screens known by their name, so that a screen can open one whose type lives
-// in a folder above its own. The program defines them once at start-up.
-void defineByName(const QString &name, std::function<Screen &()> touchScreen);
-// The named screen, loaded first when it is not; a name never defined is a
-// programming error and ends the program with a message.
-Screen &touchByName(const QString &name);
-
 } // namespace screens
 
 // The one instance of screen S. Touching a screen that is not loaded loads it
@@ -110,14 +102,6 @@ S &touch()
     }
     return *instance;
 }
-
-namespace screens {
-template <class S>
-void defineByName(const QString &name)
-{
-    defineByName(name, []() -> Screen & { return touch<S>(); });
-}
-} // namespace screens
 
 template <class S>
 bool isLoaded()

@@ -5,6 +5,7 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/sounds.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
@@ -66,9 +67,7 @@ wizard::wizard() : Screen(QStringLiteral("wizard"))
     wireHoverHighlight(*this, Label3);
     wireEnterMoves();
     nameBoxes();
-    // Escape is "Exit" only while there is nothing to lose: one stray key
-    // must not throw a teacher's worksheet away.
-    escapePresses(this, Label3[Exit], [this] { return nothingTyped(); });
+    escapePresses(this, Label3[Exit]);
 }
 
 // Screen readers name each box by what it holds.
@@ -85,14 +84,31 @@ void wizard::nameBoxes()
     }
 }
 
-bool wizard::nothingTyped() const
+bool wizard::unsavedWork() const
 {
-    const WorksheetContent typed = content();
-    auto empty = [](const auto &texts) {
-        return std::all_of(texts.begin(), texts.end(), [](const QString &t) { return t.isEmpty(); });
-    };
-    return typed.title.isEmpty() && empty(typed.questions) && empty(typed.answers) &&
-           std::none_of(typed.ticks.begin(), typed.ticks.end(), [](bool tick) { return tick; });
+    const WorksheetContent now = content();
+    return now.title != kept_.title || now.questions != kept_.questions || now.answers != kept_.answers ||
+           now.ticks != kept_.ticks;
+}
+
+void wizard::showEvent(QShowEvent *event)
+{
+    if (!opened_)
+        kept_ = content();
+    opened_ = true;
+    Screen::showEvent(event);
+}
+
+// Typed work that is not saved is thrown away only when the teacher says so,
+// by mouse or by Escape alike; Cancel, the default, stays.
+void wizard::leave()
+{
+    const QString question = QStringLiteral("Your worksheet has not been saved. If you leave the Multiple Choice "
+                                            "Wizard now, everything you have typed will be lost.\n\nClick OK to "
+                                            "leave without saving, or Cancel to go back to your worksheet.");
+    if (unsavedWork() && messageBox(question, MsgButtons::OkCancelDefaultCancel) != MsgResult::Ok)
+        return;
+    unload();
 }
 
 // The heading, the title's caption, and each question's heading and answer letters.
@@ -202,12 +218,12 @@ void wizard::Label3_Click(int index)
         genwork();
         break;
     case Exit:
-        unload(); // no question: whatever was typed is discarded
+        leave();
         break;
     default:
         break;
     }
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 // Names the first question with a fault, or saves.
@@ -232,5 +248,8 @@ void wizard::saveworksheet()
         messageBox(textNotStorableMessage(*notStorable));
         return;
     }
-    messageBox(saveOutcomeMessage(saveWorksheetFiles(worksheet), worksheet.title));
+    const SaveResult saved = saveWorksheetFiles(worksheet);
+    if (saved.outcome == SaveOutcome::Saved)
+        kept_ = worksheet;
+    messageBox(saveOutcomeMessage(saved, worksheet.title));
 }

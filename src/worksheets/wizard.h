@@ -37,5 +37,12 @@ private:
     void saveworksheet();
     void wireEnterMoves();
     void nameBoxes();
-    bool nothingTyped() const;
+    void leave();
+    bool unsavedWork() const;
+    void showEvent(QShowEvent *event) override;
+
+    // What the boxes held when the screen opened (empty, or a worksheet to
+    // edit) or were last saved: leaving with anything else asks first.
+    WorksheetContent kept_;
+    bool opened_ = false;
 };

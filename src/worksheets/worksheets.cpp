@@ -4,8 +4,10 @@
 #include "common/commonsetup.h"
 #include "common/designs.h"
 #include "common/grey.h"
+#include "common/mainmenu.h"
 #include "common/module1.h"
 #include "common/questionset.h"
+#include "common/sounds.h"
 #include "quiz/multiple.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
@@ -24,8 +26,6 @@ namespace {
 enum Command { Exit = 0 };
 enum PageCommand { PreviousPage = 0, NextPage = 1 };
 const FontDesign kSlotFont = fonts::tahoma(12);
-// The main menu lives in the shell, above this screen; it is reached by its name.
-const QString kMainMenu = QStringLiteral("intro0");
 
 // Slot k: 1 to 12 down the left column, 13 to 24 down the right.
 LabelDesign titleSlot(int k)
@@ -130,16 +130,16 @@ void worksheets::Label3_Click(int index)
 {
     Module1.cataloguePage += index == NextPage ? 1 : -1;
     workpage();
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
 }
 
 // Here the click sound comes first: "Exit" closes the screen and a title may
 // open another screen or ask a question.
 void worksheets::Label2_Click(int index)
 {
-    playIfSoundOn(QStringLiteral("wav\\click.wav"));
+    playIfSoundOn(sounds::click);
     if (index == Exit) {
-        screens::touchByName(kMainMenu).showScreen();
+        mainMenu().showScreen();
         unload();
         return;
     }
@@ -173,9 +173,9 @@ void worksheets::answerWorksheet()
         return;
     }
     multiple &quiz = touch<multiple>();
-    const Screen &menu = screens::touchByName(kMainMenu);
-    quiz.Picture1->setPicture(menu.findChild<ImageBox *>(QStringLiteral("Image1"))->picture());
-    quiz.Label5->setCaption(menu.findChild<Label *>(QStringLiteral("Label1"))->caption());
+    const MainMenu &menu = mainMenu();
+    quiz.Picture1->setPicture(menu.picture());
+    quiz.Label5->setCaption(menu.title());
     quiz.showScreen();
 }
 

@@ -2,6 +2,7 @@
 // score and the worksheet from the quiz, each checked mark by mark on the
 // recorded page (a viewer's page: ShellTest), and one message whatever goes
 // wrong with any of the three.
+#include "activities/dragengine.h"
 #include "common/module1.h"
 #include "common/printout.h"
 #include "quiz/certificate.h"
@@ -11,6 +12,8 @@
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "toolkit/twips.h"
+#include "worksheets/worksheets.h"
 
 #include <QtTest>
 
@@ -24,20 +27,86 @@ QString text(int x, int y, int points, const char *colour, const QString &captio
     return QStringLiteral("%1,%2 Times New Roman %3 %4 %5").arg(x).arg(y).arg(points).arg(QLatin1String(colour), caption);
 }
 
-// The results after a full score with a name typed; the first button prints.
-Welldone &fullScore(const QString &subject, const QString &name, int score = 10)
+// Plays one road to the results: an activity with every label dragged into
+// its own box or, one short, the last label into box 0 (the other column on
+// the sentences), and "Start Again" pressed beneath the results; or a quiz
+// (button 0) with every answer right or, one short, the last one wrong.
+Welldone &playToTheResults(const QString &unit, int button, bool full)
 {
-    Module1.score = Module1.questionCount = score;
-    Module1.certificateSubject = subject;
-    touch<Welldone>().showScreen();
-    QTest::keyClicks(touch<Welldone>().Text1, name);
+    if (button == 0) {
+        QList<int> choices = kRightAnswers;
+        choices[9] = full ? choices[9] : choices[9] % 4 + 1;
+        if (unit == QLatin1String("worksheets")) {
+            touch<worksheets>().showScreen();
+            clickOn(touch<worksheets>().Label2[1]);
+        } else {
+            clickTopicMenuButton(unit, 0);
+        }
+        answerAll(touch<multiple>(), choices);
+    } else {
+        DragActivity &activity = static_cast<DragActivity &>(clickTopicMenuButton(unit, button));
+        const int last = activity.labelCount() - 1;
+        for (int i = 0; i <= last; ++i)
+            dragIntoBox(activity, i, i == last && !full ? 0 : i);
+        clickOn(activity.Label3[DragActivity::CheckScore]);
+        clickOn(activity.Label3[DragActivity::StartAgain]); // beneath the results: the shared score goes to 0
+    }
     return touch<Welldone>();
+}
+
+// A topic quiz answered right throughout, a name typed: the first button prints.
+QWidget *printCertificateButton(const QString &name)
+{
+    QTest::keyClicks(playToTheResults(QStringLiteral("fighters"), 0, true).Text1, name);
+    return touch<Welldone>().Label3[0];
 }
 } // namespace
 
 class PrintoutsTest : public QObject {
     Q_OBJECT
 private slots:
+    // A full score on every road (four activities, a topic quiz, a teacher's
+    // worksheet) offers the name box and "Print Certificate", which prints
+    // the pupil's name and score. One short, a quiz offers its wrong answers
+    // and an activity the key facts, and nothing prints.
+    void everyFullScorePrintsACertificate_data()
+    {
+        QTest::addColumn<QString>("unit");
+        QTest::addColumn<int>("button"); // on the topic menu; 0: a quiz
+        QTest::addColumn<int>("maximum");
+        QTest::addColumn<bool>("full");
+        QTest::addColumn<double>("scale"); // pointer drags at the scales screens are drawn at
+        const QList<std::tuple<const char *, const char *, int, int, double>> roads{
+            {"soldier", "fighters", 1, 5, 0.75},      {"Greek words", "writing", 1, 6, 560.0 / 600}, {"sentences", "fighters", 3, 10, 1.5},
+            {"Greek letters", "writing", 3, 5, 2.0}, {"topic quiz", "fighters", 0, 10, 1.0}, {"worksheet", "worksheets", 0, 10, 1.0}};
+        for (const auto &[road, unit, button, maximum, scale] : roads)
+            for (bool full : {true, false})
+                QTest::addRow("%s, %s", road, full ? "full" : "one short") << unit << button << maximum << full << scale;
+    }
+    void everyFullScorePrintsACertificate()
+    {
+        QFETCH(QString, unit);
+        QFETCH(int, button);
+        QFETCH(int, maximum);
+        QFETCH(bool, full);
+        QFETCH(double, scale);
+        TestEnvironment env;
+        twips::setScale(scale);
+        writeQuestionFile(env);
+        writeQuestionFile(env, QStringLiteral("Vases.txt"), QStringLiteral("Vases"));
+        writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes({"Vases"}));
+        Welldone &results = playToTheResults(unit, button, full);
+        const bool quiz = button == 0;
+        QCOMPARE(results.Label1->caption().section(' ', -4), QStringLiteral("%1 out of %2.").arg(full ? maximum : maximum - 1).arg(maximum));
+        QCOMPARE((QList<bool>{results.Label3[0]->isVisible(), results.Label5->isVisible(), results.Label6->isVisible(), results.Text1->isVisible()}),
+                 (QList<bool>{full || quiz, !full && quiz, !full && !quiz, full}));
+        QTest::keyClicks(results.Text1, QStringLiteral("Ada"));
+        clickOn(results.Label3[0]);
+        const QString page = env.printer->pages.value(0).join('\n');
+        QCOMPARE(page.contains(QStringLiteral("Ada")) && page.contains(QStringLiteral("You have scored %1 out of %1.").arg(maximum)), full);
+        QCOMPARE(env.printer->pages.size(), full ? 1 : 0);
+    }
+
     // Two banners, the title, the subject (smaller when wider than a quarter
     // of the page), the praise, name and score, then five nested frames 45
     // twips apart, the first three each with its inner frame. The print
@@ -45,8 +114,11 @@ private slots:
     void theCertificate()
     {
         TestEnvironment env;
+        writeQuestionFile(env);
         Module1.soundOn = 1;
-        clickOn(fullScore(QStringLiteral("Velmora"), QStringLiteral("Ada Lovelace")).Label3[0]);
+        QWidget *print = printCertificateButton(QStringLiteral("Ada Lovelace"));
+        env.sound->played.clear();
+        clickOn(print);
         QCOMPARE(env.messages, QStringList{"Your certificate is now printing."});
         QVERIFY(env.sound->played.filter("click").isEmpty());
         QVERIFY(certificateSubjectPoints(2880, 11520) == 36 && certificateSubjectPoints(2880.5, 11520) == 28);
@@ -114,7 +186,7 @@ private slots:
         if (failOn == QLatin1String("no print copy"))
             env.emptyFolder(QStringLiteral("wmf2"));
         writeQuestionFile(env);
-        QWidget *print = printout.startsWith(QLatin1String("certificate")) ? fullScore(QStringLiteral("Velmora"), QStringLiteral("Ada")).Label3[0]
+        QWidget *print = printout.startsWith(QLatin1String("certificate")) ? printCertificateButton(QStringLiteral("Ada"))
                          : printout == QLatin1String("worksheet")           ? openFightersQuiz().Label3[3]
                                                                             : static_cast<guide &>(clickMainMenuEntry(20)).Label3[viewer::Print];
         const QString onTop = topScreenName();

@@ -3,7 +3,8 @@
 # menu, a topic menu, a whole quiz, the results, a labelling activity and the
 # wizard. Each screen is found as the active window holding a given control,
 # by polling the bus; nothing waits a fixed time. Prints the main menu's tree.
-# Usage: screen_reader.py APP_DIR (the program's folder, for its question file).
+# Usage: screen_reader.py APP_DIR READY_FILE: the program's folder, for its
+# question file, and a file made once the reader listens, when the program may start.
 import subprocess
 import sys
 import time
@@ -40,10 +41,16 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "40", *names], check=True)
 
 
+def windows(role):
+    # The program's X windows on show for a screen, found by their role (the screen's name).
+    return subprocess.run(["xdotool", "search", "--onlyvisible", "--role", f"^{role}$"], capture_output=True, text=True).stdout.split()
+
+
 def active_window():
+    # None for a moment between screens, while no window has the keyboard.
     for app in pyatspi.Registry.getDesktop(0):
         if app is not None and app.name == "Velmora":
-            return next(w for w in app if w is not None and w.getState().contains(pyatspi.STATE_ACTIVE))
+            return next((w for w in app if w is not None and w.getState().contains(pyatspi.STATE_ACTIVE)), None)
     return None
 
 
@@ -67,7 +74,8 @@ def screen_with(role, name):
 
 
 def focused():
-    return next(((r, n) for r, n, o in controls(active_window()) if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
+    window = active_window()
+    return window and next(((r, n) for r, n, o in controls(window) if o.getState().contains(pyatspi.STATE_FOCUSED)), None)
 
 
 def expect(window, role, name, **states):
@@ -98,14 +106,23 @@ def questions():
     return [(lines[2 + 7 * k], lines[3 + 7 * k:7 + 7 * k], int(lines[7 + 7 * k])) for k in range(10)]
 
 
+# A program asks the registry once, as it starts, which events have listeners, and otherwise
+# relies on a change signal it may subscribe to too late: a listener registered while it
+# starts can go unheard for good. Registering returns once the registry has it, and only
+# then may the program start.
 pyatspi.Registry.registerEventListener(on_focus, "object:state-changed:focused")
+open(sys.argv[2], "w").close()
 
 title = screen_with("push button", "OK")
 expect(title, "push button", "OK", focused=True)
-# Focus events flow once the program has heard of the listener: Tab between the title's buttons until one comes.
-wait_until("no focus event came over the bus", lambda: keys("Tab") or time.sleep(0.2) or focus_names, seconds=40)
+keys("Tab")
+wait_until("no focus event came over the bus", lambda: focus_names)
 tab_to("OK")
 keys("Return")
+# No window manager runs here: once the title screen has closed, the main menu is given the
+# keyboard as a desktop's would (else X may leave it with no window, as the title closes).
+wait_until("the title screen stayed", lambda: not windows("Titlefrm"))
+subprocess.run(["xdotool", "windowfocus", "--sync", windows("intro0")[0]], check=True)
 
 menu = screen_with("push button", "Greek Fighters")
 print("The main menu as the bus reports it:")

@@ -18,9 +18,10 @@ start_xvfb
 E2E_PIDS+=($!)
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 # The reader listens on the bus before the program starts, so the program hears of it at once.
-/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$E2E_TMP/app" &
+/usr/bin/python3 "$(dirname "$0")/screen_reader.py" "$E2E_TMP/app" "$E2E_TMP/listening" &
 reader=$!
 E2E_PIDS+=($reader)
+wait_until 60 test -e "$E2E_TMP/listening" || fail "the screen reader did not start listening"
 start_program
 # No window manager runs here to hand the first window the keyboard, as a desktop would.
 xdotool windowfocus --sync "$(wait_for Titlefrm)" || true

@@ -1,7 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real program under an X server, goes into the main menu and out
 # again, and checks that the title screen's "Exit" ends it with status 0.
+# First --help and --version, which answer with no display at all (over SSH).
 source "$(dirname "$0")/lib.sh"
+nodisplay() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$BUILD_DIR/velmora" "$@"; }
+[[ $(nodisplay --help) == *--fit* && $(nodisplay --version) == "Velmora "* ]] || fail "--help or --version needs a display"
 start_xvfb
 start_program
 enter_main_menu

@@ -3,10 +3,8 @@
 // the reward sequence and sound, the wrong answers and both ways out.
 #include "common/module1.h"
 #include "quiz/multiple.h"
-#include "quiz/rewardsounds.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
-#include "shell/intro0.h"
 #include "shell/topicmenu.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
@@ -97,77 +95,31 @@ private slots:
         QVERIFY(openFightersQuiz().Label4->caption() == QLatin1String("Question 1") && Module1.questionMark[1] == 0);
     }
 
-    // After question 10 the results take over, the wrong answers listed in
-    // question order behind them. A quiz's results hint at the wrong answers,
-    // an activity's (no quiz) only advise the key facts; a full score offers
-    // the certificate and its name box. A score of 6 or more earns a reward sound.
-    void theResultsPraiseTheScore_data()
-    {
-        QTest::addColumn<bool>("quiz");
-        QTest::addColumn<QList<int>>("wrong"); // all ten: none answered
-        QTest::addColumn<int>("maximum");
-        QTest::addColumn<QStringList>("shown"); // Label1, first button, hint, advice, name box
-        const QString hint = QStringLiteral("Click the button above to check which questions you answered incorrectly.");
-        const QString advice = QStringLiteral("Read the Key Facts and try again.");
-        const QString check = QStringLiteral("Check Wrong Answers");
-        QTest::addRow("quiz, full") << true << QList<int>{} << 10 << QStringList{"Excellent work. You have scored 10 out of 10.", "Print Certificate", "", "", "name"};
-        QTest::addRow("quiz, 8 of 10") << true << QList<int>{2, 9} << 10 << QStringList{"Good work. You have scored 8 out of 10.", check, hint, "", ""};
-        QTest::addRow("quiz, 7 of 10") << true << QList<int>{2, 5, 9} << 10 << QStringList{"You have scored 7 out of 10.", check, hint, "", ""};
-        QTest::addRow("quiz, none answered") << true << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10} << 10
-                                             << QStringList{"You have scored 0 out of 10.", check, hint, "", ""};
-        QTest::addRow("activity, full") << false << QList<int>{} << 6 << QStringList{"Excellent work. You have scored 6 out of 6.", "Print Certificate", "", "", "name"};
-        QTest::addRow("activity, 3 of 6") << false << QList<int>{1, 2, 3} << 6 << QStringList{"You have scored 3 out of 6.", "", "", advice, ""};
-    }
-    void theResultsPraiseTheScore()
-    {
-        QFETCH(bool, quiz);
-        QFETCH(QList<int>, wrong);
-        QFETCH(int, maximum);
-        TestEnvironment env;
-        writeQuestionFile(env, QStringLiteral("Greek Fighters.txt"), QStringLiteral("Hoplites"));
-        Module1.soundOn = 1;
-        Module1.score = maximum - int(wrong.size());
-        Module1.questionCount = maximum;
-        if (quiz) {
-            answerAll(openFightersQuiz(), wrong.size() == 10 ? QList<int>(10, 0) : choicesWrongAt(wrong));
-            QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone")); // after the hand-over
-            QVERIFY(Module1.score == 10 - wrong.size() && !isLoaded<multiple>() && !touch<Wrong>().isVisible());
-            QCOMPARE(topScreenName(), QStringLiteral("Welldone"));
-            QStringList lines{touch<Wrong>().Label6->caption(), Module1.certificateSubject}, expected{"Hoplites", "Velmora"};
-            for (int k = 0; k < 10; ++k) {
-                lines << (touch<Wrong>().Label2[k]->isHidden() ? QString() : touch<Wrong>().Label2[k]->caption());
-                expected << (k < wrong.size() ? QStringLiteral(" %1. ").arg(wrong[k]) + testQuestion(wrong[k]) : QString());
-            }
-            QCOMPARE(lines, expected);
-        }
-        const Welldone &results = afterTheRewards(touch<Welldone>());
-        const auto shown = [](const QWidget *w, const QString &text) { return w->isHidden() ? QString() : text; };
-        QTEST((QStringList{results.Label1->caption(), shown(results.Label3[0], results.Label3[0]->caption()),
-                           shown(results.Label5, results.Label5->caption()), shown(results.Label6, results.Label6->caption()),
-                           shown(results.Text1, QStringLiteral("name"))}),
-              "shown");
-        QCOMPARE(results.Label2->isHidden(), !wrong.isEmpty());
-        QCOMPARE(rewardSoundsFor(Module1.score).contains(env.sound->played.value(env.sound->played.size() - 1)), Module1.score >= 6);
-    }
-
-    // The results show their picture, then light both buttons, then play the
-    // reward sound one random number picks. "Check Wrong Answers" opens the
-    // list with a click; the list's "Exit" closes both silently, the
-    // results' "Exit" both with a click.
+    // After question 10 the results take over (the click heard over them):
+    // their picture, then both buttons lit, then the reward sound one random
+    // number picks. "Check Wrong Answers" lists the wrong ones in question
+    // order under the quiz title, with a click; the list's "Exit" closes both
+    // silently, the results' "Exit" both with a click.
     void theRewardsAndTheWaysOut()
     {
         TestEnvironment env;
-        writeQuestionFile(env);
+        writeQuestionFile(env, QStringLiteral("Greek Fighters.txt"), QStringLiteral("Hoplites"));
         Module1.soundOn = 1;
         env.randomNumbers = {0.75};
-        Welldone &results = resultsWrongAt({6});
-        QCOMPARE(env.sound->played.last(), QStringLiteral("wav\\klaxon.wav"));
+        Welldone &results = resultsWrongAt({2, 5, 9});
+        QVERIFY(Module1.score == 7 && !isLoaded<multiple>() && Module1.certificateSubject == QLatin1String("Velmora"));
+        QCOMPARE(env.sound->playedWithTop.mid(env.sound->playedWithTop.size() - 2),
+                 (QStringList{"wav\\click.wav@Welldone", "wav\\whizz.wav@Welldone"}));
         QCOMPARE(results.Picture1->picturePath(), QStringLiteral("images\\schoolsm.jpg"));
         QVERIFY(results.Label3[0]->backStyle() == BackStyle::Opaque && results.Label3[1]->backStyle() == BackStyle::Opaque);
         clickOn(results.Label3[0]);
         const Wrong &list = touch<Wrong>();
         QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Wrong"));
-        QCOMPARE(list.Label2[0]->caption(), QStringLiteral(" 6. ") + testQuestion(6));
+        QStringList lines{list.Label6->caption()};
+        for (int k = 0; k < 10; ++k)
+            lines << (list.Label2[k]->isHidden() ? QString() : list.Label2[k]->caption());
+        QCOMPARE(lines, QStringList({"Hoplites", " 2. " + testQuestion(2), " 5. " + testQuestion(5), " 9. " + testQuestion(9)}) +
+                            QStringList(7, QString()));
         const qsizetype sounds = env.sound->played.size();
         clickOn(list.Label3[1]);
         QVERIFY(!isLoaded<Wrong>() && !isLoaded<Welldone>() && env.sound->played.size() == sounds);
@@ -177,18 +129,14 @@ private slots:
         QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@fighters"));
     }
 
-    // The keyboard alone: Tab and Enter through the menus; in the quiz the
-    // arrows and the digits choose, with the answer's own sound; Space and
-    // Enter press buttons as clicks do; the results' message has the focus
-    // and Escape leaves the wrong answers and the results together.
-    void aWholeQuizByKeysAlone()
+    // The keyboard alone: the arrows and the digits choose, with the
+    // answer's own sound; Escape leaves the wrong answers and the results together.
+    void chosenByKeys()
     {
         TestEnvironment env;
         writeQuestionFile(env);
-        touch<intro0>().showScreen();
-        tabTo(touch<intro0>().Label2[1], Qt::Key_Return);   // "Greek Fighters"
-        tabTo(touch<fighters>().label3[0], Qt::Key_Space);  // "Multiple Choice"
-        multiple &quiz = touch<multiple>();
+        Module1.soundOn = 1;
+        multiple &quiz = openFightersQuiz();
         env.sound->played.clear();
         for (int key : {Qt::Key_Down, Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Right, Qt::Key_Left})
             pressKey(key);
@@ -196,15 +144,7 @@ private slots:
         QCOMPARE(env.sound->played, QStringList(6, QStringLiteral("wav\\typekey.wav")));
         pressKey(Qt::Key_4);
         QVERIFY(quiz.Option1[4]->isChecked() && !quiz.Option1[2]->isChecked());
-        tabTo(quiz.Label3[Next], Qt::Key_Return);
-        QCOMPARE(quiz.Label4->caption(), QStringLiteral("Question 2"));
-        tabTo(quiz.Label3[Previous], Qt::Key_Space);
-        answerAllByKeys(quiz, choicesWrongAt({6}));
-        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@Welldone"));
-        Welldone &results = afterTheRewards(touch<Welldone>());
-        QVERIFY(Module1.score == 9 && results.focusWidget() == results.Label1);
-        tabTo(results.Label3[0], Qt::Key_Return); // "Check Wrong Answers"
-        QCOMPARE(topScreenName(), QStringLiteral("Wrong"));
+        clickOn(resultsWrongAt({6}).Label3[0]); // "Check Wrong Answers"
         pressKey(Qt::Key_Escape);
         QVERIFY(!isLoaded<Wrong>() && !isLoaded<Welldone>() && topScreenName() == QLatin1String("fighters"));
     }

@@ -1,6 +1,6 @@
 // Screens shrunk for a netbook or enlarged for a whiteboard: every control
-// keeps its place in twips at any scale, and a pupil's drop lands on the same
-// side of a drop zone's edge as at 1:1.
+// keeps its place in twips at any scale. (Drops at every scale:
+// DropRulesTest and PrintoutsTest.)
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
@@ -52,7 +52,6 @@ QList<Drawn> controlsOf(const Screen &screen)
 
 bool scaledFrom(double edgeAtOne, int edge, double factor) { return std::abs(edgeAtOne * factor - edge) <= 0.5 + 1e-9; }
 
-enum SoldierPart { Spear = 2, Helmet = 4 };
 } // namespace
 
 class ScaledScreensTest : public QObject {
@@ -92,43 +91,6 @@ private slots:
             }
             screens::unloadAll();
         }
-    }
-
-    void aDropZoneEdgeScalesWithTheScreen_data()
-    {
-        QTest::addColumn<double>("factor");
-        QTest::addColumn<QPoint>("pointerAtOne");
-        QTest::addColumn<QPoint>("inward");
-        QTest::addColumn<bool>("snaps");
-        // The helmet box's zone starts where the dragged label's middle, which
-        // follows the pointer, crosses the box's left edge (616 px at 1:1) or
-        // its top edge (92 px); exactly on the edge the label stays outside.
-        for (double factor : {0.75, 1.0, 1.5, 2.0}) {
-            QTest::addRow("%g on the left edge", factor) << factor << QPoint(616, 110) << QPoint(0, 0) << false;
-            QTest::addRow("%g right of the left edge", factor) << factor << QPoint(616, 110) << QPoint(1, 0) << true;
-            QTest::addRow("%g on the top edge", factor) << factor << QPoint(700, 92) << QPoint(0, 0) << false;
-            QTest::addRow("%g below the top edge", factor) << factor << QPoint(700, 92) << QPoint(0, 1) << true;
-        }
-    }
-    // A real press, two moves and a release, as a pupil drags.
-    void aDropZoneEdgeScalesWithTheScreen()
-    {
-        QFETCH(double, factor);
-        QFETCH(QPoint, pointerAtOne);
-        QFETCH(QPoint, inward);
-        QFETCH(bool, snaps);
-        TestEnvironment env;
-        twips::setScale(factor);
-        fighterslab &screen = touch<fighterslab>();
-        screen.showScreen();
-        Label *spear = screen.Label2[Spear];
-        const QPoint drop = (QPointF(pointerAtOne) * factor).toPoint() + inward;
-        QTest::mousePress(spear, Qt::LeftButton, {}, spear->rect().center());
-        for (const QPoint at : {QPoint(screen.width() / 2, screen.height() / 2) + QPoint(3, 3), drop})
-            QTest::mouseMove(spear, spear->mapFrom(&screen, at));
-        QTest::mouseRelease(spear, Qt::LeftButton, {}, spear->mapFrom(&screen, drop));
-        const Label *box = screen.Label1[Helmet];
-        QCOMPARE(spear->left() == box->left() && spear->top() == box->top(), snaps);
     }
 };
 

@@ -1,9 +1,11 @@
 #include "support/pupil.h"
 
+#include "activities/dragengine.h"
 #include "quiz/multiple.h"
 #include "shell/intro0.h"
 #include "shell/topicmenu.h"
 #include "support/testenv.h"
+#include "toolkit/twips.h"
 #include "worksheets/wizard.h"
 
 #include <QtTest>
@@ -34,12 +36,15 @@ Screen &clickMainMenuEntry(int entry)
     return *screens::topmost();
 }
 
-multiple &openFightersQuiz()
+Screen &clickTopicMenuButton(const QString &unit, int button)
 {
-    touch<fighters>().showScreen();
-    clickOn(touch<fighters>().label3[0]);
-    return touch<multiple>();
+    TopicMenu &menu = unit == QLatin1String("fighters") ? static_cast<TopicMenu &>(touch<fighters>()) : touch<writing>();
+    menu.showScreen();
+    clickOn(menu.label3[button]);
+    return *screens::topmost();
 }
+
+multiple &openFightersQuiz() { return static_cast<multiple &>(clickTopicMenuButton(QStringLiteral("fighters"), 0)); }
 
 void answerAll(multiple &quiz, const QList<int> &choices)
 {
@@ -84,6 +89,24 @@ void typeWorksheet(wizard &editor, const WorksheetContent &worksheet)
     for (int i = 0; i < 40; ++i)
         if (worksheet.ticks[i])
             clickBox(editor.Check1[i]);
+}
+
+void dragLabelTo(Label *label, double left, double top)
+{
+    const QPointF start(label->left(), label->top());
+    const QPointF middle = QPointF(label->width(), label->height()) / (2 * twips::fromPixels(1));
+    QTest::mousePress(label, Qt::LeftButton, {}, middle.toPoint());
+    // The engine centres the label on the pointer, given relative to the label as it stands on the screen.
+    for (int step = 1; step <= 4; ++step) {
+        const QPointF corner = start + (QPointF(left, top) - start) * step / 4;
+        moveWithButtons(label, corner / twips::fromPixels(1) + middle - label->pos(), Qt::LeftButton);
+    }
+    QTest::mouseRelease(label, Qt::LeftButton, {}, middle.toPoint());
+}
+
+void dragIntoBox(DragActivity &screen, int labelIndex, int boxIndex)
+{
+    dragLabelTo(screen.Label2[labelIndex], screen.Label1[boxIndex]->left(), screen.Label1[boxIndex]->top());
 }
 
 namespace {

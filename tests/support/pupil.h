@@ -7,6 +7,8 @@
 #include <qnamespace.h>
 #include <QString>
 
+class DragActivity;
+class Label;
 class QWidget;
 class Screen;
 class TestEnvironment;
@@ -27,10 +29,20 @@ void writeQuestionFile(const TestEnvironment &env, const QString &fileName = QSt
 
 // Shows the main menu and clicks one of its entries; returns the screen on top.
 Screen &clickMainMenuEntry(int entry);
+// Shows a topic menu ("fighters" or "writing") and clicks one of its buttons
+// (0 "Multiple Choice", 1 "Labelling Activity", 3 "Ordering Activity");
+// returns the screen on top.
+Screen &clickTopicMenuButton(const QString &unit, int button);
 // Opens the Greek Fighters menu, clicks "Multiple Choice" and returns the quiz.
 multiple &openFightersQuiz();
 // Answers the ten questions in turn: choice 0 leaves a question unanswered.
 void answerAll(multiple &quiz, const QList<int> &choices);
+
+// Presses on the label's middle, moves it with the left button held in four
+// steps until its top-left corner is at (left, top) twips, and releases it.
+void dragLabelTo(Label *label, double left, double top);
+// Drags label `labelIndex` straight onto box `boxIndex`.
+void dragIntoBox(DragActivity &screen, int labelIndex, int boxIndex);
 
 // The test set as a worksheet, whose question 1 and answer B of question 2
 // hold commas.

@@ -25,7 +25,7 @@ TestEnvironment::TestEnvironment()
 {
     Module1 = Module1State{};
     screens::unloadAll();
-    intro0::defineName();
+    intro0::defineAsMainMenu();
     // Every content folder is the repository's, but "multiple" is a copy the test may change.
     const QDir repository(QStringLiteral(VELMORA_SOURCE_DIR "/content"));
     for (const QString &folder : repository.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
@@ -37,8 +37,10 @@ TestEnvironment::TestEnvironment()
     setSoundOutput(sound);
     setMessageBoxHandler([this](const QString &text, MsgButtons buttons) {
         messages << text;
-        if (buttons == MsgButtons::Ok || answers.empty())
+        if (buttons == MsgButtons::Ok)
             return MsgResult::Ok;
+        if (answers.empty()) // Enter: the default button
+            return buttons == MsgButtons::OkCancelDefaultCancel ? MsgResult::Cancel : MsgResult::Ok;
         const MsgResult answer = answers.front();
         answers.pop_front();
         return answer;

@@ -40,7 +40,7 @@ public:
 
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
     QStringList messages;             // every message shown, in order
-    std::deque<MsgResult> answers;    // answers for OK/Cancel questions; OK when empty
+    std::deque<MsgResult> answers;    // answers for OK/Cancel questions; the default button when empty
     std::deque<double> randomNumbers; // next rnd() values; 0 when empty
     int programEnds = 0;
     std::shared_ptr<PrintRecord> printer = std::make_shared<PrintRecord>(); // every print job

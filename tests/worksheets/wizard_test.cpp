@@ -36,7 +36,8 @@ class WizardTest : public QObject {
     Q_OBJECT
 private slots:
     // The wizard opens above the menu with the title box focused; each kind
-    // of box takes no more than its limit; "Exit" keeps nothing.
+    // of box takes no more than its limit. "Exit" and Escape ask before
+    // throwing typed work away: Cancel, the default, stays; OK keeps nothing.
     void typingAndMovingOn()
     {
         TestEnvironment env;
@@ -68,14 +69,19 @@ private slots:
         QCOMPARE((QList<qsizetype>{editor.Text1->text().size(), editor.Text2[3]->text().size(), editor.Text3[17]->text().size()}),
                  (QList<qsizetype>{25, 60, 30}));
         clickBox(editor.Check1[17]);
+        pressKey(Qt::Key_Escape); // asks first; Enter answers Cancel, the default
+        env.answers = {MsgResult::Cancel};
         clickOn(editor.Label3[0]);
-        QVERIFY(topScreenName() == QLatin1String("intro0") && env.messages.isEmpty() && env.multipleFolder() == before);
+        QVERIFY(isLoaded<wizard>() && env.messages.size() == 2);
+        env.answers = {MsgResult::Ok};
+        clickOn(editor.Label3[0]);
+        QVERIFY(topScreenName() == QLatin1String("intro0") && env.messages.size() == 3 && env.multipleFolder() == before);
         QVERIFY(openWizard().content().title.isEmpty() && !touch<wizard>().Check1[17]->isChecked());
     }
 
     // The keyboard alone: Enter and Tab through every box, Space on the
-    // right ticks, Enter on "Save Worksheet" saves; Escape leaves only an
-    // empty wizard, so a stray key loses nothing.
+    // right ticks, Enter on "Save Worksheet" saves. Escape leaves an empty
+    // or a just-saved wizard at once, and asks when anything has changed.
     void aWorksheetSavedByKeysAlone()
     {
         TestEnvironment env;
@@ -89,8 +95,12 @@ private slots:
         QCOMPARE(env.messages, QStringList{"Your worksheet has been saved."});
         QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Heroes"}));
         QVERIFY(touch<wizard>().content().answers == worksheet.answers && touch<wizard>().content().ticks == worksheet.ticks);
+        typeInto(touch<wizard>().Text3[7], QStringLiteral("!"));
+        pressKey(Qt::Key_Escape); // changed since saving: asks, and Enter stays
+        QVERIFY(topScreenName() == QLatin1String("wizard") && env.messages.size() == 2);
+        QTest::keyClick(touch<wizard>().Text3[7], Qt::Key_Backspace);
         pressKey(Qt::Key_Escape);
-        QCOMPARE(topScreenName(), QStringLiteral("wizard"));
+        QCOMPARE(topScreenName(), QStringLiteral("intro0"));
     }
 
     // A first fault is named; what no catalogue or worksheet file could hold,
