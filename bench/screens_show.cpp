@@ -1,5 +1,5 @@
-// In-process time a pupil waits for a screen, at scale 1 and at scale 2 (a
-// whiteboard): the main menu loaded and shown, the quiz and a key-facts
+// In-process time a pupil waits for a screen, at scales 0.75 (a netbook) to
+// 2 (a whiteboard): the main menu loaded and shown, the quiz and a key-facts
 // page viewer opened from the Greek Fighters menu (question file or page
 // artwork read, screen built, shown and painted). Each beside an empty
 // window of the same size shown and painted in the same run.
@@ -96,7 +96,7 @@ int main(int argc, char **argv)
         return MsgResult::Ok;
     });
     intro0::defineName();
-    for (double scale : {1.0, 2.0})
+    for (double scale : {0.75, 1.0, 1.5, 2.0})
         measureAtScale(scale, runs);
     return 0;
 }
