@@ -1,6 +1,7 @@
 // Screens shrunk for a netbook or enlarged for a whiteboard: every control
-// keeps its place in twips at any scale, and a pupil's drop lands on the same
-// side of a drop zone's edge as at 1:1.
+// keeps its place in twips at any scale, the round markers and tick boxes
+// grow with their text, and a pupil's drop lands on the same side of a drop
+// zone's edge as at 1:1.
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
@@ -19,6 +20,7 @@
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
+#include <QStyleOptionButton>
 #include <QtTest>
 #include <cmath>
 
@@ -51,6 +53,47 @@ QList<Drawn> controlsOf(const Screen &screen)
 }
 
 bool scaledFrom(double edgeAtOne, int edge, double factor) { return std::abs(edgeAtOne * factor - edge) <= 0.5 + 1e-9; }
+
+// A chosen marker or ticked box as drawn: the width of its grey, white and
+// black pixels in the corner where the style puts it, and their darkness.
+struct Marker {
+    int width = 0;
+    double ink = 0;
+};
+Marker markerOf(QAbstractButton *button)
+{
+    button->setChecked(true);
+    QImage sheet(button->size(), QImage::Format_RGB32);
+    button->render(&sheet);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool round = qobject_cast<QRadioButton *>(button);
+    const QRect corner = button->style()->subElementRect(round ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
+                                                         &option, button).adjusted(-2, -2, 2, 2) & sheet.rect();
+    Marker marker;
+    QRect box;
+    for (int y = corner.top(); y <= corner.bottom(); ++y)
+        for (int x = corner.left(); x <= corner.right(); ++x) {
+            const QColor c = sheet.pixelColor(x, y);
+            if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) < 40) {
+                box |= QRect(x, y, 1, 1);
+                marker.ink += (255 - qGray(c.rgb())) / 255.0;
+            }
+        }
+    marker.width = box.width();
+    return marker;
+}
+
+// The quiz's answers, the main menu's sound switch, the wizard's and the catalogue's tick boxes.
+QList<Marker> markersAt(double factor)
+{
+    twips::setScale(factor);
+    QList<Marker> markers{markerOf(touch<multiple>().Option1[1]), markerOf(touch<intro0>().Option1),
+                          markerOf(touch<wizard>().Check1[0]), markerOf(touch<worksheets>().Check1),
+                          markerOf(touch<worksheets>().Check2)};
+    screens::unloadAll();
+    return markers;
+}
 
 enum SoldierPart { Spear = 2, Helmet = 4 };
 } // namespace
@@ -93,6 +136,22 @@ private slots:
             screens::unloadAll();
         }
     }
+
+    // Each grows by the factor to the pixel, and its ink by the square of it.
+    void markersAndTickBoxesScale()
+    {
+        QFETCH(double, factor);
+        TestEnvironment env;
+        const QList<Marker> atOne = markersAt(1);
+        const QList<Marker> scaled = markersAt(factor);
+        for (int i = 0; i < atOne.size(); ++i) {
+            const QString what = QStringLiteral("marker %1: %2 px at 1:1, %3 px").arg(i).arg(atOne[i].width).arg(scaled[i].width);
+            QVERIFY2(atOne[i].width >= 10 && std::abs(atOne[i].width * factor - scaled[i].width) <= 1.5, qPrintable(what));
+            const double inkGrowth = scaled[i].ink / atOne[i].ink / (factor * factor);
+            QVERIFY2(inkGrowth > 0.7 && inkGrowth < 1.4, qPrintable(what + ", ink " + QString::number(inkGrowth)));
+        }
+    }
+    void markersAndTickBoxesScale_data() { everyControlScalesWithItsScreen_data(); }
 
     void aDropZoneEdgeScalesWithTheScreen_data()
     {
