@@ -15,6 +15,7 @@
 #include "shell/titlefrm.h"
 #include "shell/topicmenu.h"
 #include "toolkit/contentpath.h"
+#include "toolkit/heap.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/screen.h"
 #include "worksheets/worksheets.h"
@@ -162,6 +163,7 @@ long tourKb(const QString &dir)
 int main(int argc, char **argv)
 {
     if (argc > 1 && QByteArray(argv[1]) == "--tour") {
+        returnFreedMemoryToSystem(); // as the program does
         QApplication app(argc, argv);
         return tour();
     }
