@@ -33,12 +33,12 @@ public:
 
     void play(const QByteArray &samples, int sampleRate, int channels, int bitsPerSample) override
     {
-        const pa_sample_spec spec{bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE, uint32_t(sampleRate),
-                                  uint8_t(channels)};
-        if (!pa_sample_spec_valid(&spec) || samples.isEmpty())
+        const pa_sample_spec format{bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE, uint32_t(sampleRate),
+                                    uint8_t(channels)};
+        if (!pa_sample_spec_valid(&format) || samples.isEmpty())
             return;
         const Locked locked(loop_);
-        pending_ = Sound{samples, spec};
+        pending_ = Sound{samples, format};
         const pa_context_state_t state = context_ ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
         if (state == PA_CONTEXT_READY)
             startPending();
@@ -49,7 +49,7 @@ public:
 private:
     struct Sound {
         QByteArray samples;
-        pa_sample_spec spec;
+        pa_sample_spec format;
     };
 
     // The main loop's lock, which every call into libpulse outside its own
@@ -62,6 +62,7 @@ private:
 
     void connect()
     {
+        dropStream(); // a stream belongs to its connection
         dropContext();
         const QByteArray name = QCoreApplication::applicationName().toUtf8();
         context_ = pa_context_new(pa_threaded_mainloop_get_api(loop_), name.constData());
@@ -84,7 +85,7 @@ private:
         dropStream();
         const Sound sound = std::move(*pending_);
         pending_.reset();
-        stream_ = pa_stream_new(context_, "sound", &sound.spec, nullptr);
+        stream_ = pa_stream_new(context_, "sound", &sound.format, nullptr);
         if (!stream_)
             return;
         samples_ = sound.samples;
