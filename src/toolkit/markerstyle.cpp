@@ -58,9 +58,11 @@ private:
         return QRectF(option.rect).adjusted(border / 2, border / 2, -border / 2, -border / 2);
     }
 
+    // Black whatever colour the caption has: a yellow mark on the white box
+    // (the wizard's tick boxes) is all but invisible.
     QColor markColour(const QStyleOption &option) const
     {
-        return option.state & State_Enabled ? option.palette.text().color() : QColor(128, 128, 128);
+        return option.state & State_Enabled ? QColor(Qt::black) : QColor(128, 128, 128);
     }
 
     void drawMarker(const QStyleOption &option, QPainter &painter) const

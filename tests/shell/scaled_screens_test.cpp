@@ -55,14 +55,17 @@ QList<Drawn> controlsOf(const Screen &screen)
 bool scaledFrom(double edgeAtOne, int edge, double factor) { return std::abs(edgeAtOne * factor - edge) <= 0.5 + 1e-9; }
 
 // A chosen marker or ticked box as drawn: the width of its grey, white and
-// black pixels in the corner where the style puts it, and their darkness.
+// black pixels in the corner where the style puts it, their darkness, and
+// how much of it is the dot or tick (darker than the empty box).
 struct Marker {
     int width = 0;
     double ink = 0;
+    double mark = 0;
 };
-Marker markerOf(QAbstractButton *button)
+Marker drawnMarker(QAbstractButton *button, bool chosen)
 {
-    button->setChecked(true);
+    button->setAutoExclusive(false); // a round button alone in its group can be cleared
+    button->setChecked(chosen);
     QImage sheet(button->size(), QImage::Format_RGB32);
     button->render(&sheet);
     QStyleOptionButton option;
@@ -81,6 +84,12 @@ Marker markerOf(QAbstractButton *button)
             }
         }
     marker.width = box.width();
+    return marker;
+}
+Marker markerOf(QAbstractButton *button)
+{
+    Marker marker = drawnMarker(button, true);
+    marker.mark = marker.ink - drawnMarker(button, false).ink;
     return marker;
 }
 
@@ -137,7 +146,8 @@ private slots:
         }
     }
 
-    // Each grows by the factor to the pixel, and its ink by the square of it.
+    // Each grows by the factor to the pixel, and its ink by the square of it;
+    // its dot or tick is dark enough to see on its white box.
     void markersAndTickBoxesScale()
     {
         QFETCH(double, factor);
@@ -149,6 +159,7 @@ private slots:
             QVERIFY2(atOne[i].width >= 10 && std::abs(atOne[i].width * factor - scaled[i].width) <= 1.5, qPrintable(what));
             const double inkGrowth = scaled[i].ink / atOne[i].ink / (factor * factor);
             QVERIFY2(inkGrowth > 0.7 && inkGrowth < 1.4, qPrintable(what + ", ink " + QString::number(inkGrowth)));
+            QVERIFY2(scaled[i].mark > 0.2 * scaled[i].ink, qPrintable(what + ", no dark mark"));
         }
     }
     void markersAndTickBoxesScale_data() { everyControlScalesWithItsScreen_data(); }
