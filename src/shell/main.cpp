@@ -1,6 +1,7 @@
 #include "common/commonsetup.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
+#include "toolkit/fontsetup.h"
 #include "toolkit/heap.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/sound.h"
@@ -24,6 +25,7 @@ bool fillDisplayAsked(const QApplication &app)
 int main(int argc, char **argv)
 {
     returnFreedMemoryToSystem();
+    startReadingFontConfiguration();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Lets the desktop match the windows to the installed launcher and icon.
