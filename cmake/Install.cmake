@@ -1,8 +1,9 @@
 # Where `cmake --install` puts Velmora, in the places freedesktop and Debian
-# expect: the program in bin/, its content read-only in share/velmora/, the
-# desktop entry, icons, AppStream metadata and manual page. Teachers'
-# worksheets are never installed: the program keeps them in a writable folder
-# (src/worksheets/worksheetpaths.h).
+# expect: the program in bin/, the modules it loads on first use (printing,
+# sound) in its private folder lib/<multiarch>/velmora/, its content
+# read-only in share/velmora/, the desktop entry, icons, AppStream metadata
+# and manual page. Teachers' worksheets are never installed: the program
+# keeps them in a writable folder (src/worksheets/worksheetpaths.h).
 include(GNUInstallDirs)
 set(VELMORA_APP_ID org.velmora.Velmora)
 set(VELMORA_CONTENT_DIR ${CMAKE_INSTALL_DATADIR}/velmora)
@@ -15,6 +16,7 @@ if(NOT content_from_program STREQUAL "../share/velmora")
 endif()
 
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS ${VELMORA_MODULES} LIBRARY DESTINATION ${VELMORA_MODULE_DIR})
 install(DIRECTORY content/images content/wav content/wmf content/wmf2 content/logo DESTINATION ${VELMORA_CONTENT_DIR})
 # Only the topic question files: the catalogue and worksheets live elsewhere once installed.
 install(DIRECTORY content/multiple DESTINATION ${VELMORA_CONTENT_DIR} PATTERN track.txt EXCLUDE)

@@ -1,6 +1,8 @@
 #include "common/commonsetup.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
+#include "toolkit/fontsetup.h"
+#include "toolkit/heap.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/sound.h"
 
@@ -45,9 +47,11 @@ bool fillDisplayAsked(const QApplication &app)
 
 int main(int argc, char **argv)
 {
+    returnFreedMemoryToSystem();
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     answerWithoutDisplay(argc, argv);
+    startReadingFontConfiguration();
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));

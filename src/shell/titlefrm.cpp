@@ -9,6 +9,7 @@
 #include "shell/intro0.h"
 #include "toolkit/builders.h"
 #include "toolkit/display.h"
+#include "toolkit/firstinput.h"
 
 namespace {
 constexpr double kClientWidth = 5460;
@@ -61,6 +62,10 @@ void Titlefrm::load()
     touch<Grey>().showScreen();
     if (!Picture1->loadPicture(kPicture))
         loadFailed();
+    // The sound output is got ready in the background once someone is at the
+    // title screen, so the first click sounds at once; not before, so the
+    // title screen comes up without loading any sound library.
+    onFirstUserInput([] { preloadSounds({sounds::click}); });
 }
 
 // A failed load turns the title screen into a plain content screen and tries

@@ -8,7 +8,7 @@
 namespace {
 // Whether the family has no bold face of its own, so that bold is drawn by
 // thickening its regular letters (the Tahoma stand-in is such a family).
-bool boldIsDrawn(const QString &family)
+bool familyHasNoBold(const QString &family)
 {
     static QHash<QString, bool> drawn;
     auto it = drawn.find(family);
@@ -26,10 +26,12 @@ void spaceDrawnBold(QFont &font)
     // Thickening widens every letter by a 24th of the em (FreeType's
     // emboldening) without widening its advance; as much room after each
     // letter keeps the gaps between letters those of the regular face.
-    if (font.bold() && boldIsDrawn(font.family()))
+    if (boldIsDrawn(font))
         font.setLetterSpacing(QFont::AbsoluteSpacing, font.pixelSize() / 24.0);
 }
 } // namespace
+
+bool boldIsDrawn(const QFont &font) { return font.bold() && familyHasNoBold(font.family()); }
 
 QString resolveFontFamily(const QString &windowsName)
 {

@@ -19,5 +19,7 @@ QString resolveFontFamily(const QString &windowsName);
 // face of its own is drawn by thickening the regular letters, with the room
 // their thicker strokes take.
 QFont makeFont(const FontDesign &design);
+// Whether the font is bold in such a family, so that its letters are thickened.
+bool boldIsDrawn(const QFont &font);
 // Symbol-font text: Latin letters become the Greek letters of the same code.
 QString symbolToGreek(const QString &latin);

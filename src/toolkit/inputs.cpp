@@ -1,4 +1,5 @@
 #include "toolkit/inputs.h"
+#include "toolkit/markerstyle.h"
 #include "toolkit/twips.h"
 
 #include <QKeyEvent>
@@ -48,6 +49,7 @@ bool pressedByEnter(QAbstractButton *button, QKeyEvent *event)
 
 OptionButton::OptionButton(QWidget *parent, const InputDesign &design) : QRadioButton(design.caption, parent)
 {
+    setStyle(markerStyle());
     applyInputDesign(this, design);
     keepMarkReadable(this);
 }
@@ -84,6 +86,7 @@ void OptionButton::moveTo(double left, double top)
 
 CheckBox::CheckBox(QWidget *parent, const InputDesign &design) : QCheckBox(design.caption, parent)
 {
+    setStyle(markerStyle());
     applyInputDesign(this, design);
     keepMarkReadable(this);
 }

@@ -1,5 +1,6 @@
 #include "toolkit/label.h"
 #include "toolkit/accessibility.h"
+#include "toolkit/captiondraw.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/twips.h"
 
@@ -77,16 +78,13 @@ void Label::paintEvent(QPaintEvent *)
     // Text starts at the top of the box, as classroom PCs have always drawn labels.
     const int flags = int(alignment_ & Qt::AlignHorizontal_Mask) | Qt::AlignTop | (wordWrap_ ? Qt::TextWordWrap : 0);
     const QRect area = textArea();
-    p.setFont(font());
     if (!isEnabled()) {
         // Disabled captions are etched: a light copy offset under a grey one.
-        p.setPen(QColor(255, 255, 255));
-        p.drawText(area.translated(1, 1), flags, displayedText());
-        p.setPen(QColor(128, 128, 128));
+        drawCaption(p, area.translated(1, 1), flags, displayedText(), font(), QColor(255, 255, 255));
+        drawCaption(p, area, flags, displayedText(), font(), QColor(128, 128, 128));
     } else {
-        p.setPen(fore_);
+        drawCaption(p, area, flags, displayedText(), font(), fore_);
     }
-    p.drawText(area, flags, displayedText());
     if (focusMarkShown(this))
         drawFocusMark(p);
 }

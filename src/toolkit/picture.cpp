@@ -19,6 +19,21 @@ bool looksLikeMetafile(const QByteArray &bytes)
     return (word(0) == 1 || word(0) == 2) && word(2) == 9;
 }
 
+// The picture format by its first bytes, so that only the one image plugin
+// it needs is loaded; empty lets Qt find out.
+QByteArray formatOf(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        return "jpeg";
+    if (bytes.startsWith("GIF87a") || bytes.startsWith("GIF89a"))
+        return "gif";
+    if (bytes.startsWith("BM"))
+        return "bmp";
+    if (bytes.startsWith("\x89PNG"))
+        return "png";
+    return {};
+}
+
 // Guards against decompression bombs in pictures from outside.
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 // The content's pictures and metafiles are a few hundred kilobytes at most.
@@ -51,7 +66,9 @@ Picture Picture::fromBytes(const QByteArray &bytes, QString *error)
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer);
+    const QByteArray format = formatOf(bytes);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(format.isEmpty());
     const QSize size = reader.size();
     if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels) {
         if (error)

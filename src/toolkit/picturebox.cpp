@@ -7,6 +7,7 @@
 void PictureView::setPicture(const Picture &picture)
 {
     picture_ = picture;
+    drawn_ = QImage();
     path_.clear();
     pictureChanged();
     update();
@@ -21,7 +22,7 @@ bool PictureView::loadPicture(const QString &relativePath)
     return !picture_.isNull();
 }
 
-void PictureView::drawPicture(QPainter &painter, bool stretch) const
+void PictureView::drawPicture(QPainter &painter, bool stretch, const QColor &background)
 {
     if (picture_.isNull())
         return;
@@ -30,7 +31,23 @@ void PictureView::drawPicture(QPainter &painter, bool stretch) const
                                   : QRectF(0, 0, own.width() * twips::scale() / twips::perPixel,
                                            own.height() * twips::scale() / twips::perPixel);
     painter.setClipRect(rect());
-    picture_.draw(painter, target);
+    const qreal ratio = devicePixelRatioF();
+    if (!picture_.isMetafile() && target.size() * ratio == QSizeF(picture_.raster().size())) {
+        picture_.draw(painter, target); // pixel for pixel: a plain copy
+        return;
+    }
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (drawn_.size() != pixels || drawnOver_ != background) {
+        // Opaque, over the colour behind the box: metafiles may combine
+        // their strokes with what lies under them.
+        drawn_ = QImage(pixels, QImage::Format_RGB32);
+        drawn_.setDevicePixelRatio(ratio);
+        drawn_.fill(background);
+        QPainter onImage(&drawn_);
+        picture_.draw(onImage, target);
+        drawnOver_ = background;
+    }
+    painter.drawImage(0, 0, drawn_);
 }
 
 ImageBox::ImageBox(QWidget *parent, double left, double top, double width, double height) : PictureView(parent)
@@ -56,8 +73,9 @@ void ImageBox::pictureChanged()
 
 void ImageBox::paintEvent(QPaintEvent *)
 {
+    // An image box lies straight on its screen.
     QPainter p(this);
-    drawPicture(p, stretch_);
+    drawPicture(p, stretch_, parentWidget() ? parentWidget()->palette().color(QPalette::Window) : Qt::white);
 }
 
 PictureBox::PictureBox(QWidget *parent, double left, double top, double width, double height) : PictureView(parent)
@@ -86,7 +104,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     p.fillRect(rect(), back_);
-    drawPicture(p, false);
+    drawPicture(p, false, back_);
     if (border_) {
         p.setClipping(false);
         p.setPen(Qt::black);

@@ -3,10 +3,16 @@
 // picture's own size; a picture box keeps its size, fills its background and
 // shows the picture from its top-left corner, clipped. An empty picture
 // leaves just the background (or nothing, for an image box).
+//
+// A picture drawn at any other size than its own (a metafile, a scaled
+// screen) is drawn once at the box's size and kept, so that repainting the
+// box (a hover beside it, an animation over it) neither replays a metafile
+// nor smooths an image again.
 #include "toolkit/mousecontrol.h"
 #include "toolkit/picture.h"
 
 #include <QColor>
+#include <QImage>
 
 class PictureView : public MouseControl {
     Q_OBJECT
@@ -21,9 +27,14 @@ public:
 
 protected:
     virtual void pictureChanged() {}
-    void drawPicture(QPainter &painter, bool stretch) const;
+    // Draws the picture over background, the colour behind the box.
+    void drawPicture(QPainter &painter, bool stretch, const QColor &background);
     Picture picture_;
     QString path_;
+
+private:
+    QImage drawn_; // the picture over drawnOver_, at the box's size
+    QColor drawnOver_;
 };
 
 class ImageBox : public PictureView {

@@ -1,17 +1,20 @@
 #include "toolkit/printerdevice.h"
+#include "toolkit/backendmodule.h"
 #include "toolkit/picture.h"
+#include "toolkit/printjob.h"
 
 #include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QPaintDevice>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
 #include <functional>
 #include <optional>
 #include <vector>
 
 namespace {
 constexpr double kTwipsPerInch = 1440.0;
+
+const QString kPrintModule = QStringLiteral("velmora-print");
 
 // Qt's print engines cannot take back a job once painting has begun
 // (QPrinter::abort() does nothing for the CUPS and PDF engines, and ending
@@ -20,8 +23,8 @@ constexpr double kTwipsPerInch = 1440.0;
 // that fails part-way leaves nothing behind.
 class DevicePrinter : public PrinterSurface {
 public:
-    explicit DevicePrinter(std::unique_ptr<QPrinter> printer)
-        : printer_(std::move(printer)), dpiX_(printer_->logicalDpiX()), dpiY_(printer_->logicalDpiY())
+    explicit DevicePrinter(std::unique_ptr<PrintJob> job)
+        : job_(std::move(job)), printer_(job_->page()), dpiX_(printer_->logicalDpiX()), dpiY_(printer_->logicalDpiY())
     {
         if (dpiX_ <= 0 || dpiY_ <= 0 || printer_->width() <= 0 || printer_->height() <= 0)
             throw PrintError("the printer reports no printable area");
@@ -74,16 +77,16 @@ protected:
     void finishDocument() override
     {
         QPainter painter;
-        if (!painter.begin(printer_.get()))
+        if (!painter.begin(printer_))
             throw PrintError("the printer refused the job");
         try {
             for (const auto &step : page_)
                 step(painter);
         } catch (...) {
-            printer_->abort();
+            job_->abort();
             throw PrintError("the page could not be drawn");
         }
-        if (!painter.end() || printer_->printerState() == QPrinter::Error)
+        if (!painter.end() || job_->failed())
             throw PrintError("the printer could not take the page");
     }
 
@@ -104,7 +107,7 @@ private:
     {
         if (!metrics_ || design.name != metricsFont_.name || design.points != metricsFont_.points ||
             design.bold != metricsFont_.bold || design.italic != metricsFont_.italic) {
-            metrics_.emplace(deviceFont(design), printer_.get());
+            metrics_.emplace(deviceFont(design), printer_);
             metricsFont_ = design;
         }
         return *metrics_;
@@ -114,33 +117,35 @@ private:
     double toDeviceY(double twips) const { return twips * dpiY_ / kTwipsPerInch; }
     QPointF toDevice(QPointF twips) const { return {toDeviceX(twips.x()), toDeviceY(twips.y())}; }
 
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<PrintJob> job_;
+    QPaintDevice *printer_;
     double dpiX_;
     double dpiY_;
     std::vector<std::function<void(QPainter &)>> page_;
     std::optional<QFontMetricsF> metrics_;
     FontDesign metricsFont_;
 };
+
+// A job from the print module's entry point, or a PrintError saying why
+// there is none (no printer, or no print module at all).
+template <class Entry, class... Args>
+std::unique_ptr<PrinterSurface> openJob(const char *entryName, Args &&...args)
+{
+    QString error;
+    const auto open = reinterpret_cast<Entry>(moduleEntry(kPrintModule, entryName, &error));
+    std::unique_ptr<PrintJob> job(open ? open(std::forward<Args>(args)..., &error) : nullptr);
+    if (!job)
+        throw PrintError(error.toStdString());
+    return std::make_unique<DevicePrinter>(std::move(job));
+}
 } // namespace
 
 std::unique_ptr<PrinterSurface> openDefaultPrinter()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        throw PrintError("there is no default printer");
-    auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
-    if (!printer->isValid())
-        throw PrintError("the default printer cannot be used");
-    printer->setDocName(QCoreApplication::applicationName());
-    return std::make_unique<DevicePrinter>(std::move(printer));
+    return openJob<OpenDefaultPrintJob>(kOpenDefaultPrintJob, QCoreApplication::applicationName());
 }
 
 std::unique_ptr<PrinterSurface> openPdfPrinter(const QString &path, const QPageSize &paper)
 {
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(paper);
-    printer->setDocName(QCoreApplication::applicationName());
-    return std::make_unique<DevicePrinter>(std::move(printer));
+    return openJob<OpenPdfPrintJob>(kOpenPdfPrintJob, path, paper, QCoreApplication::applicationName());
 }

@@ -1,7 +1,8 @@
 #pragma once
-// Print jobs on real printers through Qt: the default printer, opened with no
-// dialog at the printer's high resolution, and a PDF file with the same
-// layout (for checking pages without paper).
+// Print jobs on real printers, through the print module loaded on the first
+// print: the default printer, opened with no dialog at the printer's high
+// resolution, and a PDF file with the same layout (for checking pages without
+// paper). A missing print module fails as a missing printer does.
 #include "toolkit/printer.h"
 
 #include <QPageSize>

@@ -50,6 +50,8 @@ void Screen::showScreen()
         showBackdrop();
         return;
     }
+    // Before showing: the window system reads a window's states when it maps it.
+    screens::restack(this);
     show();
     raise();
     activateWindow();
@@ -60,9 +62,21 @@ void Screen::showBackdrop()
     for (Screen *screen : screens::loaded())
         if (screen != this && !screen->isBackdrop())
             screen->hide();
+    screens::restack();
     if (!isVisible())
-        leaveOutOfWindowLists(this);
+        setInWindowLists(this, false);
     show();
+}
+
+void Screen::stackOn(Screen *beneath, bool onTop)
+{
+    if (!stacked_ || beneath != beneath_)
+        keepInFrontOf(this, beneath);
+    if (!stacked_ || onTop != listed_)
+        setInWindowLists(this, onTop);
+    stacked_ = true;
+    beneath_ = beneath;
+    listed_ = onTop;
 }
 
 void Screen::unload()
@@ -77,6 +91,7 @@ void Screen::unload()
     screens::untrack(this);
     hide();
     deleteLater();
+    screens::restack();
 }
 
 void Screen::setBackColor(const QColor &color)
@@ -117,6 +132,25 @@ void Screen::closeEvent(QCloseEvent *event)
     event->ignore();
 }
 
+void Screen::changeEvent(QEvent *event)
+{
+    // A covered screen brought forward by the window manager (a click on the
+    // taskbar, Alt+Tab) hands the keyboard back to the screen on top.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !backdrop_) {
+        Screen *top = screens::topmost();
+        if (top && top != this)
+            top->activateWindow();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Screen::hideEvent(QHideEvent *event)
+{
+    // The window manager forgets a hidden window's states: they are told again at the next show.
+    stacked_ = false;
+    QWidget::hideEvent(event);
+}
+
 namespace screens {
 
 void track(Screen *screen) { loadedScreens().push_back(screen); }
@@ -128,6 +162,18 @@ void untrack(Screen *screen)
 }
 
 std::vector<Screen *> loaded() { return loadedScreens(); }
+
+void restack(Screen *showing)
+{
+    std::vector<Screen *> shown;
+    for (Screen *s : loadedScreens())
+        if (!s->isBackdrop() && (s->isVisible() || s == showing))
+            shown.push_back(s);
+    std::sort(shown.begin(), shown.end(), [](const Screen *a, const Screen *b) { return a->showOrder() < b->showOrder(); });
+    // Bottom up, so that no screen is ever its own ancestor on the way.
+    for (size_t i = 0; i < shown.size(); ++i)
+        shown[i]->stackOn(i == 0 ? nullptr : shown[i - 1], i + 1 == shown.size());
+}
 
 Screen *topmost()
 {

@@ -8,6 +8,7 @@
 #include "toolkit/mousecontrol.h"
 
 #include <QColor>
+#include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <vector>
@@ -52,12 +53,17 @@ public:
     // Runs the load handler; called once by the registry after creation.
     void runLoad() { load(); }
     void setSlotReset(std::function<void()> reset) { resetSlot_ = std::move(reset); }
+    // Stands in front of beneath (null: of no screen); only the screen on
+    // top is listed in the taskbar.
+    void stackOn(Screen *beneath, bool onTop);
 
 protected:
     virtual void load() {}
     void mouseMoveEvent(QMouseEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     void showBackdrop();
@@ -66,6 +72,10 @@ private:
     bool unloaded_ = false;
     bool backdrop_ = false;
     quint64 showOrder_ = 0;
+    // What the window system was last told by stackOn, while shown.
+    bool stacked_ = false;
+    QPointer<Screen> beneath_;
+    bool listed_ = false;
 };
 
 namespace screens {
@@ -83,6 +93,11 @@ void untrack(Screen *screen);
 std::vector<Screen *> loaded();
 // The visible screen shown last (the one on top), or null; backdrops do not count.
 Screen *topmost();
+// Stacks the shown screens (and `showing`, about to be shown) in the order
+// they were shown, each in front of the one before; only the top one is in
+// the taskbar. So the program is one entry, and a covered screen cannot
+// come in front of a screen that covers it.
+void restack(Screen *showing = nullptr);
 // Unloads every screen and destroys them now (tests, program end).
 void unloadAll();
 

@@ -12,6 +12,7 @@
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
+#include "toolkit/backendmodule.h"
 #include "toolkit/twips.h"
 #include "worksheets/worksheets.h"
 
@@ -164,10 +165,11 @@ private slots:
     void aFailureShowsOneMessageAndPrintsNothing_data()
     {
         QTest::addColumn<QString>("printout");
-        QTest::addColumn<QString>("failOn"); // "no printer", or a step of the job
+        QTest::addColumn<QString>("failOn"); // "no printer", "no print module", or a step of the job
         QTest::addColumn<QString>("message");
         const QString problem = printingProblemMessage;
         QTest::addRow("certificate, no printer") << "certificate" << "no printer" << problem;
+        QTest::addRow("certificate, no print module") << "certificate" << "no print module" << problem;
         QTest::addRow("certificate, at the name") << "certificate" << "5340,9384" << problem;
         QTest::addRow("certificate, at the end") << "certificate" << "EndDoc" << problem;
         QTest::addRow("certificate, something else") << "certificate!" << "line" << "Printing has been cancelled.";
@@ -185,6 +187,10 @@ private slots:
         env.printer->failUnexpectedly = printout.endsWith('!');
         if (failOn == QLatin1String("no print copy"))
             env.emptyFolder(QStringLiteral("wmf2"));
+        if (failOn == QLatin1String("no print module")) { // the real printer, its module missing
+            setPrinterFactory({});
+            setModuleFolders({env.contentDir()});
+        }
         writeQuestionFile(env);
         QWidget *print = printout.startsWith(QLatin1String("certificate")) ? printCertificateButton(QStringLiteral("Ada"))
                          : printout == QLatin1String("worksheet")           ? openFightersQuiz().Label3[3]

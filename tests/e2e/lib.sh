@@ -46,12 +46,50 @@ start_xvfb() {
   export DISPLAY=":$(head -1 "$E2E_TMP/display")"
 }
 
+# start_pulseaudio: a private PulseAudio server with a null sink, ci_null,
+# as the default sink; PULSE_SERVER names it.
+start_pulseaudio() {
+  needs pulseaudio pactl parec sox
+  local dir="$E2E_TMP/pulse"
+  mkdir -p "$dir/runtime" "$dir/config" "$dir/home"
+  chmod 700 "$dir/runtime"
+  HOME="$dir/home" XDG_RUNTIME_DIR="$dir/runtime" XDG_CONFIG_HOME="$dir/config" pulseaudio -n --daemonize=no \
+    --use-pid-file=no --exit-idle-time=-1 --disallow-exit=yes --realtime=no --high-priority=no \
+    -L "module-native-protocol-unix socket=$dir/native auth-anonymous=1" \
+    -L "module-null-sink sink_name=ci_null rate=44100 channels=2" >"$E2E_TMP/pulse.log" 2>&1 &
+  E2E_PIDS+=($!)
+  export PULSE_SERVER="unix:$dir/native"
+  wait_until 15 pactl info || fail "PulseAudio did not start"
+  pactl set-default-sink ci_null
+}
+
+# start_capture FILE: records what reaches the sink into FILE (raw 44.1 kHz
+# stereo) once data flows; stop_capture ends it.
+start_capture() {
+  CAPTURE=$1
+  : >"$CAPTURE"
+  parec -d ci_null.monitor --latency-msec=20 --raw --format=s16le --rate=44100 --channels=2 "$CAPTURE" &
+  RECORDER=$!
+  E2E_PIDS+=($RECORDER)
+  wait_until 10 test -s "$CAPTURE" || fail "no capture data"
+}
+stop_capture() { kill -INT "$RECORDER"; wait "$RECORDER" 2>/dev/null || true; }
+
+# Seconds of sound between the first and last sample above the threshold,
+# in a sound file (sounding_length FILE) or the capture (captured_length).
+sounding_length() {
+  sox "$@" -n silence 1 0.002 1% reverse silence 1 0.002 1% reverse stat 2>&1 | awk '/^Length/ {print $3}'
+}
+captured_length() { sounding_length -t raw -r 44100 -e signed -b 16 -c 2 "$CAPTURE"; }
+# at_least SECONDS: the capture sounds for that long, less 20 ms.
+at_least() { awk -v w="$1" -v g="$(captured_length)" 'BEGIN { exit !(g >= w - 0.02) }'; }
+
 # Starts a copy of the program beside links to the built content and a copy
 # of its "multiple" folder, so tests never touch the build tree's catalogue.
 start_program() {
   APP_DIR="$E2E_TMP/app"
   mkdir -p "$APP_DIR"
-  cp "$BUILD_DIR/velmora" "$APP_DIR/"
+  cp "$BUILD_DIR/velmora" "$BUILD_DIR"/velmora-*.so "$APP_DIR/" # the program and the modules it loads
   for d in images wav wmf wmf2 logo; do ln -s "$BUILD_DIR/$d" "$APP_DIR/$d"; done
   [ -d "$APP_DIR/multiple" ] || cp -r "$BUILD_DIR/multiple" "$APP_DIR/multiple"
   (cd "$APP_DIR" && exec ./velmora) >"$E2E_TMP/velmora.log" 2>&1 &

@@ -5,7 +5,9 @@
 # order, no backdrop colour in its place on a screenshot, and still the
 # active window. Alt+Tab never offers the backdrop; the main menu's "Exit"
 # hides the menu behind the backdrop until "Cancel"; screens cannot be
-# resized or maximised, and the manager's close leaves them open.
+# resized or maximised, and the manager's close leaves them open. With the
+# three open, the taskbar lists the quiz alone, and activating a covered
+# screen (as a taskbar or pager would) leaves the quiz on top.
 source "$(dirname "$0")/lib.sh"
 needs openbox xfwm4 dbus-daemon import convert xwininfo
 start_xvfb
@@ -103,10 +105,20 @@ for WM in openbox xfwm4; do
   shown intro0 || fail "$WM: closing the main menu through the window manager hid it"
   click_control fighters 120 7920 3195 495      # "Multiple Choice"
   backdrop_leaves_on_top multiple
+  listed=()
+  for id in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+    xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || listed+=("$id")
+  done
+  [ "${listed[*]}" = "$(hex "$(wait_for multiple)")" ] || fail "$WM: the taskbar lists ${listed[*]}, not the quiz alone"
+  for covered in intro0 fighters; do
+    xdotool windowactivate "$(wait_for $covered)"
+    wm_sync
+    on_top multiple
+  done
 
   kill "$VELMORA_PID" "$WM_PID"
   wait "$VELMORA_PID" "$WM_PID" 2>/dev/null || true
   xprop -root -remove _NET_SUPPORTING_WM_CHECK # what the next manager sets when it is ready
-  echo "$WM: backdrop kept below the main menu, a topic menu and a quiz; Exit and Cancel; no resize or close"
+  echo "$WM: backdrop kept below the main menu, a topic menu and a quiz; Exit and Cancel; no resize or close; one taskbar entry"
 done
 echo "PASS: the backdrop stays behind the screens under openbox and xfwm4"

@@ -131,7 +131,7 @@ private slots:
     void boldTahomaLooksBold_data()
     {
         QTest::addColumn<double>("points");
-        for (double points : {8.25, 12.0, 15.75, 18.0})
+        for (double points : {8.25, 12.0, 15.75, 18.0, 32.25, 36.0})
             QTest::addRow("%g pt", points) << points;
     }
     void boldTahomaLooksBold()

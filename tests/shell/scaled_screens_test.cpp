@@ -1,6 +1,7 @@
 // Screens shrunk for a netbook or enlarged for a whiteboard: every control
-// keeps its place in twips at any scale. (Drops at every scale:
-// DropRulesTest and PrintoutsTest.)
+// keeps its place in twips at any scale, and the round markers and tick
+// boxes grow with their text. (Drops at every scale: DropRulesTest and
+// PrintoutsTest.)
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
 #include "activities/writinglab.h"
@@ -19,6 +20,7 @@
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
+#include <QStyleOptionButton>
 #include <QtTest>
 #include <cmath>
 
@@ -52,6 +54,55 @@ QList<Drawn> controlsOf(const Screen &screen)
 
 bool scaledFrom(double edgeAtOne, int edge, double factor) { return std::abs(edgeAtOne * factor - edge) <= 0.5 + 1e-9; }
 
+// A chosen marker or ticked box as drawn: the width of its grey, white and
+// black pixels in the corner where the style puts it, their darkness, and
+// how much of it is the dot or tick (darker than the empty box).
+struct Marker {
+    int width = 0;
+    double ink = 0;
+    double mark = 0;
+};
+Marker drawnMarker(QAbstractButton *button, bool chosen)
+{
+    button->setAutoExclusive(false); // a round button alone in its group can be cleared
+    button->setChecked(chosen);
+    QImage sheet(button->size(), QImage::Format_RGB32);
+    button->render(&sheet);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const bool round = qobject_cast<QRadioButton *>(button);
+    const QRect corner = button->style()->subElementRect(round ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator,
+                                                         &option, button).adjusted(-2, -2, 2, 2) & sheet.rect();
+    Marker marker;
+    QRect box;
+    for (int y = corner.top(); y <= corner.bottom(); ++y)
+        for (int x = corner.left(); x <= corner.right(); ++x) {
+            const QColor c = sheet.pixelColor(x, y);
+            if (std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) < 40) {
+                box |= QRect(x, y, 1, 1);
+                marker.ink += (255 - qGray(c.rgb())) / 255.0;
+            }
+        }
+    marker.width = box.width();
+    return marker;
+}
+Marker markerOf(QAbstractButton *button)
+{
+    Marker marker = drawnMarker(button, true);
+    marker.mark = marker.ink - drawnMarker(button, false).ink;
+    return marker;
+}
+
+// The quiz's answers, the main menu's sound switch, the wizard's and the catalogue's tick boxes.
+QList<Marker> markersAt(double factor)
+{
+    twips::setScale(factor);
+    QList<Marker> markers{markerOf(touch<multiple>().Option1[1]), markerOf(touch<intro0>().Option1),
+                          markerOf(touch<wizard>().Check1[0]), markerOf(touch<worksheets>().Check1),
+                          markerOf(touch<worksheets>().Check2)};
+    screens::unloadAll();
+    return markers;
+}
 } // namespace
 
 class ScaledScreensTest : public QObject {
@@ -92,6 +143,25 @@ private slots:
             screens::unloadAll();
         }
     }
+
+    // Each grows by the factor to the pixel, and its ink by the square of it;
+    // its dot or tick is dark enough to see on its white box.
+    void markersAndTickBoxesScale()
+    {
+        QFETCH(double, factor);
+        TestEnvironment env;
+        const QList<Marker> atOne = markersAt(1);
+        const QList<Marker> scaled = markersAt(factor);
+        for (int i = 0; i < atOne.size(); ++i) {
+            const QString what = QStringLiteral("marker %1: %2 px at 1:1, %3 px").arg(i).arg(atOne[i].width).arg(scaled[i].width);
+            QVERIFY2(atOne[i].width >= 10 && std::abs(atOne[i].width * factor - scaled[i].width) <= 1.5, qPrintable(what));
+            const double inkGrowth = scaled[i].ink / atOne[i].ink / (factor * factor);
+            QVERIFY2(inkGrowth > 0.7 && inkGrowth < 1.4, qPrintable(what + ", ink " + QString::number(inkGrowth)));
+            QVERIFY2(scaled[i].mark > 0.2 * scaled[i].ink, qPrintable(what + ", no dark mark"));
+        }
+    }
+    void markersAndTickBoxesScale_data() { everyControlScalesWithItsScreen_data(); }
+
 };
 
 VELMORA_TEST(ScaledScreensTest)

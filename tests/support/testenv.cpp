@@ -3,6 +3,7 @@
 #include "common/commonsetup.h"
 #include "common/module1.h"
 #include "shell/intro0.h"
+#include "toolkit/backendmodule.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/display.h"
 #include "toolkit/randomsource.h"
@@ -62,6 +63,7 @@ TestEnvironment::~TestEnvironment()
     // Never real audio or real printers in tests, even between environments.
     setSoundOutput(std::make_shared<RecordingSound>());
     setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>()));
+    setModuleFolders({});
     setMessageBoxHandler({});
     setRandomSource({});
     setDisplayOverride({});

@@ -2,8 +2,12 @@
 // sequential files read fields and numbers by the rules, always give back
 // the one file channel and never touch the previous file on a failed write
 // (what writing puts on disk is checked byte for byte through the catalogue
-// and worksheet files); WAV files from outside are read safely or refused.
+// and worksheet files); WAV files from outside are read safely or refused;
+// real sound without its module plays nothing and raises nothing.
 #include "testregistry.h"
+#include "toolkit/backendmodule.h"
+#include "toolkit/pcmplayer.h"
+#include "toolkit/platformsound.h"
 #include "toolkit/seqfile.h"
 #include "toolkit/wavdecoder.h"
 
@@ -104,6 +108,18 @@ private slots:
         const QByteArray good = wav(1, 2, 16, QByteArray(64, 5), 64);
         for (int n = 0; n < good.size(); ++n)
             decodeWav(good.left(n)); // never reads past the bytes (the sanitizer build checks)
+    }
+
+    void soundWithoutItsModulePlaysNothing()
+    {
+        QTemporaryDir empty;
+        setModuleFolders({empty.path()});
+        QString error;
+        QVERIFY(!moduleEntry(QStringLiteral("velmora-sound"), kCreatePcmPlayer, &error) && error.contains("velmora-sound"));
+        const std::shared_ptr<SoundOutput> output = makePlatformSoundOutput();
+        output->preload({QStringLiteral("wav\\click.wav")});
+        output->play(QStringLiteral("wav\\click.wav"));
+        setModuleFolders({});
     }
 };
 
