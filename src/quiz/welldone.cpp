@@ -57,7 +57,7 @@ Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
     Timer3->onTick = [this] { Timer3_Timer(); };
     // The score message can be read from the keyboard and is the first thing a screen reader says.
     Label1->setFocusPolicy(Qt::TabFocus);
-    setTabSequence({Label1, Label3[FirstButton], Text1, Label3[Exit]});
+    setTabSequence({Label1, Text1, Label3[FirstButton], Label3[Exit]});
     escapePresses(this, Label3[Exit]);
 }
 
