@@ -1,6 +1,7 @@
 #include "toolkit/qtsoundoutput.h"
 #include "toolkit/boundedfile.h"
 #include "toolkit/contentpath.h"
+#include "toolkit/platformsound.h"
 
 #include <QAudioDevice>
 #include <QAudioSink>
@@ -117,3 +118,5 @@ void QtSoundOutput::play(const QString &relativePath)
     buffer_.open(QIODevice::ReadOnly);
     sink_->start(&buffer_);
 }
+
+std::shared_ptr<SoundOutput> makePlatformSoundOutput() { return std::make_shared<QtSoundOutput>(); }

@@ -1,5 +1,5 @@
 #include "toolkit/sound.h"
-#include "toolkit/qtsoundoutput.h"
+#include "toolkit/platformsound.h"
 
 namespace {
 std::shared_ptr<SoundOutput> &current()
@@ -12,7 +12,7 @@ std::shared_ptr<SoundOutput> &current()
 SoundOutput &soundOutput()
 {
     if (!current())
-        current() = std::make_shared<QtSoundOutput>();
+        current() = makePlatformSoundOutput();
     return *current();
 }
 
