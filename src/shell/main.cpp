@@ -1,6 +1,7 @@
 #include "common/commonsetup.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
+#include "toolkit/display.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/sound.h"
 
@@ -22,6 +23,7 @@ bool fillDisplayAsked(const QApplication &app)
 
 int main(int argc, char **argv)
 {
+    scaleDisplayInWholeSteps();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Lets the desktop match the windows to the installed launcher and icon.
