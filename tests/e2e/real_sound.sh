@@ -3,29 +3,13 @@
 # server with a null sink, captures the sink, and checks each sound arrived
 # whole: the captured sound lasts as long as the file's own sound.
 source "$(dirname "$0")/lib.sh"
-needs pulseaudio pactl parec sox
-
-PA_DIR="$E2E_TMP/pulse"
-mkdir -p "$PA_DIR/runtime" "$PA_DIR/config" "$PA_DIR/home" "$E2E_TMP/content/wav"
-chmod 700 "$PA_DIR/runtime"
-export HOME="$PA_DIR/home" XDG_RUNTIME_DIR="$PA_DIR/runtime" XDG_CONFIG_HOME="$PA_DIR/config"
-pulseaudio -n --daemonize=no --use-pid-file=no --exit-idle-time=-1 --disallow-exit=yes --realtime=no --high-priority=no \
-  -L "module-native-protocol-unix socket=$PA_DIR/native auth-anonymous=1" \
-  -L "module-null-sink sink_name=ci_null rate=44100 channels=2" >"$E2E_TMP/pulse.log" 2>&1 &
-E2E_PIDS+=($!)
-export PULSE_SERVER="unix:$PA_DIR/native"
-wait_until 15 pactl info || fail "PulseAudio did not start"
-pactl set-default-sink ci_null
+start_pulse
+mkdir -p "$E2E_TMP/content/wav"
 
 # Content: the real click, plus a long tone whose tail would show any cut.
 export VELMORA_CONTENT="$E2E_TMP/content"
 cp "$BUILD_DIR/wav/click.wav" "$VELMORA_CONTENT/wav/click.wav"
 sox -R -n -r 22050 -c 1 -b 16 -e signed-integer "$VELMORA_CONTENT/wav/tone.wav" synth 0.6 sine 440 gain -6
-
-# Seconds of sound between the first and last sample above the threshold.
-sounding_length() {
-  sox "$@" -n silence 1 0.002 1% reverse silence 1 0.002 1% reverse stat 2>&1 | awk '/^Length/ {print $3}'
-}
 
 captured_length() { sounding_length -t raw -r 44100 -e signed -b 16 -c 2 "$capture"; }
 whole() { awk -v w="$want" -v g="$(captured_length)" 'BEGIN { exit !(g >= w - 0.02) }'; }
