@@ -1,12 +1,19 @@
 # velmora_layer(NAME [USES lower layers...] [EXCLUDE regex])
 # Makes the static library velmora_NAME from the .cpp and .h files of the
-# current folder, linked to the layers it uses. The build checks every time
+# current folder, linked to the layers it uses. Where platforms differ, a
+# file per platform: name_posix.cpp (any Unix) or name_linux.cpp, and
+# name_windows.cpp; only those for the platform being built are taken. The build checks every time
 # a source changes that it includes headers only from its own folder and the
 # folders of the layers it reaches, so a layer cannot reach up or sideways
 # by an include either.
 function(velmora_layer name)
   cmake_parse_arguments(PARSE_ARGV 1 layer "" "EXCLUDE" "USES")
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  if(WIN32)
+    list(FILTER sources EXCLUDE REGEX "_(posix|linux)\\.cpp$")
+  else()
+    list(FILTER sources EXCLUDE REGEX "_windows\\.cpp$")
+  endif()
   if(layer_EXCLUDE)
     list(FILTER sources EXCLUDE REGEX "${layer_EXCLUDE}")
   endif()

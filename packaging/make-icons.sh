@@ -2,8 +2,10 @@
 # Renders the application icon's PNG sizes for the hicolor theme from the one
 # drawing beside this script, org.velmora.Velmora.svg (installed as the
 # scalable icon). Up to 24 pixels the gold frame is left out and the owl
-# drawn larger, so that it still reads as an owl. Needs rsvg-convert
-# (librsvg2-bin); the PNGs are committed, so building never needs it.
+# drawn larger, so that it still reads as an owl. The Windows icon
+# (windows/velmora.ico, for the program and its installer) holds the same
+# sizes. Needs rsvg-convert (librsvg2-bin) and ImageMagick; the PNGs and the
+# icon are committed, so building never needs them.
 #
 # Usage: make-icons.sh
 set -euo pipefail
@@ -23,4 +25,6 @@ for size in 16 24 32 48 64 128 256; do
     mkdir -p "$dir"
     rsvg-convert -w "$size" -h "$size" "$drawing" -o "$dir/$ID.png"
 done
+convert $(for size in 16 24 32 48 64 128 256; do echo "$HERE/icons/hicolor/${size}x${size}/apps/$ID.png"; done) \
+    "$HERE/windows/velmora.ico"
 echo "icons: $(find "$HERE/icons/hicolor" -name "$ID.png" | wc -l) sizes in $HERE/icons/hicolor"

@@ -1,6 +1,7 @@
 #include "common/commonsetup.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
+#include "toolkit/display.h"
 #include "toolkit/fontsetup.h"
 #include "toolkit/heap.h"
 #include "toolkit/randomsource.h"
@@ -48,6 +49,7 @@ bool fillDisplayAsked(const QApplication &app)
 int main(int argc, char **argv)
 {
     returnFreedMemoryToSystem();
+    scaleDisplayInWholeSteps();
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     answerWithoutDisplay(argc, argv);

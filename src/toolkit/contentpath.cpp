@@ -1,4 +1,5 @@
 #include "toolkit/contentpath.h"
+#include "toolkit/installedcontent.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,16 +34,6 @@ QString matchEntry(const QDir &dir, const QString &name)
             return e;
     return name;
 }
-
-// Where `cmake --install` puts the content, relative to the program's own
-// folder (bin/ and share/ side by side under one prefix, so the installed
-// tree can be moved as a whole).
-QString installedContentRoot()
-{
-    if (!QCoreApplication::instance())
-        return {};
-    return QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/velmora"));
-}
 } // namespace
 
 void setContentRoot(const QString &absoluteDir) { overrideRoot() = absoluteDir; }
@@ -68,7 +59,8 @@ QString contentRoot()
 bool contentIsInstalled()
 {
     const QString installed = installedContentRoot();
-    return !installed.isEmpty() && QDir::cleanPath(contentRoot()) == installed;
+    // The same folder however written (letter case on Windows, links).
+    return !installed.isEmpty() && QFileInfo(contentRoot()) == QFileInfo(installed);
 }
 
 QString resolveContentPath(const QString &relativePath) { return resolvePathUnder(contentRoot(), relativePath); }

@@ -5,8 +5,8 @@
 #include <QString>
 
 // The folder that holds images, wav, wmf, wmf2, logo and multiple: the
-// program's own folder when it has them, else the installed copy in
-// ../share/velmora beside the program's folder, else the current directory.
+// program's own folder when it has them, else the installed copy (on Linux in
+// ../share/velmora beside the program's folder), else the current directory.
 // VELMORA_CONTENT in the environment, or setContentRoot, overrides it.
 QString contentRoot();
 void setContentRoot(const QString &absoluteDir); // empty restores the default

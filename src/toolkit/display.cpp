@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 namespace {
 struct DisplayOverride {
@@ -22,6 +23,19 @@ std::function<void()> &endHandler()
     return f;
 }
 } // namespace
+
+void scaleDisplayInWholeSteps()
+{
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
+}
+
+double displayZoom()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!displayOverride().size.isEmpty() || !screen)
+        return 1.0;
+    return std::max(1.0, screen->logicalDotsPerInch() / 96.0);
+}
 
 QSizeF displaySizeTwips()
 {

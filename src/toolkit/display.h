@@ -6,6 +6,15 @@
 #include <QSizeF>
 #include <functional>
 
+// Call before the application object is made. Qt then scales windows on a
+// high-resolution display by whole steps only (a 150 % display by 1, a 200 %
+// one by 2), and displayZoom() is what remains: the twips scale applies it
+// with whole-pixel edges and font sizes, crisper than fractional scaling.
+void scaleDisplayInWholeSteps();
+// How much larger than at 96 dpi the display asks things to be drawn, beyond
+// Qt's own scaling (1.5 on Windows at 150 %); 1 for a display override.
+double displayZoom();
+
 // The primary display's size in twips.
 QSizeF displaySizeTwips();
 // The part of the primary display that windows may use, in pixels: the

@@ -17,7 +17,9 @@ std::vector<Screen *> &loadedScreens()
 }
 } // namespace
 
-Screen::Screen(const QString &name) : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+// Fixed size: on Windows no resizing border, so neither dragging nor snapping resizes a screen.
+Screen::Screen(const QString &name)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName(name);
     // The window system knows each screen by its name too (end-to-end tests find them so).

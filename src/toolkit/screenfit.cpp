@@ -30,7 +30,7 @@ double scaleFor(const QSizeF &screenTwips, const QMargins &frame, const QSize &a
                                     roomHeight * twips::perPixel / screenTwips.height());
     if (largest <= 0)
         return 1.0;
-    return fill ? largest : std::min(1.0, largest);
+    return fill ? largest : std::min(displayZoom(), largest);
 }
 
 void fitScreens(const QSizeF &screenTwips, bool fill)

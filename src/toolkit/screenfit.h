@@ -3,7 +3,8 @@
 // sized through the one twips scale; this chooses it so that a screen with
 // its window frame fits the part of the display that panels and taskbars
 // leave free, keeping the screen's shape. Where a screen fits at 1:1 the
-// scale stays 1, unless the display is to be filled (a whiteboard).
+// scale stays 1, or the display's zoom (Windows at 125 %, 150 %), unless the
+// display is to be filled (a whiteboard).
 #include <QMargins>
 #include <QPoint>
 #include <QSize>
@@ -14,7 +15,8 @@ class QWidget;
 namespace screenfit {
 
 // The largest scale at which a screen of screenTwips, framed by frame
-// (pixels), fits into available pixels; never above 1 unless fill.
+// (pixels), fits into available pixels; never above the display's zoom
+// (1 at 96 dpi) unless fill.
 double scaleFor(const QSizeF &screenTwips, const QMargins &frame, const QSize &available, bool fill);
 
 // Sets the twips scale for screens of screenTwips on this display, assuming

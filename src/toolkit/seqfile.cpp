@@ -1,9 +1,8 @@
 #include "toolkit/seqfile.h"
+#include "wmf/wmf.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <atomic>
 #include <limits>
 
@@ -35,17 +34,7 @@ private:
     bool held_ = true;
 };
 
-QStringEncoder &windows1252Encoder()
-{
-    thread_local QStringEncoder encoder("windows-1252");
-    return encoder;
-}
-
-QStringDecoder &windows1252Decoder()
-{
-    thread_local QStringDecoder decoder("windows-1252");
-    return decoder;
-}
+constexpr int windows1252 = 1252;
 
 bool isAscii(const QByteArray &bytes)
 {
@@ -67,26 +56,21 @@ SeqFileError::SeqFileError(Kind kind, const QString &detail, FileProblem problem
 
 QByteArray encodeWindows1252(const QString &text)
 {
-    QStringEncoder &encoder = windows1252Encoder();
-    if (!encoder.isValid())
+    if (!wmf::hasCodePage(windows1252))
         throw SeqFileError(Kind::NotStorable, QStringLiteral("no Windows-1252 converter"));
-    encoder.resetState();
-    QByteArray bytes = encoder.encode(text);
-    // Judged by the round trip rather than the converter's error flag: an
-    // unmapped character becomes 0x1A and a lone surrogate vanishes, and any
+    // Judged by the round trip too: a lone surrogate could vanish, and any
     // look-alike substitution would show up the same way.
-    if (bytes.size() != text.size() || decodeWindows1252(bytes) != text)
+    const std::optional<QByteArray> bytes = wmf::encodeCodePage(windows1252, text);
+    if (!bytes || bytes->size() != text.size() || decodeWindows1252(*bytes) != text)
         throw SeqFileError(Kind::NotStorable, QStringLiteral("text outside Windows-1252: ") + text);
-    return bytes;
+    return *bytes;
 }
 
 QString decodeWindows1252(const QByteArray &bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder &decoder = windows1252Decoder();
-    decoder.resetState();
-    return decoder.decode(bytes);
+    return wmf::decodeCodePage(windows1252, bytes);
 }
 
 bool fitsWindows1252(const QString &text)
@@ -97,16 +81,14 @@ bool fitsWindows1252(const QString &text)
 QString charactersOutsideWindows1252(const QString &text)
 {
     QString outside;
-    QStringEncoder &encoder = windows1252Encoder();
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype width = (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ? 2 : 1;
         const QString character = text.mid(i, width);
         i += width;
         if (character.size() == 1 && character[0].unicode() < 0x80)
             continue;
-        encoder.resetState();
-        const QByteArray byte = encoder.encode(character);
-        const bool fits = encoder.isValid() && byte.size() == 1 && decodeWindows1252(byte) == character;
+        const std::optional<QByteArray> byte = wmf::encodeCodePage(windows1252, character);
+        const bool fits = byte && byte->size() == 1 && decodeWindows1252(*byte) == character;
         if (!fits && !outside.contains(character))
             outside += character;
     }

@@ -1,6 +1,8 @@
 #include "wmf/fontmatch.h"
 #include "wmf/gdiobjects.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QHash>
@@ -10,14 +12,23 @@
 namespace wmf {
 namespace {
 
-// Wine ships a Tahoma-compatible face outside fontconfig's path. Only the
-// regular one is registered: Wine's bold file draws regular-weight strokes,
-// letter-spaced, so without it bold is drawn by thickening the regular
-// letters, which reads as bold.
-void registerWineFaces()
+// Where Tahoma is missing (Linux, and Wine, which does not always find its
+// own fonts), Wine's Tahoma-compatible face stands in: the copy installed
+// beside the program (Windows), else the one fonts-wine installs (Debian).
+// Only the regular face is registered: Wine's bold file draws regular-weight
+// strokes, letter-spaced, so without it bold is drawn by thickening the
+// regular letters, which reads as bold. Where Tahoma is installed, as on every
+// Windows PC, nothing is registered and its own bold is used.
+void registerTahomaStandIn()
 {
-    if (!QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
-        QFontDatabase::addApplicationFont(QStringLiteral("/usr/share/wine/fonts/tahoma.ttf"));
+    if (QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive))
+        return;
+    const QString beside = QCoreApplication::instance()
+                               ? QCoreApplication::applicationDirPath() + QStringLiteral("/fonts/tahoma.ttf")
+                               : QString();
+    for (const QString &file : {beside, QStringLiteral("/usr/share/wine/fonts/tahoma.ttf")})
+        if (!file.isEmpty() && QFile::exists(file) && QFontDatabase::addApplicationFont(file) >= 0)
+            return;
 }
 
 // Installed families by lower-case name, read once: asking fontconfig about
@@ -25,7 +36,7 @@ void registerWineFaces()
 const QHash<QString, QString> &installedFamilies()
 {
     static const QHash<QString, QString> families = [] {
-        registerWineFaces();
+        registerTahomaStandIn();
         QHash<QString, QString> byLower;
         for (const QString &f : QFontDatabase::families())
             byLower.insert(f.toLower(), f);
@@ -46,8 +57,10 @@ QString installedOrStandIn(const QString &face)
         {"tahoma", {"Tahoma", "DejaVu Sans"}},
         {"times new roman", {"Liberation Serif", "DejaVu Serif"}},
         {"arial", {"Liberation Sans", "DejaVu Sans"}},
-        // Symbol text is already Unicode: a serif face with Greek letters draws it.
-        {"symbol", {"Liberation Serif", "DejaVu Serif"}},
+        // Symbol text is already Unicode: a serif face with Greek letters draws
+        // it (on Windows Times New Roman, whose Greek is Symbol's design; the
+        // Symbol font itself has Greek only at private codes).
+        {"symbol", {"Liberation Serif", "DejaVu Serif", "Times New Roman"}},
         {"ms sans serif", {"Liberation Sans", "DejaVu Sans"}},
     };
     const auto it = standIns.find(lower);

@@ -1,37 +1,36 @@
 #include "wmf/textcodec.h"
 #include "wmf/wmf.h"
 
-#include <QStringDecoder>
 #include <array>
 #include <map>
 #include <mutex>
-#include <string>
 
 namespace wmf {
 namespace {
 
 using ByteTable = std::array<char16_t, 256>;
 
-const char *codePageFor(int charset)
+// The Windows code page of a character set.
+int codePageFor(int charset)
 {
     switch (charset) {
-    case SHIFTJIS_CHARSET: return "windows-31j";
+    case SHIFTJIS_CHARSET: return 932;
     case HANGUL_CHARSET:
-    case JOHAB_CHARSET: return "windows-949";
-    case GB2312_CHARSET: return "windows-936";
-    case CHINESEBIG5_CHARSET: return "windows-950";
-    case GREEK_CHARSET: return "windows-1253";
-    case TURKISH_CHARSET: return "windows-1254";
-    case VIETNAMESE_CHARSET: return "windows-1258";
-    case HEBREW_CHARSET: return "windows-1255";
-    case ARABIC_CHARSET: return "windows-1256";
-    case BALTIC_CHARSET: return "windows-1257";
-    case RUSSIAN_CHARSET: return "windows-1251";
-    case THAI_CHARSET: return "windows-874";
-    case EASTEUROPE_CHARSET: return "windows-1250";
-    case OEM_CHARSET: return "IBM437";
-    case MAC_CHARSET: return "macintosh";
-    default: return "windows-1252";
+    case JOHAB_CHARSET: return 949;
+    case GB2312_CHARSET: return 936;
+    case CHINESEBIG5_CHARSET: return 950;
+    case GREEK_CHARSET: return 1253;
+    case TURKISH_CHARSET: return 1254;
+    case VIETNAMESE_CHARSET: return 1258;
+    case HEBREW_CHARSET: return 1255;
+    case ARABIC_CHARSET: return 1256;
+    case BALTIC_CHARSET: return 1257;
+    case RUSSIAN_CHARSET: return 1251;
+    case THAI_CHARSET: return 874;
+    case EASTEUROPE_CHARSET: return 1250;
+    case OEM_CHARSET: return 437;
+    case MAC_CHARSET: return 10000;
+    default: return 1252;
     }
 }
 
@@ -49,11 +48,11 @@ bool isLeadByte(int charset, uint8_t b)
 }
 
 // One table per single-byte code page, built on first use from the system's
-// converter (Latin-1 if the converter is missing).
-const ByteTable &singleByteTable(const char *codePage)
+// converter (Latin-1 if the converter is missing; code page 0 is Latin-1).
+const ByteTable &singleByteTable(int codePage)
 {
     static std::mutex lock;
-    static std::map<std::string, ByteTable> tables;
+    static std::map<int, ByteTable> tables;
     std::lock_guard<std::mutex> guard(lock);
     auto it = tables.find(codePage);
     if (it != tables.end())
@@ -61,12 +60,10 @@ const ByteTable &singleByteTable(const char *codePage)
     ByteTable table;
     for (int i = 0; i < 256; ++i)
         table[size_t(i)] = char16_t(i);
-    QStringDecoder decoder(codePage);
-    if (decoder.isValid()) {
+    if (codePage != 0 && hasCodePage(codePage)) {
         for (int i = 0; i < 256; ++i) {
             const char byte = char(i);
-            decoder.resetState();
-            const QString s = decoder.decode(QByteArrayView(&byte, 1));
+            const QString s = decodeCodePage(codePage, QByteArrayView(&byte, 1));
             table[size_t(i)] = s.size() == 1 ? char16_t(s.at(0).unicode()) : char16_t(0xFFFD);
         }
     }
@@ -76,15 +73,14 @@ const ByteTable &singleByteTable(const char *codePage)
 DecodedText decodeDoubleByte(const uint8_t *bytes, size_t length, int charset)
 {
     DecodedText out;
-    QStringDecoder decoder(codePageFor(charset));
+    const int codePage = codePageFor(charset);
+    const bool known = hasCodePage(codePage);
     size_t i = 0;
     while (i < length) {
         const size_t n = (isLeadByte(charset, bytes[i]) && i + 1 < length) ? 2 : 1;
         QString piece;
-        if (decoder.isValid()) {
-            decoder.resetState();
-            piece = decoder.decode(QByteArrayView(reinterpret_cast<const char *>(bytes + i), qsizetype(n)));
-        }
+        if (known)
+            piece = decodeCodePage(codePage, QByteArrayView(reinterpret_cast<const char *>(bytes + i), qsizetype(n)));
         // A lone lead byte or a byte the code page lacks has no glyph.
         if (piece.isEmpty())
             piece = QString(QChar(QChar::ReplacementCharacter));
@@ -143,7 +139,7 @@ DecodedText decodeText(const uint8_t *bytes, size_t length, int charset, bool sy
     }
     // Symbol-set fonts other than Symbol (Wingdings and friends) have no
     // installed equivalent; their codes are shown as Latin-1.
-    const ByteTable &table = charset == SYMBOL_CHARSET ? singleByteTable("ISO-8859-1") : singleByteTable(codePageFor(charset));
+    const ByteTable &table = charset == SYMBOL_CHARSET ? singleByteTable(0) : singleByteTable(codePageFor(charset));
     for (size_t i = 0; i < length; ++i)
         out.text += QChar(table[bytes[i]]);
     return out;

@@ -48,4 +48,15 @@ QString familyForFace(const QString &face, bool symbol);
 // The Unicode character for an Adobe Symbol code (0 where it has none).
 char16_t symbolToUnicode(uint8_t code);
 
+// Text in a Windows code page, by number (1252 Western European, 1253 Greek,
+// 932 Japanese, 437 the PC's own, 10000 Mac Roman...), through the system's
+// converter: ICU where Qt has it, the Windows API on Windows, so that files
+// written on either read the same on both. Metafile text is decoded so, and
+// programs that keep text in a code page use it too.
+bool hasCodePage(int codePage);
+// Bytes that are no character of the code page become U+FFFD.
+QString decodeCodePage(int codePage, QByteArrayView bytes);
+// Nothing when the code page lacks a character of the text (no look-alikes).
+std::optional<QByteArray> encodeCodePage(int codePage, QStringView text);
+
 } // namespace wmf

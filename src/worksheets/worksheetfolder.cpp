@@ -1,31 +1,16 @@
 #include "worksheets/worksheetfolder.h"
 
 #include "toolkit/contentpath.h"
+#include "worksheets/machinefolder.h"
 #include "worksheets/worksheettitle.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStorageInfo>
 
 namespace {
 // Less room than this and a failed write is put down to a full disk.
 constexpr qint64 nearlyFullBytes = 256 * 1024;
-
-// The folder named in the first velmora/velmora.conf among the system
-// configuration folders (the user's own configuration folder is not one).
-QString machineWorksheetFolder()
-{
-    const QString userConfig = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
-        const QString file = dir + QStringLiteral("/velmora/velmora.conf");
-        if (dir == userConfig || !QFileInfo::exists(file))
-            continue;
-        return QSettings(file, QSettings::IniFormat).value(QStringLiteral("Worksheets/Folder")).toString().trimmed();
-    }
-    return {};
-}
 } // namespace
 
 WorksheetFolder WorksheetFolder::chosen()
@@ -37,8 +22,7 @@ WorksheetFolder WorksheetFolder::chosen()
     const QString machine = machineWorksheetFolder();
     if (!machine.isEmpty())
         return {Kind::Machine, QDir::cleanPath(machine)};
-    const QString dataHome = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return {Kind::User, dataHome + QStringLiteral("/velmora/multiple")};
+    return {Kind::Default, defaultWorksheetFolder()};
 }
 
 QString WorksheetFolder::catalogueFile() const { return resolvePathUnder(path_, QStringLiteral("track.txt")); }
@@ -60,7 +44,7 @@ QString WorksheetFolder::worksheetFile(const QString &title) const
 
 StoreProblem WorksheetFolder::prepareForWriting() const
 {
-    if (kind_ == Kind::User && !QDir().mkpath(path_))
+    if (kind_ == Kind::Default && !makeDefaultWorksheetFolder(path_))
         return StoreProblem::NotAllowed;
     if (kind_ == Kind::Machine && !QFileInfo(path_).isDir())
         return StoreProblem::FolderMissing;

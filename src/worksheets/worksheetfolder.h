@@ -6,12 +6,10 @@
 //  1. the content's own "multiple" folder, when the content lies beside the
 //     program (not the installed copy) and that folder can be written: the
 //     build folder, or a copy of the program kept with its content;
-//  2. the folder named for the whole machine in the system settings file
-//     velmora/velmora.conf under $XDG_CONFIG_DIRS (by default /etc/xdg):
-//         [Worksheets]
-//         Folder=/srv/velmora/worksheets
-//  3. the user's own data folder, velmora/multiple under $XDG_DATA_HOME
-//     (by default ~/.local/share).
+//  2. the folder named for the whole machine (machinefolder.h: on Linux in
+//     /etc/xdg/velmora/velmora.conf, on Windows by the installer);
+//  3. the default folder: on Linux the user's own data folder, on Windows
+//     one that every user of the PC shares.
 // Topic question files are never looked for here: they are always read from
 // the content folder.
 #include "toolkit/atomicfile.h"
@@ -46,7 +44,7 @@ public:
     // "C:x", a link out of the folder).
     QString worksheetFile(const QString &title) const;
 
-    // Readies the folder for a save: the user's data folder is made when
+    // Readies the folder for a save: the default folder is made when
     // missing; a folder named for the machine must already exist (a share
     // that is not mounted must not be replaced by an empty local folder).
     StoreProblem prepareForWriting() const;
@@ -56,7 +54,7 @@ public:
     StoreProblem problemOf(FileProblem problem) const;
 
 private:
-    enum class Kind { Content, Machine, User };
+    enum class Kind { Content, Machine, Default };
     WorksheetFolder(Kind kind, const QString &path) : kind_(kind), path_(path) {}
 
     Kind kind_;

@@ -7,11 +7,12 @@ set -euo pipefail
 BUILD_DIR=$(cd "${1:-${VELMORA_BUILD_DIR:-build}}" && pwd)
 E2E_TMP=$(mktemp -d)
 E2E_PIDS=()
+E2E_FILES=() # made outside E2E_TMP, removed at the end
 
 e2e_cleanup() {
   kill "${E2E_PIDS[@]}" 2>/dev/null || true
   wait 2>/dev/null || true
-  rm -rf "$E2E_TMP"
+  rm -rf "$E2E_TMP" "${E2E_FILES[@]}"
 }
 trap e2e_cleanup EXIT
 
@@ -176,4 +177,48 @@ worksheet_bytes() {
     for a in 0 1 2 3; do printf '%s\r\n' "$(answer_text "$q" "$a")"; done
     printf '%s\r\n \r\n' "${WORKSHEET_RIGHT[$((q - 1))]}"
   done
+}
+
+# start_cups: a private CUPS server (needs root) whose default printer is a
+# cups-pdf queue writing into $CUPS_DIR/out; exports CUPS_SERVER and HOME.
+start_cups() {
+  [ "$(id -u)" -eq 0 ] && [ -x /usr/lib/cups/backend/cups-pdf ] || { echo "SKIP: needs root and cups-pdf"; exit 77; }
+  needs cupsd lpadmin lpstat pdftotext
+  QUEUE="velmora_e2e_$$"
+  CUPS_DIR="$E2E_TMP/cups"
+  local conf="/etc/cups/cups-pdf-$QUEUE.conf" # cups-pdf reads its queue's settings only from here
+  E2E_FILES+=("$conf")
+  # Its filters run as lp and must reach the spool.
+  mkdir -p "$CUPS_DIR"/{conf,spool/tmp,cache,state,log,out,pdfspool,home}
+  chmod 0755 "$E2E_TMP" "$CUPS_DIR"
+  chown root:lp "$CUPS_DIR/spool" "$CUPS_DIR/spool/tmp"
+  chmod 0710 "$CUPS_DIR/spool" && chmod 1770 "$CUPS_DIR/spool/tmp"
+  printf '%s\n' "Listen $CUPS_DIR/cups.sock" "Browsing No" "WebInterface No" "LogLevel warn" "DefaultAuthType None" \
+    "<Location />" "Order allow,deny" "Allow all" "</Location>" \
+    "<Policy default>" "<Limit All>" "Order allow,deny" "Allow all" "</Limit>" "</Policy>" >"$CUPS_DIR/conf/cupsd.conf"
+  printf '%s\n' "ServerRoot $CUPS_DIR/conf" "RequestRoot $CUPS_DIR/spool" "TempDir $CUPS_DIR/spool/tmp" \
+    "CacheDir $CUPS_DIR/cache" "StateDir $CUPS_DIR/state" "AccessLog $CUPS_DIR/log/access_log" \
+    "ErrorLog $CUPS_DIR/log/error_log" "PageLog $CUPS_DIR/log/page_log" "SystemGroup root" "User lp" "Group lp" \
+    >"$CUPS_DIR/conf/cups-files.conf"
+  printf '%s\n' "Out $CUPS_DIR/out" "AnonDirName $CUPS_DIR/out" "Spool $CUPS_DIR/pdfspool" "UserUMask 0022" >"$conf"
+  export CUPS_SERVER="$CUPS_DIR/cups.sock" HOME="$CUPS_DIR/home" # no personal default printer interferes
+  unset PRINTER LPDEST
+  cupsd -f -c "$CUPS_DIR/conf/cupsd.conf" -s "$CUPS_DIR/conf/cups-files.conf" >>"$CUPS_DIR/log/cupsd.out" 2>&1 &
+  E2E_PIDS+=($!)
+  wait_until 15 bash -c 'timeout 5 lpstat -r | grep -q "scheduler is running"' || fail "cupsd did not start"
+  timeout 20 lpadmin -p "$QUEUE" -E -v "cups-pdf:/$QUEUE" -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd \
+    -o pdftops-renderer-default=pdftocairo && timeout 20 lpadmin -d "$QUEUE" || fail "lpadmin could not set up the queue"
+}
+
+# printed_text: waits for the next PDF cups-pdf writes, whole, prints its text and puts it aside.
+next_pdf() { ls "$CUPS_DIR"/out/*.pdf 2>/dev/null | head -1; }
+pdf_whole() { [ -n "$(next_pdf)" ] && pdftotext "$(next_pdf)" /dev/null; }
+printed_text() {
+  wait_until 60 pdf_whole || fail "the print job gave no whole PDF"
+  pdftotext -layout "$(next_pdf)" - | tr -s ' '
+  mkdir -p "$CUPS_DIR/done" && mv "$(next_pdf)" "$CUPS_DIR/done/"
+}
+expect_text() { # TEXT WANTED...
+  local text=$1 want; shift
+  for want in "$@"; do grep -qF "$want" <<<"$text" || fail "the PDF lacks '$want': $text"; done
 }

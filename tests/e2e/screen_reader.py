@@ -43,7 +43,9 @@ def keys(*names):
 
 def windows(role):
     # The program's X windows on show for a screen, found by their role (the screen's name).
-    return subprocess.run(["xdotool", "search", "--onlyvisible", "--role", f"^{role}$"], capture_output=True, text=True).stdout.split()
+    ids = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Velmora$"], capture_output=True, text=True).stdout.split()
+    role_of = lambda i: subprocess.run(["xprop", "-id", i, "WM_WINDOW_ROLE"], capture_output=True, text=True).stdout
+    return [i for i in ids if role_of(i).strip().endswith(f'"{role}"')]
 
 
 def active_window():
@@ -122,7 +124,8 @@ keys("Return")
 # No window manager runs here: once the title screen has closed, the main menu is given the
 # keyboard as a desktop's would (else X may leave it with no window, as the title closes).
 wait_until("the title screen stayed", lambda: not windows("Titlefrm"))
-subprocess.run(["xdotool", "windowfocus", "--sync", windows("intro0")[0]], check=True)
+menu_window = wait_until("the main menu did not show", lambda: windows("intro0"))[0]
+subprocess.run(["xdotool", "windowfocus", "--sync", menu_window], check=True)
 
 menu = screen_with("push button", "Greek Fighters")
 print("The main menu as the bus reports it:")

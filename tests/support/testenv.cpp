@@ -3,6 +3,7 @@
 #include "common/commonsetup.h"
 #include "common/module1.h"
 #include "shell/intro0.h"
+#include "support/platformprobe.h"
 #include "toolkit/backendmodule.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/display.h"
@@ -30,7 +31,7 @@ TestEnvironment::TestEnvironment()
     // Every content folder is the repository's, but "multiple" is a copy the test may change.
     const QDir repository(QStringLiteral(VELMORA_SOURCE_DIR "/content"));
     for (const QString &folder : repository.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        QFile::link(repository.filePath(folder), root_.filePath(folder));
+        linkFolder(repository.filePath(folder), root_.filePath(folder));
     emptyFolder(QStringLiteral("multiple"));
     for (const QString &file : QDir(repository.filePath(QStringLiteral("multiple"))).entryList(QDir::Files))
         QFile::copy(repository.filePath(QStringLiteral("multiple/") + file), multipleDir() + '/' + file);

@@ -1,0 +1,49 @@
+// Windows: a window owned by another is never listed in the taskbar or
+// Alt+Tab unless it asks to be (WS_EX_APPWINDOW), and always stays in front
+// of its owner. Every screen is owned: by the screen beneath it, or, at the
+// bottom of the stack, by one hidden window of the program's own, so that
+// the screen on top alone asks to be listed. The backdrop, owned by no one,
+// is a tool window, which is never listed.
+#include "toolkit/windowlists.h"
+
+#include <QWidget>
+#include <QWindow>
+
+#include <windows.h>
+
+namespace {
+QWindow *hiddenOwner()
+{
+    static QWindow *owner = [] {
+        auto *window = new QWindow;
+        window->create(); // a handle to own with; never shown
+        return window;
+    }();
+    return owner;
+}
+
+void setExtendedStyle(QWidget *window, LONG_PTR add, LONG_PTR remove)
+{
+    const auto hwnd = reinterpret_cast<HWND>(window->winId());
+    const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
+    if (((style | add) & ~remove) != style)
+        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, (style | add) & ~remove);
+}
+} // namespace
+
+void keepInFrontOf(QWidget *window, QWidget *beneath)
+{
+    window->winId();
+    window->windowHandle()->setTransientParent(beneath ? beneath->windowHandle() : hiddenOwner());
+}
+
+void setInWindowLists(QWidget *window, bool listed)
+{
+    window->winId();
+    if (listed)
+        setExtendedStyle(window, WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
+    else if (window->windowHandle()->transientParent())
+        setExtendedStyle(window, 0, WS_EX_APPWINDOW);
+    else
+        setExtendedStyle(window, WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
+}
