@@ -26,15 +26,25 @@ void setExtendedStyle(QWidget *window, LONG_PTR add, LONG_PTR remove)
 {
     const auto hwnd = reinterpret_cast<HWND>(window->winId());
     const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_EXSTYLE);
-    if (((style | add) & ~remove) != style)
-        SetWindowLongPtrW(hwnd, GWL_EXSTYLE, (style | add) & ~remove);
+    if (((style | add) & ~remove) == style)
+        return;
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, (style | add) & ~remove);
+    // A shown window's changed style takes effect once its frame is redone.
+    SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 } // namespace
 
+// Qt tells Windows a window's owner only as it shows the window, so a shown
+// screen whose owner unloads is handed to its new owner here: Windows
+// destroys every window an unloaded owner still owns.
 void keepInFrontOf(QWidget *window, QWidget *beneath)
 {
     window->winId();
-    window->windowHandle()->setTransientParent(beneath ? beneath->windowHandle() : hiddenOwner());
+    if (beneath)
+        beneath->winId();
+    QWindow *owner = beneath ? beneath->windowHandle() : hiddenOwner();
+    window->windowHandle()->setTransientParent(owner);
+    SetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWLP_HWNDPARENT, LONG_PTR(owner->winId()));
 }
 
 void setInWindowLists(QWidget *window, bool listed)
