@@ -6,12 +6,18 @@
 // is a tool window, which is never listed.
 #include "toolkit/windowlists.h"
 
+#include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
 #include <windows.h>
 
 namespace {
+// Only the Windows platform's window ids are window handles. Elsewhere (the
+// tests' offscreen platform) they are counters, and Windows would take such a
+// number for some other window, perhaps another program's, and wait on it.
+bool idsAreWindowHandles() { return QGuiApplication::platformName() == QLatin1String("windows"); }
+
 QWindow *hiddenOwner()
 {
     static QWindow *owner = [] {
@@ -44,11 +50,14 @@ void keepInFrontOf(QWidget *window, QWidget *beneath)
         beneath->winId();
     QWindow *owner = beneath ? beneath->windowHandle() : hiddenOwner();
     window->windowHandle()->setTransientParent(owner);
-    SetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWLP_HWNDPARENT, LONG_PTR(owner->winId()));
+    if (idsAreWindowHandles())
+        SetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWLP_HWNDPARENT, LONG_PTR(owner->winId()));
 }
 
 void setInWindowLists(QWidget *window, bool listed)
 {
+    if (!idsAreWindowHandles())
+        return;
     window->winId();
     if (listed)
         setExtendedStyle(window, WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
