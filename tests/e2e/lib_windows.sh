@@ -58,10 +58,11 @@ click_in() {
 # lib.sh's helpers click on a screen by name; here on the screen on top.
 click_control() { click_in "$(top_window | cut -d' ' -f1)" "${@:2}"; }
 
-# answer_box SCREEN: answers the message box over SCREEN with Return.
+# answer_box SCREEN [SIZE]: answers the message box over SCREEN (shown at
+# SIZE, 800x600 unless given) with Return.
 answer_box() {
   local box
   box=$(wait_for_top '[0-9]+x[0-9]+' "$1")
   xdotool mousemove --window "$box" 5 5 click 1 key Return
-  wait_until 15 top_is 800x600 none || fail "the message box did not close"
+  wait_until 15 top_is "${2:-800x600}" none || fail "the message box did not close"
 }

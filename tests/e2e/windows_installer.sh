@@ -39,9 +39,7 @@ wizard=$(wait_for_top 1200x900 "$menu")
 TITLE="Greek Heroes"
 type_worksheet "$TITLE"
 click_in "$wizard" 240 7920 3165 495                      # "Save Worksheet"
-box=$(wait_for_top '[0-9]+x[0-9]+' "$wizard")
-xdotool mousemove --window "$box" 5 5 click 1 key Return
-wait_until 15 top_is 1200x900 none || fail "the message box did not close"
+answer_box "$wizard" 1200x900
 cmp <(worksheet_bytes "$TITLE") "$teachers/$TITLE.txt" || fail "the worksheet is not in the school's folder as typed"
 cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$teachers/track.txt" || fail "the school's catalogue does not list the worksheet"
 [ ! -e "$program/multiple/track.txt" ] && [ ! -e "$program/multiple/$TITLE.txt" ] || fail "the program wrote under Program Files"
