@@ -1,4 +1,5 @@
 #include "common/commonsetup.h"
+#include "common/grey.h"
 #include "shell/intro0.h"
 #include "shell/titlefrm.h"
 #include "toolkit/display.h"
@@ -60,6 +61,10 @@ int main(int argc, char **argv)
     fitContentScreens(fillDisplayAsked(app));
     randomize();
     intro0::defineAsMainMenu();
+    // The backdrop needs neither fonts nor pictures to be mapped: the display
+    // changes at once, while the title screen's fonts and picture are read.
+    touch<Grey>().showScreen();
+    QCoreApplication::processEvents();
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();
     setSoundOutput(nullptr);
