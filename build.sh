@@ -24,7 +24,7 @@ mode=${1:-run}
 # content-src/make-content.sh regenerates the content with, so that the
 # content check really runs, and the tools that build, check and validate
 # the Debian package.
-build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libgl-dev libxcb1-dev
+build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libfontconfig-dev libgl-dev libxcb1-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
 test_packages=(xvfb xdotool x11-utils imagemagick openbox xfwm4 dbus-daemon python3-xlib pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
