@@ -19,12 +19,13 @@ QStringList &overrideFolders()
     return folders;
 }
 
-// Loaded modules by name; they stay loaded until the program ends. A module
+// Loaded modules by name; they stay loaded until the program ends (the
+// table is never destroyed, so it holds them to the very end). A module
 // that could not be loaded is looked for again at its next use.
 QHash<QString, QLibrary *> &loaded()
 {
-    static QHash<QString, QLibrary *> modules;
-    return modules;
+    static auto *modules = new QHash<QString, QLibrary *>;
+    return *modules;
 }
 
 QStringList defaultFolders()
