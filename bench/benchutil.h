@@ -1,6 +1,8 @@
 #pragma once
 // Small helpers shared by the benchmark programs.
 #include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
 #include <QVector>
 #include <algorithm>
 #include <cstdio>
@@ -31,4 +33,15 @@ inline QVector<double> timeRuns(int runs, const std::function<void()> &f)
 inline void report(const char *what, double value, const char *unit = "ms")
 {
     std::printf("%-58s %10.3f %s\n", what, value, unit);
+}
+
+// Starts a private X server on display (":77") when none is named, for
+// benchmarks that map real windows; xvfb ends it when destroyed or killed.
+inline void startDisplayIfNone(QProcess &xvfb, const char *display)
+{
+    if (!qEnvironmentVariableIsEmpty("DISPLAY"))
+        return;
+    qputenv("DISPLAY", display);
+    xvfb.start("Xvfb", {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
+    QThread::msleep(1000);
 }

@@ -170,11 +170,7 @@ int main(int argc, char **argv)
     QCoreApplication app(argc, argv);
     const QString dir = QCoreApplication::applicationDirPath();
     QProcess xvfb;
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("DISPLAY", ":78");
-        xvfb.start("Xvfb", {":78", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
-        QThread::msleep(1000);
-    }
+    startDisplayIfNone(xvfb, ":78");
     const long minimal = minimalWindowKb(dir);
     const long toured = tourKb(dir);
     report("empty Qt window, resident", minimal / 1024.0, "MB");

@@ -100,11 +100,7 @@ int main(int argc, char **argv)
     const int runs = argc > 1 ? QString(argv[1]).toInt() : 15;
     const QString dir = QCoreApplication::applicationDirPath();
     QProcess xvfb;
-    if (qEnvironmentVariableIsEmpty("DISPLAY")) {
-        qputenv("DISPLAY", ":77");
-        xvfb.start("Xvfb", {":77", "-screen", "0", "1024x768x24", "-nolisten", "tcp", "-noreset"});
-        QThread::msleep(1000);
-    }
+    startDisplayIfNone(xvfb, ":77");
     // Velmora maps its backdrop, then the title screen.
     QVector<double> backdrop, title, minimal;
     Start velmoraStart, minimalStart;
