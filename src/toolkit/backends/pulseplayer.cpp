@@ -9,8 +9,23 @@
 #include <QCoreApplication>
 #include <optional>
 #include <pulse/pulseaudio.h>
+#include <type_traits>
 
 namespace {
+// libpulse's record of a stream's sample format, named as pa_stream_new takes it.
+template <class F>
+struct ThirdParameter;
+template <class R, class A, class B, class C, class D>
+struct ThirdParameter<R (*)(A, B, C, D)> {
+    using type = std::remove_cv_t<std::remove_pointer_t<C>>;
+};
+using SampleFormat = ThirdParameter<decltype(&pa_stream_new)>::type;
+
+bool playable(int sampleRate, int channels)
+{
+    return sampleRate > 0 && sampleRate <= int(PA_RATE_MAX) && channels > 0 && channels <= int(PA_CHANNELS_MAX);
+}
+
 class PulsePlayer : public PcmPlayer {
 public:
     explicit PulsePlayer(pa_threaded_mainloop *loop) : loop_(loop)
@@ -33,10 +48,10 @@ public:
 
     void play(const QByteArray &samples, int sampleRate, int channels, int bitsPerSample) override
     {
-        const pa_sample_spec format{bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE, uint32_t(sampleRate),
-                                    uint8_t(channels)};
-        if (!pa_sample_spec_valid(&format) || samples.isEmpty())
+        if (!playable(sampleRate, channels) || samples.isEmpty())
             return;
+        const SampleFormat format{bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE, uint32_t(sampleRate),
+                                  uint8_t(channels)};
         const Locked locked(loop_);
         pending_ = Sound{samples, format};
         const pa_context_state_t state = context_ ? pa_context_get_state(context_) : PA_CONTEXT_FAILED;
@@ -49,7 +64,7 @@ public:
 private:
     struct Sound {
         QByteArray samples;
-        pa_sample_spec format;
+        SampleFormat format;
     };
 
     // The main loop's lock, which every call into libpulse outside its own
