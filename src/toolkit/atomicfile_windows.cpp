@@ -43,7 +43,7 @@ namespace atomicfile_platform {
 // New files take the folder's access rules (its inherited ACL), which is how
 // a shared folder on Windows gives every teacher the right to replace them.
 FileProblem writeNewFile(const QString &temporary, const QString &, const QByteArray &bytes, bool *nameTaken,
-                         QString *detail)
+                         QString *detail, Flush flush)
 {
     const HANDLE file = CreateFileW(native(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -63,7 +63,7 @@ FileProblem writeNewFile(const QString &temporary, const QString &, const QByteA
         else
             written += n;
     }
-    if (error == ERROR_SUCCESS && !FlushFileBuffers(file))
+    if (error == ERROR_SUCCESS && flush == Flush::ToDisk && !FlushFileBuffers(file))
         error = GetLastError();
     CloseHandle(file);
     if (error == ERROR_SUCCESS)

@@ -107,10 +107,10 @@ SharedLock::~SharedLock()
     }
     stopBeating_.notify_all();
     beater_.join();
-    // Never even for a moment moves aside a lock that is not its own.
-    const QByteArray token = lineOf(contents_, Token);
-    if (!lost_ && lineOf(observe(path_), Token) == token)
-        moveAsideIf([&token](const QByteArray &moved) { return lineOf(moved, Token) == token; });
+    // Only its own: another program takes a lock over only after it has
+    // stood unchanged for seconds, which this one's beats never let it.
+    if (!lost_ && lineOf(observe(path_), Token) == lineOf(contents_, Token))
+        removeFile(path_);
 }
 
 void SharedLock::setWaitLimit(int milliseconds) { waitLimit = milliseconds; }
@@ -128,7 +128,7 @@ void SharedLock::acquire()
     int absent = 0;
     for (;;) {
         bool taken = false;
-        problem_ = atomicfile_platform::writeNewFile(path_, path_, contents_, &taken, nullptr);
+        problem_ = atomicfile_platform::writeNewFile(path_, path_, contents_, &taken, nullptr, atomicfile_platform::Flush::No);
         if (problem_ == FileProblem::None) {
             held_ = true;
             return;
@@ -157,29 +157,22 @@ void SharedLock::acquire()
     }
 }
 
-bool SharedLock::tryTakeOver(const QByteArray &seen)
-{
-    if (takeOverHook())
-        takeOverHook()();
-    return moveAsideIf([&seen](const QByteArray &moved) {
-        if (takeOverHook())
-            takeOverHook()(); // the place stands empty just now
-        return moved == seen;
-    });
-}
-
-// Moves the lock file aside in one step, then removes it if `remove` says so
-// of what was moved; otherwise puts it back, never over another lock (should
-// one stand there by now, the moved one stays aside: its holder, who checks
+// Moves the lock aside in one step, then removes it if it is the very lock
+// seen stale; otherwise puts it back, never over another lock (should one
+// stand there by now, the moved one stays aside: its holder, who checks
 // before every write, finds another's lock in its place). True when removed.
-bool SharedLock::moveAsideIf(const std::function<bool(const QByteArray &)> &remove)
+bool SharedLock::tryTakeOver(const QByteArray &seen)
 {
     QString aside = path_ + QStringLiteral(".stale-");
     for (int i = 0; i < 6; ++i)
         aside += QChar(u'a' + QRandomGenerator::global()->bounded(26));
+    if (takeOverHook())
+        takeOverHook()();
     if (!moveNoReplace(path_, aside))
         return false;
-    if (remove(observe(aside)))
+    if (takeOverHook())
+        takeOverHook()(); // the place stands empty just now
+    if (observe(aside) == seen)
         return removeFile(aside);
     moveNoReplace(aside, path_);
     return false;

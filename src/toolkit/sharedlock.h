@@ -61,7 +61,6 @@ public:
 private:
     void acquire();
     bool tryTakeOver(const QByteArray &seen);
-    bool moveAsideIf(const std::function<bool(const QByteArray &)> &stale);
     void beat();
 
     QString path_;
