@@ -24,13 +24,14 @@ mode=${1:-run}
 # content-src/make-content.sh regenerates the content with, so that the
 # content check really runs, and the tools that build, check and validate
 # the Debian package.
-build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libfontconfig-dev libgl-dev libxcb1-dev
+build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libfontconfig-dev libgl-dev libxcb1-dev libxcb-xkb-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
 test_packages=(xvfb xdotool x11-utils imagemagick openbox xfwm4 dbus-daemon python3-xlib pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
   git debhelper dpkg-dev lintian desktop-file-utils appstream
-  dbus at-spi2-core python3-pyatspi) # the accessibility bus and a screen reader's view of it
+  dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it
+  sshfs openssh-server) # two computers' mounts of one shared folder
 # The Windows program: the cross compiler, the installer builder, and Wine to
 # test both (Qt for Windows itself is built by `./build.sh qt-windows`).
 windows_packages=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ninja-build qt6-base-dev-tools wixl msitools)

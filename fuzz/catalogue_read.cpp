@@ -5,6 +5,7 @@
 #include "common/module1.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/seqfile.h"
+#include "worksheets/cataloguelock.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/delworksheet.h"
 #include "worksheets/trackworksheets.h"
@@ -74,7 +75,14 @@ void checkRewrites(const QByteArray &bytes)
     const bool readable = first.complete;
     const QStringList before = sharedTitles();
     const QString title = QStringLiteral("Fuzz title");
-    const TrackOutcome tracked = trackworksheets(title);
+    TrackOutcome tracked = TrackOutcome::Failed;
+    try { // the catalogue's half of a save, as the wizard's save runs it
+        const WorksheetFolder folder = WorksheetFolder::chosen();
+        const CatalogueLock lock(folder);
+        require(lock.isLocked());
+        tracked = trackworksheets(folder, readCatalogueForRewrite(folder), title);
+    } catch (const SeqFileError &) {
+    }
     if (!readable) {
         require(tracked == TrackOutcome::Failed);
         return;

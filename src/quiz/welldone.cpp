@@ -106,7 +106,7 @@ void Welldone::Timer3_Timer()
     if (Module1.soundOn == 1) {
         const QString sound = pickRewardSound(result_.score);
         if (!sound.isEmpty())
-            playIfSoundOn(sound);
+            touch<Grey>().SndDevil1->play(sound);
     }
     Timer3->setEnabled(false);
 }

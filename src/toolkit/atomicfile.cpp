@@ -15,6 +15,8 @@ constexpr qsizetype windowsPathLimit = 259;
 constexpr qint64 inUseRetryMilliseconds = 2000;
 constexpr unsigned long inUsePauseMilliseconds = 50;
 
+thread_local ReplaceCondition *currentCondition = nullptr;
+
 RenameOverStep &renameStep()
 {
     static RenameOverStep step;
@@ -34,6 +36,8 @@ FileProblem renameWithRetries(const QString &temporary, const QString &target)
     QElapsedTimer waited;
     waited.start();
     for (;;) {
+        if (!ReplaceCondition::holds())
+            return FileProblem::LockLost;
         const FileProblem problem =
             renameStep() ? renameStep()(temporary, target) : platformRenameOver(temporary, target);
         if (problem != FileProblem::InUse || waited.elapsed() >= inUseRetryMilliseconds)
@@ -61,6 +65,21 @@ FileProblem replaceFileContents(const QString &target, const QByteArray &bytes, 
             *detail = QStringLiteral("cannot put the new file in place of ") + target;
     }
     return problem;
+}
+
+ReplaceCondition::ReplaceCondition(std::function<bool()> check) : check_(std::move(check)), outer_(currentCondition)
+{
+    currentCondition = this;
+}
+
+ReplaceCondition::~ReplaceCondition() { currentCondition = outer_; }
+
+bool ReplaceCondition::holds()
+{
+    for (const ReplaceCondition *condition = currentCondition; condition; condition = condition->outer_)
+        if (!condition->check_())
+            return false;
+    return true;
 }
 
 void fitPermissionsToFolder(const QString &path) { atomicfile_platform::fitPermissions(path); }

@@ -25,6 +25,7 @@ enum class FileProblem {
     NotAllowed, // no permission to write there, or a read-only disk
     DiskFull,   // no room (or no quota) left
     InUse,      // another program kept the file open throughout the retries
+    LockLost,   // the lock guarding the file is no longer this program's (ReplaceCondition)
     Other,
 };
 
@@ -32,6 +33,23 @@ enum class FileProblem {
 // is as it was, no temporary file stays, and detail (when given) says what
 // the system reported.
 FileProblem replaceFileContents(const QString &target, const QByteArray &bytes, QString *detail = nullptr);
+
+// While one lives, every file its thread replaces is put in place only if
+// check() holds just before (the lock that guards the files is still this
+// program's); otherwise that replacement fails with LockLost and the old
+// file stays.
+class ReplaceCondition {
+public:
+    explicit ReplaceCondition(std::function<bool()> check);
+    ~ReplaceCondition();
+    ReplaceCondition(const ReplaceCondition &) = delete;
+    ReplaceCondition &operator=(const ReplaceCondition &) = delete;
+    static bool holds();
+
+private:
+    std::function<bool()> check_;
+    ReplaceCondition *outer_;
+};
 
 // Gives a file this program has just made (a lock file) the permissions a
 // new file in its folder gets, as described above.

@@ -54,7 +54,7 @@ QString folderOf(const QString &path) { return QFileInfo(path).path(); }
 
 namespace atomicfile_platform {
 FileProblem writeNewFile(const QString &temporary, const QString &target, const QByteArray &bytes, bool *nameTaken,
-                         QString *detail)
+                         QString *detail, Flush flush)
 {
     const QByteArray name = QFile::encodeName(temporary);
     const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -77,7 +77,7 @@ FileProblem writeNewFile(const QString &temporary, const QString &target, const 
         else if (n == 0 || errno != EINTR)
             error = n == 0 ? ENOSPC : errno;
     }
-    if (error == 0 && ::fsync(fd) != 0)
+    if (error == 0 && flush == Flush::ToDisk && ::fsync(fd) != 0)
         error = errno;
     if (::close(fd) != 0 && error == 0)
         error = errno;

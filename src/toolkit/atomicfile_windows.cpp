@@ -43,7 +43,7 @@ namespace atomicfile_platform {
 // New files take the folder's access rules (its inherited ACL), which is how
 // a shared folder on Windows gives every teacher the right to replace them.
 FileProblem writeNewFile(const QString &temporary, const QString &, const QByteArray &bytes, bool *nameTaken,
-                         QString *detail)
+                         QString *detail, Flush flush)
 {
     const HANDLE file = CreateFileW(native(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr);
@@ -63,7 +63,7 @@ FileProblem writeNewFile(const QString &temporary, const QString &, const QByteA
         else
             written += n;
     }
-    if (error == ERROR_SUCCESS && !FlushFileBuffers(file))
+    if (error == ERROR_SUCCESS && flush == Flush::ToDisk && !FlushFileBuffers(file))
         error = GetLastError();
     CloseHandle(file);
     if (error == ERROR_SUCCESS)
@@ -72,21 +72,33 @@ FileProblem writeNewFile(const QString &temporary, const QString &, const QByteA
     return failed(error, detail);
 }
 
-// A target that another program holds open without letting it be deleted
-// refuses with "access denied", not a sharing violation; the folder itself
-// took the temporary file a moment ago, so unless the target is marked
-// read-only that means the file is in use, and the rename is tried again.
+// "Access denied" from a replace means one of two things: another program
+// holds the target open without letting it be deleted (in use: worth a few
+// tries), or this user may not replace it (a read-only file, a share that
+// lets teachers make files but not replace others': said at once). Opening
+// the target for deletion tells them apart: the first refuses with a sharing
+// violation, the second with access denied.
+static FileProblem accessDeniedCause(const QString &target)
+{
+    const DWORD attributes = GetFileAttributesW(native(target).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY))
+        return FileProblem::NotAllowed;
+    const HANDLE file = CreateFileW(native(target).c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return FileProblem::InUse; // free again already
+    }
+    return GetLastError() == ERROR_ACCESS_DENIED ? FileProblem::NotAllowed : FileProblem::InUse;
+}
+
 FileProblem renameOver(const QString &temporary, const QString &target)
 {
     if (MoveFileExW(native(temporary).c_str(), native(target).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return FileProblem::None;
     const DWORD error = GetLastError();
-    if (error != ERROR_ACCESS_DENIED)
-        return problemFromError(error);
-    const DWORD attributes = GetFileAttributesW(native(target).c_str());
-    const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
-    return readOnly ? FileProblem::NotAllowed : FileProblem::InUse;
+    return error == ERROR_ACCESS_DENIED ? accessDeniedCause(target) : problemFromError(error);
 }
 
 void removeFile(const QString &path) { DeleteFileW(native(path).c_str()); }

@@ -38,32 +38,36 @@ QStringList defaultFolders()
     return {programDir, QDir::cleanPath(programDir + QStringLiteral("/" VELMORA_MODULES_FROM_PROGRAM))};
 }
 
-QLibrary *load(const QString &name, QString *error)
+QLibrary *load(const QString &name, ModuleFailure *failure)
 {
+    const QStringList folders = overrideFolders().isEmpty() ? defaultFolders() : overrideFolders();
     QStringList tried;
-    for (const QString &folder : overrideFolders().isEmpty() ? defaultFolders() : overrideFolders()) {
+    bool found = false;
+    for (const QString &folder : folders) {
         auto library = std::make_unique<QLibrary>(QDir(folder).filePath(name));
         if (library->load())
             return library.release();
         tried << library->errorString();
+        found = found || !QDir(folder).entryList({name + QStringLiteral(".*")}, QDir::Files).isEmpty();
     }
-    if (error)
-        *error = QStringLiteral("the %1 module cannot be loaded (%2)").arg(name, tried.join(QStringLiteral("; ")));
+    if (failure)
+        *failure = {QStringLiteral("the %1 module cannot be loaded (%2)").arg(name, tried.join(QStringLiteral("; "))),
+                    found ? QStringList() : folders};
     return nullptr;
 }
 } // namespace
 
-QFunctionPointer moduleEntry(const QString &name, const char *symbol, QString *error)
+QFunctionPointer moduleEntry(const QString &name, const char *symbol, ModuleFailure *failure)
 {
     const std::lock_guard<std::mutex> guard(lock());
     QLibrary *&library = loaded()[name];
     if (!library)
-        library = load(name, error);
+        library = load(name, failure);
     if (!library)
         return nullptr;
     const QFunctionPointer entry = library->resolve(symbol);
-    if (!entry && error)
-        *error = QStringLiteral("the %1 module has no entry %2").arg(name, QLatin1String(symbol));
+    if (!entry && failure)
+        *failure = {QStringLiteral("the %1 module has no entry %2").arg(name, QLatin1String(symbol)), {}};
     return entry;
 }
 

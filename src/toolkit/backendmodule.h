@@ -9,10 +9,16 @@
 #include <QString>
 #include <QStringList>
 
+// Why a module's entry point could not be had.
+struct ModuleFailure {
+    QString reason;       // as the system tells it
+    QStringList lookedIn; // the folders searched, when none of them holds the module at all
+};
+
 // The entry point `symbol` of the module `name` ("velmora-print"), loading
-// the module the first time; null, with the reason in error, when the module
+// the module the first time; null, saying why in failure, when the module
 // or its entry point cannot be found. Safe to call from any thread.
-QFunctionPointer moduleEntry(const QString &name, const char *symbol, QString *error = nullptr);
+QFunctionPointer moduleEntry(const QString &name, const char *symbol, ModuleFailure *failure = nullptr);
 
 // Replaces the folders searched for modules, in order (tests); an empty list
 // restores the default. A module already loaded stays loaded.

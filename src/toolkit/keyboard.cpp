@@ -1,4 +1,5 @@
 #include "toolkit/keyboard.h"
+#include "toolkit/heldkeys.h"
 #include "toolkit/mousecontrol.h"
 #include "toolkit/screen.h"
 
@@ -47,13 +48,12 @@ void keyboardToTopScreen()
         top->activateWindow();
 }
 
-// A held key acts once: the window system's repeats of it go nowhere, so
-// holding Escape leaves one screen and holding Enter presses one button.
-// Only typing and deleting in a text box repeat, as everywhere else.
-bool isHeldKeyRepeat(const QObject *receiver, const QKeyEvent &key)
+// A held key acts once: its repeats go nowhere, so holding Escape leaves one
+// screen and holding Enter presses one button, whichever screen has the
+// keyboard while the key is held. Only typing and deleting in a text box
+// repeat, as everywhere else.
+bool repeatGoesNowhere(const QObject *receiver, const QKeyEvent &key)
 {
-    if (!key.isAutoRepeat())
-        return false;
     const int k = key.key();
     const bool actsOnScreen = k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape ||
                               k == Qt::Key_Tab || k == Qt::Key_Backtab;
@@ -64,14 +64,20 @@ class KeyboardWatch : public QObject {
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (event->type() == QEvent::ApplicationDeactivate)
+            heldKeys_.forget();
         auto *widget = qobject_cast<QWidget *>(watched);
         if (!widget)
             return false;
         switch (event->type()) {
-        case QEvent::KeyRelease:
-            return isHeldKeyRepeat(widget, static_cast<QKeyEvent &>(*event));
+        case QEvent::KeyRelease: {
+            const auto &key = static_cast<QKeyEvent &>(*event);
+            heldKeys_.released(key);
+            return key.isAutoRepeat() && repeatGoesNowhere(widget, key);
+        }
         case QEvent::KeyPress:
-            if (isHeldKeyRepeat(widget, static_cast<QKeyEvent &>(*event)))
+            if (heldKeys_.pressRepeats(static_cast<QKeyEvent &>(*event)) &&
+                repeatGoesNowhere(widget, static_cast<QKeyEvent &>(*event)))
                 return true;
             keyboardInUse = true;
             showFocusMarks(widget->window(), true);
@@ -93,6 +99,8 @@ protected:
     }
 
 private:
+    HeldKeys heldKeys_;
+
     static bool handledByWindow(QWidget *window, const QKeyEvent &key)
     {
         const KeyBindings *bindings = bindingsOf(window);
@@ -113,6 +121,7 @@ void watchKeyboardUse()
     static KeyboardWatch *watch = nullptr;
     if (watch || !qApp)
         return;
+    askForHeldKeysAsRepeatedPresses();
     watch = new KeyboardWatch;
     watch->setParent(qApp);
     qApp->installEventFilter(watch);

@@ -1,5 +1,8 @@
 #include "toolkit/messagebox.h"
 
+#include "toolkit/screen.h"
+#include "toolkit/windowlists.h"
+
 #include <QCoreApplication>
 #include <QMessageBox>
 
@@ -17,6 +20,8 @@ MsgResult showDialog(const QString &text, MsgButtons buttons)
                     asks ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
     box.setDefaultButton(buttons == MsgButtons::OkCancelDefaultCancel ? QMessageBox::Cancel : QMessageBox::Ok);
     box.setWindowRole(QStringLiteral("message")); // the window system knows message boxes apart from screens
+    keepInFrontOf(&box, screens::topmost());
+    setInWindowLists(&box, false);
     return box.exec() == QMessageBox::Ok ? MsgResult::Ok : MsgResult::Cancel;
 }
 } // namespace

@@ -15,6 +15,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -24,6 +25,18 @@ class Picture;
 class PrintError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+};
+
+// The program's printing module is not where it was looked for (a copy of
+// the program made without it).
+class PrintModuleMissing : public PrintError {
+public:
+    PrintModuleMissing(const QString &name, const QStringList &folders)
+        : PrintError(name.toStdString() + " is missing"), module(name), lookedIn(folders)
+    {
+    }
+    QString module;
+    QStringList lookedIn;
 };
 
 // Colour n (0 to 15) of the 16-colour palette: 0 black, 1 navy, 9 light blue,

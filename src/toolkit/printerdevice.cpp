@@ -131,8 +131,11 @@ private:
 template <class Entry, class... Args>
 std::unique_ptr<PrinterSurface> openJob(const char *entryName, Args &&...args)
 {
-    QString error;
-    const auto open = reinterpret_cast<Entry>(moduleEntry(kPrintModule, entryName, &error));
+    ModuleFailure failure;
+    const auto open = reinterpret_cast<Entry>(moduleEntry(kPrintModule, entryName, &failure));
+    if (!open && !failure.lookedIn.isEmpty())
+        throw PrintModuleMissing(kPrintModule, failure.lookedIn);
+    QString error = failure.reason;
     std::unique_ptr<PrintJob> job(open ? open(std::forward<Args>(args)..., &error) : nullptr);
     if (!job)
         throw PrintError(error.toStdString());

@@ -67,11 +67,19 @@ CatalogueRead readCatalogue(CatalogueReadPolicy policy, int countBefore, const W
     } catch (const SeqFileError &) {
         CatalogueRead nothing;
         nothing.missing = !QFileInfo::exists(path) && !QFileInfo(path).isSymLink();
+        nothing.unreadable = !nothing.missing;
         return nothing;
     }
     const CatalogueRead read = readCatalogueFrom(*file, policy, countBefore);
     file->close();
     return read;
+}
+
+StoreProblem whyNotWhole(const CatalogueRead &read)
+{
+    return read.missing ? StoreProblem::CatalogueMissing
+         : read.unreadable ? StoreProblem::CatalogueUnreadable
+                           : StoreProblem::CatalogueDamaged;
 }
 
 void keepCatalogue(const CatalogueRead &read)

@@ -31,7 +31,11 @@ struct CatalogueRead {
     QStringList titles;       // the titles read, for slots 1 on
     QByteArrayList lines;     // each title's line exactly as stored, for rewriting it unchanged
     bool missing = false;     // there is no catalogue file at all (not merely an unreadable one)
+    bool unreadable = false;  // there is one, but it cannot be opened (permissions, not a file)
 };
+
+// Why a read is not whole: the catalogue missing, unreadable or damaged.
+StoreProblem whyNotWhole(const CatalogueRead &read);
 
 // The title a catalogue line holds.
 QString catalogueTitleFromLine(const QByteArray &line);

@@ -19,7 +19,7 @@ DeleteResult delworksheet(const QString &title)
     const CatalogueRead read = readCatalogue(CatalogueReadPolicy::StopAtFirstFailure, 0, folder);
     keepCatalogue(read);
     if (!read.complete)
-        return failed(StoreProblem::CatalogueDamaged); // unreadable, or gone since it was listed
+        return failed(whyNotWhole(read)); // gone since it was listed, unreadable or damaged
     const qsizetype position = read.titles.lastIndexOf(title);
     if (position < 0)
         return {DeleteOutcome::NotListed, StoreProblem::None, folder.path()};

@@ -47,7 +47,13 @@ QuestionFileLoad loadQuestionFile(const QString &relativePath)
     return loadFromPath(resolveContentPath(relativePath));
 }
 
+// A worksheet's title is the one its catalogue lists, as the teacher typed
+// it: the file's title line stores each comma as "&", so it cannot tell a
+// typed "&" ("Fish & Chips") from a comma.
 QuestionFileLoad loadWorksheetQuestions(const QString &title)
 {
-    return loadFromPath(WorksheetFolder::chosen().worksheetFile(title));
+    const QuestionFileLoad load = loadFromPath(WorksheetFolder::chosen().worksheetFile(title));
+    if (load == QuestionFileLoad::Loaded)
+        Module1.quizTitle = title;
+    return load;
 }

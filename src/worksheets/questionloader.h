@@ -20,5 +20,6 @@ enum class QuestionFileLoad {
 // The callers' shape: open the file, load it, close it again, whatever happens.
 // relativePath is a content path such as "multiple\Greek Fighters.txt".
 QuestionFileLoad loadQuestionFile(const QString &relativePath);
-// A teacher's worksheet: "multiple/" + title + ".txt".
+// A teacher's worksheet: "multiple/" + title + ".txt"; once loaded,
+// quizTitle is title itself.
 QuestionFileLoad loadWorksheetQuestions(const QString &title);

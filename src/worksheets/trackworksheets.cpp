@@ -2,7 +2,6 @@
 
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
-#include "worksheets/cataloguelock.h"
 #include "worksheets/cataloguewrite.h"
 
 CatalogueRead readCatalogueForRewrite(const WorksheetFolder &folder)
@@ -17,7 +16,7 @@ CatalogueRead readCatalogueForRewrite(const WorksheetFolder &folder)
     return read;
 }
 
-TrackOutcome appendTitle(const WorksheetFolder &folder, const CatalogueRead &read, const QString &title)
+TrackOutcome trackworksheets(const WorksheetFolder &folder, const CatalogueRead &read, const QString &title)
 {
     // A catalogue that cannot be read completely is never rewritten: the
     // rewrite would lose whatever could not be read.
@@ -28,21 +27,8 @@ TrackOutcome appendTitle(const WorksheetFolder &folder, const CatalogueRead &rea
     if (read.titles.size() >= maxWorksheets)
         return TrackOutcome::CatalogueFull;
     writeCatalogueFile(folder, read.lines + QByteArrayList{encodeWindows1252(title)});
-    // Slot N + 1 takes the title; worksheetCount keeps the count N read, so
-    // a catalogue screen lists the new title only when it next loads.
+    // worksheetCount keeps the count read, so a catalogue screen lists the
+    // new title only when it next loads.
     Module1.worksheetTitles[read.titles.size() + 1] = title;
     return TrackOutcome::Added;
-}
-
-TrackOutcome trackworksheets(const QString &title)
-{
-    const WorksheetFolder folder = WorksheetFolder::chosen();
-    const CatalogueLock lock(folder);
-    if (!lock.isLocked())
-        return lock.problem() == StoreProblem::CatalogueBusy ? TrackOutcome::Busy : TrackOutcome::Failed;
-    try {
-        return appendTitle(folder, readCatalogueForRewrite(folder), title);
-    } catch (const SeqFileError &) {
-        return TrackOutcome::Failed;
-    }
 }

@@ -10,6 +10,7 @@
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/whilebusy.h"
 #include "worksheets/storabletext.h"
 #include "worksheets/wizardchecks.h"
 #include "worksheets/worksheetfile.h"
@@ -248,7 +249,8 @@ void wizard::saveworksheet()
         messageBox(textNotStorableMessage(*notStorable));
         return;
     }
-    const SaveResult saved = saveWorksheetFiles(worksheet);
+    SaveResult saved;
+    runWhileBusy([&] { saved = saveWorksheetFiles(worksheet); });
     if (saved.outcome == SaveOutcome::Saved)
         kept_ = worksheet;
     messageBox(saveOutcomeMessage(saved, worksheet.title));

@@ -90,7 +90,7 @@ SaveResult saveReadCatalogue(const WorksheetFolder &folder, const CatalogueRead 
         return result;
     }
     try {
-        appendTitle(folder, read, worksheet.title);
+        trackworksheets(folder, read, worksheet.title);
     } catch (const SeqFileError &error) {
         result.problem = folder.problemOf(error.problem());
         if (!previous.putBack(path))
@@ -115,7 +115,7 @@ SaveResult saveWorksheetFiles(const WorksheetContent &worksheet)
     }
     const CatalogueRead read = readCatalogueForRewrite(folder);
     if (!read.complete) {
-        result.problem = StoreProblem::CatalogueDamaged;
+        result.problem = whyNotWhole(read);
         return result;
     }
     return saveReadCatalogue(folder, read, worksheet);

@@ -30,6 +30,8 @@ struct SaveResult {
 // already (editing). Should the catalogue not take the line, the folder is
 // put back as it was: a new file goes again, and a file that was there (no
 // longer listed) gets its own bytes back. Shows nothing; see saveOutcomeMessage.
+// It may wait for the lock for half a minute: screens call it through
+// runWhileBusy (toolkit/whilebusy.h), which keeps them painting meanwhile.
 SaveResult saveWorksheetFiles(const WorksheetContent &worksheet);
 // "Your worksheet has been saved.", or why it has not been.
 QString saveOutcomeMessage(const SaveResult &result, const QString &title);

@@ -62,6 +62,8 @@ StoreProblem WorksheetFolder::problemOf(FileProblem problem) const
         return StoreProblem::DiskFull;
     case FileProblem::InUse:
         return StoreProblem::FileInUse;
+    case FileProblem::LockLost: // taken over while this program seemed to have stopped
+        return StoreProblem::CatalogueBusy;
     case FileProblem::None: // a failure the system did not explain
     case FileProblem::Other:
         break;

@@ -24,7 +24,9 @@ enum class StoreProblem {
     DiskFull,
     CatalogueBusy,    // another copy of Velmora held the catalogue lock throughout the wait
     FileInUse,        // another program kept a file open throughout the retries
-    CatalogueDamaged, // track.txt cannot be read whole, so it is never rewritten
+    CatalogueMissing,    // track.txt is not there (a deletion after it was removed by hand)
+    CatalogueUnreadable, // track.txt is there but cannot be opened (permissions, not a file)
+    CatalogueDamaged,    // track.txt cannot be read whole, so it is never rewritten
     CatalogueFull,    // 1000 titles are listed
     Other,
 };

@@ -24,6 +24,12 @@ QString storeProblemReason(StoreProblem problem, const QString &folder)
     case StoreProblem::FileInUse:
         return QStringLiteral("Another program has a file of the worksheet folder ") + folder
             + QStringLiteral(" open. Please close it, then try again.");
+    case StoreProblem::CatalogueMissing:
+        return QStringLiteral("The list of worksheets, track.txt, is missing from the worksheet folder ") + folder
+            + QStringLiteral(".") + askToCheck;
+    case StoreProblem::CatalogueUnreadable:
+        return QStringLiteral("The list of worksheets, track.txt in the worksheet folder ") + folder
+            + QStringLiteral(", cannot be read.") + askToCheck;
     case StoreProblem::CatalogueDamaged:
         return QStringLiteral("The list of worksheets, track.txt in the worksheet folder ") + folder
             + QStringLiteral(", seems to be damaged.") + askToCheck;

@@ -13,6 +13,7 @@
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/whilebusy.h"
 #include "worksheets/cataloguepage.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/delworksheet.h"
@@ -213,7 +214,8 @@ void worksheets::deleteWorksheet(const QString &title)
     if (messageBox(question, MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     Module1.selectedWorksheet = title;
-    const DeleteResult deleted = delworksheet(Module1.selectedWorksheet);
+    DeleteResult deleted{DeleteOutcome::Failed};
+    runWhileBusy([&] { deleted = delworksheet(Module1.selectedWorksheet); });
     if (deleted.outcome == DeleteOutcome::Failed) {
         messageBox(deleteProblemMessage(deleted.problem, deleted.folder, title));
         return;

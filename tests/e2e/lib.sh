@@ -222,3 +222,27 @@ expect_text() { # TEXT WANTED...
   local text=$1 want; shift
   for want in "$@"; do grep -qF "$want" <<<"$text" || fail "the PDF lacks '$want': $text"; done
 }
+
+# start_share PC...: the folder $E2E_TMP/export mounted as $E2E_TMP/PC for
+# each PC, with sshfs over SSH on the loopback address, as computers see a
+# server's folder: separate caches, no file locks shared (root and FUSE).
+start_share() {
+  [ "$(id -u)" -eq 0 ] && [ -e /dev/fuse ] || { echo "SKIP: needs root and FUSE"; exit 77; }
+  needs sshfs fusermount ssh-keygen /usr/sbin/sshd
+  local dir="$E2E_TMP/ssh" port pc
+  mkdir -p "$dir" "$E2E_TMP/export" /run/sshd
+  ssh-keygen -q -t ed25519 -N '' -f "$dir/host" && ssh-keygen -q -t ed25519 -N '' -f "$dir/client"
+  for port in $(shuf -i 20000-60000 -n 5); do
+    /usr/sbin/sshd -D -p "$port" -h "$dir/host" -o ListenAddress=127.0.0.1 -o StrictModes=no -o PidFile=none \
+      -o AuthorizedKeysFile="$dir/client.pub" 2>>"$dir/sshd.log" &
+    E2E_PIDS+=($!)
+    wait_until 5 bash -c "</dev/tcp/127.0.0.1/$port" && break
+  done
+  SHARE_MOUNTS=("${@/#/$E2E_TMP/}")
+  trap 'for pc in "${SHARE_MOUNTS[@]}"; do fusermount -u "$pc" || true; done; e2e_cleanup' EXIT
+  for pc in "${SHARE_MOUNTS[@]}"; do
+    mkdir -p "$pc"
+    sshfs -p "$port" -o IdentityFile="$dir/client" -o StrictHostKeyChecking=no -o UserKnownHostsFile=/dev/null \
+      "127.0.0.1:$E2E_TMP/export" "$pc" || fail "sshfs could not mount $pc"
+  done
+}

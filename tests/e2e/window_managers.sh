@@ -6,13 +6,14 @@
 # active window. Alt+Tab never offers the backdrop; the main menu's "Exit"
 # hides the menu behind the backdrop until "Cancel"; screens cannot be
 # resized or maximised, and the manager's close leaves them open. With the
-# three open, the taskbar lists the quiz alone, and activating a covered
-# screen (as a taskbar or pager would) leaves the quiz on top.
+# three open, the taskbar lists the quiz alone, also while a message box
+# shows over it, and activating a covered screen (as a taskbar or pager
+# would) leaves the quiz on top.
 source "$(dirname "$0")/lib.sh"
 needs openbox xfwm4 dbus-daemon import convert xwininfo
 start_xvfb
 
-export HOME="$E2E_TMP/home" NO_AT_BRIDGE=1
+export HOME="$E2E_TMP/home" NO_AT_BRIDGE=1 CUPS_SERVER="$E2E_TMP/no-cups.sock" # no printer: printing gives a message
 mkdir -p "$HOME"
 
 start_wm() {
@@ -66,6 +67,14 @@ on_top() {
   xprop -root _NET_ACTIVE_WINDOW | grep -q "$(hex "$screen")" || fail "$WM: $1 lost the focus"
 }
 
+# The client windows the taskbar lists.
+taskbar() {
+  local id
+  for id in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
+    xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || echo "$id"
+  done
+}
+
 # backdrop_leaves_on_top SCREEN: clicks, double-clicks and drags on the backdrop below the screen.
 backdrop_leaves_on_top() {
   on_top "$1"
@@ -105,11 +114,12 @@ for WM in openbox xfwm4; do
   shown intro0 || fail "$WM: closing the main menu through the window manager hid it"
   click_control fighters 120 7920 3195 495      # "Multiple Choice"
   backdrop_leaves_on_top multiple
-  listed=()
-  for id in $(xprop -root _NET_CLIENT_LIST | grep -o '0x[0-9a-f]*'); do
-    xprop -id "$id" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || listed+=("$id")
-  done
-  [ "${listed[*]}" = "$(hex "$(wait_for multiple)")" ] || fail "$WM: the taskbar lists ${listed[*]}, not the quiz alone"
+  [ "$(taskbar)" = "$(hex "$(wait_for multiple)")" ] || fail "$WM: the taskbar lists $(taskbar), not the quiz alone"
+  click_control multiple 7920 1920 3045 495     # "Print Worksheet", with no printer
+  wait_for message >/dev/null
+  wm_sync
+  [ "$(taskbar)" = "$(hex "$(wait_for multiple)")" ] || fail "$WM: with a message box the taskbar lists $(taskbar)"
+  answer_message "no printer"
   for covered in intro0 fighters; do
     xdotool windowactivate "$(wait_for $covered)"
     wm_sync
@@ -119,6 +129,6 @@ for WM in openbox xfwm4; do
   kill "$VELMORA_PID" "$WM_PID"
   wait "$VELMORA_PID" "$WM_PID" 2>/dev/null || true
   xprop -root -remove _NET_SUPPORTING_WM_CHECK # what the next manager sets when it is ready
-  echo "$WM: backdrop kept below the main menu, a topic menu and a quiz; Exit and Cancel; no resize or close; one taskbar entry"
+  echo "$WM: backdrop kept below the main menu, a topic menu and a quiz; Exit and Cancel; no resize or close; one taskbar entry, a message box's too"
 done
 echo "PASS: the backdrop stays behind the screens under openbox and xfwm4"

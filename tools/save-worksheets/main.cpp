@@ -4,13 +4,17 @@
 // never lose a worksheet, and that a program killed at any moment leaves every
 // file whole.
 //
-// Usage: save-worksheets CONTENT_ROOT PREFIX COUNT [churn]
+// Usage: save-worksheets CONTENT_ROOT PREFIX COUNT [churn | stall MS]
 // Saves PREFIX + " 1" to PREFIX + " COUNT", with a short random pause between
 // them; exit status 0 when every one was saved, 1 when any failed, 2 on bad
 // arguments. With "churn" it never ends: it saves (as version 1 to 3) or
 // deletes one of those titles at random, again and again, and writes "." to
 // standard output after each step that worked and "!" after one that did not.
+// With "stall MS" each save, holding the catalogue lock, writes "stalling"
+// and a line end and waits MS milliseconds before it puts track.txt in place
+// (a hung network share, a slow virus scanner).
 // Version v of a worksheet has the question texts "Version v question k".
+#include "toolkit/atomicfile.h"
 #include "toolkit/contentpath.h"
 #include "worksheets/delworksheet.h"
 #include "worksheets/worksheetfile.h"
@@ -58,13 +62,24 @@ int main(int argc, char **argv)
     const QStringList args = app.arguments();
     bool countOk = false;
     const int count = args.size() >= 4 ? args[3].toInt(&countOk) : 0;
-    if (!countOk || count < 1 || args.size() > 5 || (args.size() == 5 && args[4] != QLatin1String("churn"))) {
-        std::fprintf(stderr, "usage: save-worksheets CONTENT_ROOT PREFIX COUNT [churn]\n");
+    const unsigned long stall = args.size() == 6 && args[4] == QLatin1String("stall") ? args[5].toULong() : 0;
+    if (!countOk || count < 1 || (args.size() == 5 && args[4] != QLatin1String("churn")) || args.size() > 6
+        || (args.size() == 6 && stall == 0)) {
+        std::fprintf(stderr, "usage: save-worksheets CONTENT_ROOT PREFIX COUNT [churn | stall MS]\n");
         return 2;
     }
     setContentRoot(args[1]);
     if (args.size() == 5)
         churn(args[2], count);
+    if (stall)
+        setRenameOverStep([stall](const QString &temporary, const QString &target) {
+            if (target.endsWith(QLatin1String("/track.txt"))) {
+                std::printf("stalling\n");
+                std::fflush(stdout);
+                QThread::msleep(stall);
+            }
+            return platformRenameOver(temporary, target);
+        });
     int failures = 0;
     for (int i = 1; i <= count; ++i) {
         const QString title = args[2] + QLatin1Char(' ') + QString::number(i);
