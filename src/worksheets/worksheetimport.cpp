@@ -67,18 +67,23 @@ std::optional<QString> textProblem(const QString &text, int answer)
     return std::nullopt;
 }
 
-// The questions of the file's lines in the format that finds more of them.
+// The questions of the file's lines in the format that finds more of them
+// (GIFT when both find as many): GIFT questions with their braces whole,
+// Aiken questions with their ANSWER line. Where neither finds one, GIFT
+// questions whose braces are broken are still GIFT, to be named as such.
 QList<ForeignQuestion> readEitherFormat(const QStringList &lines)
 {
     const QList<ForeignQuestion> gift = readGift(lines), aiken = readAiken(lines);
     auto count = [](const QList<ForeignQuestion> &questions, auto counts) {
         return std::count_if(questions.begin(), questions.end(), counts);
     };
-    const auto giftQuestions = count(gift, [](const ForeignQuestion &q) { return q.kind != Kind::Description; });
+    const auto giftQuestions = count(gift, [](const ForeignQuestion &q) { return q.kind != Kind::Description && q.kind != Kind::Malformed; });
     const auto aikenQuestions = count(aiken, [](const ForeignQuestion &q) { return q.kind == Kind::MultipleChoice; });
-    if (giftQuestions == 0 && aikenQuestions == 0)
-        return {};
-    return aikenQuestions > giftQuestions ? aiken : gift;
+    if (aikenQuestions > giftQuestions)
+        return aiken;
+    if (giftQuestions > 0 || count(gift, [](const ForeignQuestion &q) { return q.kind == Kind::Malformed; }) > 0)
+        return gift;
+    return {};
 }
 
 void fillQuestion(WorksheetContent &worksheet, int q, const ForeignQuestion &question)

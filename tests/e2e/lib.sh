@@ -223,28 +223,19 @@ expect_text() { # TEXT WANTED...
   for want in "$@"; do grep -qF "$want" <<<"$text" || fail "the PDF lacks '$want': $text"; done
 }
 
-# start_accessibility_bus: the AT-SPI bus, on the private session bus the
-# script runs on (dbus-run-session), and the program speaking to it; skipped
-# where either is missing. Start it after the X server.
+# start_accessibility_bus: the AT-SPI bus on the script's private session
+# bus (dbus-run-session), the program speaking to it; skipped where missing.
 start_accessibility_bus() {
-  [ -x /usr/libexec/at-spi-bus-launcher ] || { echo "SKIP: at-spi2-core is not installed"; exit 77; }
-  /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "SKIP: python3-pyatspi is not installed"; exit 77; }
+  [ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    { echo "SKIP: at-spi2-core or python3-pyatspi is not installed"; exit 77; }
   /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
   E2E_PIDS+=($!)
   export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 }
-
 # message_text: the texts of the message box on show, as a screen reader reads them.
 message_text() {
-  /usr/bin/python3 -c '
-import pyatspi
-def texts(node):
-    for child in node:
-        if child is not None:
-            yield child.name
-            yield from texts(child)
-for app in pyatspi.Registry.getDesktop(0):
-    for window in (app if app is not None and app.name == "Velmora" else []):
-        if window is not None and window.getRole() == pyatspi.ROLE_ALERT:
-            print("\n".join(texts(window)))'
+  /usr/bin/python3 -c 'import pyatspi
+def texts(node): return [t for c in node if c is not None for t in [c.name] + texts(c)]
+print("\n".join(t for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Velmora"
+                for w in a if w is not None and w.getRole() == pyatspi.ROLE_ALERT for t in texts(w)))'
 }

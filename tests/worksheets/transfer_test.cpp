@@ -1,9 +1,6 @@
-// Worksheets to and from GIFT and Aiken files: the readers on the formats'
-// documented examples and on questions a worksheet cannot hold, the writers
-// byte for byte, the round trip of a worksheet file through each format,
-// the command line through the real program, and the catalogue's import,
-// export and answer key by a teacher's clicks.
-#include "common/module1.h"
+// Worksheets to and from GIFT and Aiken files: readers, writers, the round
+// trip of a worksheet file, the command line through the real program, and
+// the catalogue's import, export and answer key by a teacher's clicks.
 #include "quiz/multiple.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
@@ -27,16 +24,11 @@ namespace {
 QStringList summary(const WorksheetImport &import)
 {
     const char *outcomes[] = {"read", "cannot open", "too large", "empty", "not text", "no questions"};
-    QStringList lines{import.outcome == WorksheetImport::Outcome::Read ? "title " + import.worksheet.title
-                                                                       : outcomes[int(import.outcome)]};
+    QStringList lines{import.outcome == WorksheetImport::Outcome::Read ? "title " + import.worksheet.title : outcomes[int(import.outcome)]};
     for (int q = 0; q < import.filled; ++q) {
-        QStringList answers;
-        QChar right;
-        for (int a = 0; a < 4; ++a) {
-            answers << import.worksheet.answers[4 * q + a];
-            right = import.worksheet.ticks[4 * q + a] ? QChar(u'A' + a) : right;
-        }
-        lines << import.worksheet.questions[q] + " | " + answers.join(" / ") + " | " + right;
+        const auto answers = import.worksheet.answers.begin() + 4 * q;
+        const auto ticks = import.worksheet.ticks.begin() + 4 * q;
+        lines << import.worksheet.questions[q] + " | " + QStringList(answers, answers + 4).join(" / ") + " | " + QChar(char16_t(u'A' + (std::find(ticks, ticks + 4, true) - ticks)));
     }
     for (const SkippedQuestion &skipped : import.skipped)
         lines << QStringLiteral("Line %1: %2").arg(skipped.line).arg(skipped.reason);
@@ -63,8 +55,7 @@ private slots:
         QTest::newRow("GIFT escapes, HTML, CR LF, byte-order mark") << QByteArray(
             "\xEF\xBB\xBF::Q\\:1::1\\=2 \\~3 \\#4 \\{5\\} \\\\6\\:?{=a\\=b ~c\\~d ~e\\#f#not this ~g\\{h\\}}\r\n\r\n"
             "[html]<p>The <b>first</b> &amp; <i>best</i>?</p>{=<p>Zeus</p> ~Hera ~&\\#x41;pollo ~Ares}\r\n")
-            << QStringList{"title bank", "1=2 ~3 #4 {5} \\6:? | a=b / c~d / e#f / g{h} | A",
-                           "The first & best? | Zeus / Hera / Apollo / Ares | A"};
+            << QStringList{"title bank", "1=2 ~3 #4 {5} \\6:? | a=b / c~d / e#f / g{h} | A", "The first & best? | Zeus / Hera / Apollo / Ares | A"};
         QTest::newRow("GIFT that cannot fit") << QByteArray(
             "T or F?{T}\n\nShort?{=yes =aye}\n\nMatch?{=a -> 1 =b -> 2 =c -> 3}\n\nYear?{#1822:5}\n\nWrite.{}\n\n"
             "Description.\n\nThree?{=a ~b ~c}\n\nTwo?{=a =b ~c ~d}\n\nPart?{~%50%a ~%50%b ~c ~d}\n\n"
@@ -72,26 +63,21 @@ private slots:
             "Alpha \xCE\xB1?{=a ~b ~c ~d}\n\nTwo\\nlines?{=a ~b ~c ~d}\n\n\"Quote?{=a ~b ~c ~d}\n\n"
             "Open?{=a ~b ~c ~d\n\nEmpty?{=a ~ ~c ~d}\n")
             << QStringList{"title bank", "Line 1: it is a true/false question", "Line 3: it is a short-answer question",
-                           "Line 5: it is a matching question", "Line 7: it is a numerical question",
-                           "Line 9: it is an essay question", "Line 11: it is a description, not a question",
-                           "Line 13: it has 3 answers, not four", "Line 15: it has 2 right answers",
-                           "Line 17: it gives part of the marks for some answers",
-                           "Line 19: its question is longer than 60 characters",
-                           "Line 21: answer A is longer than 30 characters",
-                           "Line 23: its question holds characters a worksheet cannot keep: \u03b1",
-                           "Line 25: its question holds a line break", "Line 27: its question begins with a double quote",
-                           "Line 29: its answers have no closing }", "Line 31: answer B is empty"};
-        QTest::newRow("Aiken as documented, CR line ends") << QByteArray(
-            "Is this a question?\rA. Yes\rB. No\rC. Maybe\rD. Dunno\rANSWER: B\r\r"
-            "Which LMS has the most quiz import formats?\rA) Moodle\rB) ATutor\rC) Claroline\rD) Blackboard\rANSWER: A\r")
-            << QStringList{"title bank", "Is this a question? | Yes / No / Maybe / Dunno | B",
-                           "Which LMS has the most quiz import formats? | Moodle / ATutor / Claroline / Blackboard | A"};
+                           "Line 5: it is a matching question", "Line 7: it is a numerical question", "Line 9: it is an essay question",
+                           "Line 11: it is a description, not a question", "Line 13: it has 3 answers, not four",
+                           "Line 15: it has 2 right answers", "Line 17: it gives part of the marks for some answers",
+                           "Line 19: its question is longer than 60 characters", "Line 21: answer A is longer than 30 characters",
+                           "Line 23: its question holds characters a worksheet cannot keep: \u03b1", "Line 25: its question holds a line break",
+                           "Line 27: its question begins with a double quote", "Line 29: its answers have no closing }", "Line 31: answer B is empty"};
+        QTest::newRow("Aiken as documented, CR line ends, braces") << QByteArray(
+            "Is this a question?\rA. Yes\rB. No\rC. Maybe\rD. Dunno {yet}\rANSWER: B\r\r"
+            "Which LMS has the most quiz import formats?\rA) Moodle\rB) ATutor\rC) Claroline\rD) Blackboard {Learn}\rANSWER: A\r")
+            << QStringList{"title bank", "Is this a question? | Yes / No / Maybe / Dunno {yet} | B", "Which LMS has the most quiz import formats? | Moodle / ATutor / Claroline / Blackboard {Learn} | A"};
         QTest::newRow("Aiken that cannot fit") << QByteArray(
             "Three?\nA. a\nB. b\nC. c\nANSWER: A\n\nNo key?\nA. a\nB. b\nC. c\nD. d\n\n"
             "Wrong key?\nA. a\nB. b\nC. c\nD. d\nANSWER: E\nA. stray\nANSWER: A\nFine?\nA. a\nB. b\nC. c\nD. d\nANSWER: D\n")
-            << QStringList{"title bank", "Fine? | a / b / c / d | D", "Line 1: it has 3 answers, not four",
-                           "Line 7: it has no ANSWER: line", "Line 13: its ANSWER: line names none of its answers",
-                           "Line 19: its answers have no question before them"};
+            << QStringList{"title bank", "Fine? | a / b / c / d | D", "Line 1: it has 3 answers, not four", "Line 7: it has no ANSWER: line",
+                           "Line 13: its ANSWER: line names none of its answers", "Line 19: its answers have no question before them"};
         QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF \r\n\r\n") << QStringList{"empty"};
         QTest::newRow("binary") << QByteArray("Q?{=a\0 ~b ~c ~d}", 16) << QStringList{"not text"};
         QTest::newRow("not UTF-8") << QByteArray("Caf\xe9?{=a ~b ~c ~d}") << QStringList{"not text"};
@@ -113,18 +99,13 @@ private slots:
         QCOMPARE(writeGift({w}).mid(0, 9),
                  (QStringList{"$CATEGORY: Fish & Chips {1}", "", "::Fish & Chips \\{1\\} 1::Is 1 \\= 1 \\{or\\} \\~2 \\#3 \\: \\\\ ?{",
                               "\t=Yes, of course", "\t~Answer 1B", "\t~Answer 1C", "\t~Answer 1D", "}", ""}));
-        QCOMPARE(writeAiken({w}).mid(0, 7), (QStringList{"Is 1 = 1 {or} ~2 #3 : \\ ?", "A. Yes, of course", "B. Answer 1B",
-                                                           "C. Answer 1C", "D. Answer 1D", "ANSWER: A", ""}));
+        QCOMPARE(writeAiken({w}).mid(0, 7), (QStringList{"Is 1 = 1 {or} ~2 #3 : \\ ?", "A. Yes, of course", "B. Answer 1B", "C. Answer 1C", "D. Answer 1D", "ANSWER: A", ""}));
         QCOMPARE(textFileBytes({QStringLiteral("Caf\u00e9"), {}}), QByteArray("Caf\xC3\xA9\r\n\r\n"));
-        w.questions[1] = QStringLiteral("B) or not?");
-        w.answers[4] = QStringLiteral("%50 off");
-        w.answers[5] = QStringLiteral("a -> b");
-        w.answers[6] = QStringLiteral(" ");
+        std::tie(w.questions[1], w.answers[4], w.answers[5], w.answers[6]) = std::tuple("B) or not?", "%50 off", "a -> b", " ");
+        const QString empty = QStringLiteral("Answer C of Question 2 is empty.");
         QCOMPARE(giftCannotHold(w), (QStringList{"Answer A of Question 2 begins with %, which GIFT reads as a share of the marks.",
-                                                 "Answer B of Question 2 holds ->, which GIFT reads as a matching question.",
-                                                 "Answer C of Question 2 is empty."}));
-        QCOMPARE(aikenCannotHold(w), (QStringList{"Question 2 begins like an answer line (\"B)\"), which is how Aiken would read it.",
-                                                  "Answer C of Question 2 is empty."}));
+                                                 "Answer B of Question 2 holds ->, which GIFT reads as a matching question.", empty}));
+        QCOMPARE(aikenCannotHold(w), (QStringList{"Question 2 begins like an answer line (\"B)\"), which is how Aiken would read it.", empty}));
     }
 
     // A worksheet file holding every character GIFT reserves, commas (kept
@@ -138,8 +119,7 @@ private slots:
         const QStringList marks{"=1", "~2, \\3", "#4 {5}", "6: 7"};
         std::copy(marks.begin(), marks.end(), reserved.answers.begin() + 4);
         WorksheetContent wordy = sampleWorksheet(QStringLiteral("Odds, ends"));
-        wordy.questions[2] = QStringLiteral("He said \"A. $CATEGORY: 50% -> ANSWER: B\"");
-        wordy.answers[8] = QStringLiteral("Caf\u00e9 \u20ac5 \u2013 \u201cok\u201d");
+        std::tie(wordy.questions[2], wordy.answers[8]) = std::tuple(QStringLiteral("He said \"A. $CATEGORY: 50% -> ANSWER: B\""), QStringLiteral("Caf\u00e9 \u20ac5 \u2013 \u201cok\u201d"));
         for (const WorksheetContent &worksheet : {reserved, wordy}) {
             for (const char *suffix : {".gift", ".txt"}) {
                 TestEnvironment env;
@@ -167,11 +147,8 @@ private slots:
         const QString dir = env.contentDir();
         writeBytes(dir + "/bank.gift", textFileBytes(writeGift({sampleWorksheet(QStringLiteral("Gods & Monsters"))})));
         writeBytes(dir + "/huge.gift", QByteArray(2 << 20, ' '));
-        const struct {
-            QStringList args;
-            int status;
-            const char *says;
-        } rows[] = {{{"--import", "huge.gift"}, 1, "huge.gift is too large to be a file of questions."},
+        const struct { QStringList args; int status; const char *says; } rows[] = {
+                    {{"--import", "huge.gift"}, 1, "huge.gift is too large to be a file of questions."},
                     {{"--import", "bank.gift", "--title", "CON"}, 1, "Windows keeps the name \"CON\""},
                     {{"--import", "bank.gift", "--title", "Heroes"}, 1, "There is already a worksheet called \"Heroes\""},
                     {{"--import", "bank.gift"}, 0, "Your worksheet has been saved. Its title is Gods & Monsters."},
@@ -226,16 +203,16 @@ private slots:
         QCOMPARE(importQuestionFile(env.contentDir() + "/out.txt").worksheet.answers, sampleWorksheet({}).answers);
         clickBox(catalogue.Check4);
         clickOn(catalogue.Label2[1]);
-        clickBox(catalogue.Check4);
+        clickBox(catalogue.Check4); // unticked: the quiz, which prints the pupil's page
         clickOn(catalogue.Label2[1]);
         clickOn(touch<multiple>().Label3[3]);
         QCOMPARE(env.messages.mid(2), (QStringList{exportedMessage("The worksheet Heroes has been", env.contentDir() + "/out.txt"),
                                                    "Your answer key is now printing.", "Your worksheet is now printing."}));
         QStringList key = env.printer->pages.value(0);
         QVERIFY(key.takeAt(3).endsWith(" 32 #000000 Answer Key"));
-        const QStringList marked = key.filter(" bold underline ");
-        for (int q = 0; q < 10; ++q)
-            QVERIFY(marked.value(q).endsWith(QString(QChar(u'A' + kRightAnswers[q] - 1)) + ". " + sampleWorksheet({}).answers[4 * q + kRightAnswers[q] - 1]));
+        QCOMPARE(key.filter(" bold underline ").size(), 10);
+        for (int q = 0; const QString &marked : key.filter(" bold underline "))
+            QVERIFY(marked.endsWith(QChar(u'A' + kRightAnswers[q] - 1) + QStringLiteral(". ") + sampleWorksheet({}).answers[4 * q + kRightAnswers[q] - 1]) && ++q);
         QCOMPARE(key.replaceInStrings(" bold underline ", " "), env.printer->pages.value(1));
     }
 };
