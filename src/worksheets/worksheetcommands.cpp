@@ -19,7 +19,7 @@ const QCommandLineOption kTitle(QStringLiteral("title"),
                                 QStringLiteral("The imported worksheet's title (else the file's category or name)."),
                                 QStringLiteral("TITLE"));
 const QCommandLineOption kExport(QStringLiteral("export"),
-                                 QStringLiteral("Write the worksheet TITLE to the file named after it: "
+                                 QStringLiteral("Write the worksheet TITLE to a GIFT or Aiken file: "
                                                 "velmora --export TITLE FILE."),
                                  QStringLiteral("TITLE"));
 const QCommandLineOption kExportAll(QStringLiteral("export-all"),
