@@ -9,3 +9,7 @@
 // says "There was a problem printing to your printer." instead and the page
 // is dropped.
 void printWorksheet(const QString &subject, const QString &title);
+// The same page for the teacher: "Answer Key" under the title, and each
+// question's right answer in bold and underlined. Says "Your answer key is
+// now printing." (or the printing problem).
+void printAnswerKey(const QString &subject, const QString &title);

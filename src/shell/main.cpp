@@ -6,10 +6,13 @@
 #include "toolkit/fontsetup.h"
 #include "toolkit/heap.h"
 #include "toolkit/randomsource.h"
+#include "toolkit/console.h"
 #include "toolkit/sound.h"
+#include "worksheets/worksheetcommands.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <optional>
 
 namespace {
 const QCommandLineOption kFit(QStringLiteral("fit"), QStringLiteral("Show the screens as large as the display allows."));
@@ -20,12 +23,14 @@ void describeOptions(QCommandLineParser &options)
     options.addHelpOption();
     options.addVersionOption();
     options.addOption(kFit);
+    describeWorksheetOptions(options);
 }
 
-// --help and --version print and end before the window system is opened, so
-// they work without a display (a technician over SSH). Other options,
-// Qt's own among them, are left to the program's own reading.
-void answerWithoutDisplay(int argc, char **argv)
+// --help, --version and the worksheet commands print and end before the
+// window system is opened, so they work without a display (a technician
+// over SSH); the exit status, when they ran. Other options, Qt's own among
+// them, are left to the program's own reading.
+std::optional<int> answerWithoutDisplay(int argc, char **argv)
 {
     const QCoreApplication probe(argc, argv);
     QCommandLineParser options;
@@ -35,6 +40,10 @@ void answerWithoutDisplay(int argc, char **argv)
         options.showHelp();
     if (options.isSet(QStringLiteral("version")))
         options.showVersion();
+    if (!asksForWorksheetWork(options))
+        return std::nullopt;
+    useParentConsole();
+    return runWorksheetCommand(options);
 }
 
 // --fit: screens as large as the display allows, for whiteboards and projectors.
@@ -53,7 +62,8 @@ int main(int argc, char **argv)
     scaleDisplayInWholeSteps();
     QCoreApplication::setApplicationName(QStringLiteral("Velmora"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    answerWithoutDisplay(argc, argv);
+    if (const std::optional<int> status = answerWithoutDisplay(argc, argv))
+        return *status;
     startReadingFontConfiguration();
     QApplication app(argc, argv);
     // Lets the desktop match the windows to the installed launcher and icon.

@@ -19,6 +19,7 @@ void PrinterSurface::setCurrentX(double x) { x_ = x; }
 void PrinterSurface::setFontName(const QString &name) { font_.name = name; }
 void PrinterSurface::setFontSize(double points) { font_.points = points; }
 void PrinterSurface::setFontBold(bool bold) { font_.bold = bold; }
+void PrinterSurface::setFontUnderline(bool underline) { font_.underline = underline; }
 void PrinterSurface::setForeColor(const QColor &colour) { colour_ = colour; }
 void PrinterSurface::setDrawWidth(int pixels) { drawWidth_ = pixels; }
 double PrinterSurface::textWidth(const QString &text) { return measureTextWidth(text, font_); }

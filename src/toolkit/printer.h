@@ -60,6 +60,7 @@ public:
     void setFontName(const QString &name);
     void setFontSize(double points);
     void setFontBold(bool bold);
+    void setFontUnderline(bool underline);
     void setForeColor(const QColor &colour);
     // Width in twips of text in the current font.
     double textWidth(const QString &text);

@@ -43,7 +43,8 @@ protected:
     {
         if (!text.trimmed().isEmpty())
             mark(point(topLeft) + QLatin1Char(' ') + font.name + (font.bold ? QStringLiteral(" bold ") : QStringLiteral(" ")) +
-                 number(font.points) + QLatin1Char(' ') + colour.name() + QLatin1Char(' ') + text);
+                 (font.underline ? QStringLiteral("underline ") : QString()) + number(font.points) + QLatin1Char(' ') +
+                 colour.name() + QLatin1Char(' ') + text);
     }
     void drawLine(QPointF from, QPointF to, int widthPixels, const QColor &colour) override
     {

@@ -12,7 +12,7 @@ struct PrintRecord {
     QSizeF printableSize{11520, 15840};
     // Every page that reached the printer, in order, as its marks in the
     // order they were drawn (positions in twips, colours as #rrggbb):
-    //   text     "x,y Font Name 36 #ff0000 the text" ("bold" before the size when bold)
+    //   text     "x,y Font Name 36 #ff0000 the text" ("bold", "underline" before the size when so)
     //   line     "line x1,y1 x2,y2 2px #000000"
     //   picture  "picture x,y WxH"
     // Text of nothing but spaces leaves no mark.

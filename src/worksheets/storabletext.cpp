@@ -2,8 +2,7 @@
 
 #include "toolkit/seqfile.h"
 
-namespace {
-std::optional<TextNotStorable> checkBox(const QString &text, WizardBox box, int index)
+std::optional<TextNotStorable> textNotStorable(const QString &text, WizardBox box, int index)
 {
     using Reason = TextNotStorable::Reason;
     const QString outside = charactersOutsideWindows1252(text);
@@ -21,6 +20,7 @@ std::optional<TextNotStorable> checkBox(const QString &text, WizardBox box, int 
     return std::nullopt;
 }
 
+namespace {
 QString boxName(const TextNotStorable &problem)
 {
     switch (problem.box) {
@@ -38,10 +38,10 @@ QString boxName(const TextNotStorable &problem)
 std::optional<TextNotStorable> firstTextNotStorable(const WorksheetContent &worksheet)
 {
     for (int q = 0; q < questionsPerSet; ++q) {
-        if (auto problem = checkBox(worksheet.questions[q], WizardBox::Question, q))
+        if (auto problem = textNotStorable(worksheet.questions[q], WizardBox::Question, q))
             return problem;
         for (int a = 0; a < answersPerQuestion; ++a)
-            if (auto problem = checkBox(worksheet.answers[answersPerQuestion * q + a], WizardBox::Answer, answersPerQuestion * q + a))
+            if (auto problem = textNotStorable(worksheet.answers[answersPerQuestion * q + a], WizardBox::Answer, answersPerQuestion * q + a))
                 return problem;
     }
     return std::nullopt;

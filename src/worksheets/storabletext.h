@@ -20,6 +20,8 @@ struct TextNotStorable {
     QString characters; // the characters that cannot be stored (OutsideCodePage)
 };
 
+// Why the text of one box cannot be stored as typed, or nothing when it can.
+std::optional<TextNotStorable> textNotStorable(const QString &text, WizardBox box, int index);
 // The first box, in tab order (each question followed by its answers A to
 // D), whose text cannot be stored as typed.
 std::optional<TextNotStorable> firstTextNotStorable(const WorksheetContent &worksheet);

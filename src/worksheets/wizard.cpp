@@ -10,10 +10,7 @@
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
-#include "toolkit/whilebusy.h"
-#include "worksheets/storabletext.h"
-#include "worksheets/wizardchecks.h"
-#include "worksheets/worksheetfile.h"
+#include "worksheets/wizardsave.h"
 
 #include <algorithm>
 
@@ -21,9 +18,6 @@ namespace {
 enum Button { Exit = 0, SaveWorksheet = 1 };
 enum StaticLabel { Heading = 0, TitleCaption = 1, FirstQuestionHeading = 2, FirstLetter = 12 };
 
-constexpr int kTitleLength = 25;
-constexpr int kQuestionLength = 60;
-constexpr int kAnswerLength = 30;
 // Questions 1 to 5 run down the left column, 6 to 10 down the right one,
 // which repeats it this far across; rows are 1440 apart.
 constexpr int kQuestionsPerColumn = 5;
@@ -138,7 +132,7 @@ void wizard::buildLabels()
 // to D, and the tick boxes after all of them.
 void wizard::buildBoxes()
 {
-    Text1 = named(new TextBox(this, textBox(7560, 120, 4215, 375, 12), kTitleLength), QStringLiteral("Text1"));
+    Text1 = named(new TextBox(this, textBox(7560, 120, 4215, 375, 12), titleBoxLength), QStringLiteral("Text1"));
     QWidget *previous = Text1;
     auto inTabOrder = [&previous](QWidget *next) {
         setTabOrder(previous, next);
@@ -146,13 +140,13 @@ void wizard::buildBoxes()
     };
     for (int q = 0; q < questionsPerSet; ++q) {
         Text2.add(q, named(new TextBox(this, textBox(columnLeft(q, 240), rowTop(q, 840), 5655, 375, 12),
-                                       kQuestionLength),
+                                       questionBoxLength),
                            arrayMemberName(QStringLiteral("Text2"), q)));
         inTabOrder(Text2[q]);
         for (int a = 0; a < answersPerQuestion; ++a) {
             const int i = answersPerQuestion * q + a;
             const double left = columnLeft(q, inRightHalf(a) ? 3600 : 720);
-            Text3.add(i, named(new TextBox(this, textBox(left, answerTop(q, a), 2295, 330, 9.75), kAnswerLength),
+            Text3.add(i, named(new TextBox(this, textBox(left, answerTop(q, a), 2295, 330, 9.75), answerBoxLength),
                                arrayMemberName(QStringLiteral("Text3"), i)));
             inTabOrder(Text3[i]);
         }
@@ -227,31 +221,30 @@ void wizard::Label3_Click(int index)
     playIfSoundOn(sounds::click);
 }
 
-// Names the first question with a fault, or saves.
+// Names the first question with a fault, refuses text a worksheet file
+// cannot keep, a title the title rule refuses, or a folder or catalogue that
+// cannot take the worksheet, with a message that says why, the folder as it
+// was and the boxes keeping everything typed; or writes the file and lists
+// the title.
 void wizard::genwork()
 {
-    const QString fault = firstWorksheetFault(content());
-    if (!fault.isEmpty()) {
-        messageBox(fault);
-        return;
-    }
-    saveworksheet();
+    const WorksheetContent worksheet = content();
+    const CheckedSave save = checkAndSaveWorksheet(worksheet);
+    if (save.saved)
+        kept_ = worksheet;
+    messageBox(save.message);
 }
 
-// Text a worksheet file cannot keep, a title the title rule refuses, or a
-// folder or catalogue that cannot take the worksheet is refused with a
-// message that says why, the folder as it was, and the boxes keep
-// everything typed. Otherwise the file is written and the title listed.
-void wizard::saveworksheet()
+void wizard::showImported(const WorksheetContent &worksheet)
 {
-    const WorksheetContent worksheet = content();
-    if (const auto notStorable = firstTextNotStorable(worksheet)) {
-        messageBox(textNotStorableMessage(*notStorable));
-        return;
+    Text1->setText(worksheet.title);
+    for (int q = 0; q < questionsPerSet; ++q)
+        Text2[q]->setText(worksheet.questions[q]);
+    for (int i = 0; i < answerBoxes; ++i) {
+        Text3[i]->setText(worksheet.answers[i]);
+        Check1[i]->setChecked(worksheet.ticks[i]);
     }
-    SaveResult saved;
-    runWhileBusy([&] { saved = saveWorksheetFiles(worksheet); });
-    if (saved.outcome == SaveOutcome::Saved)
-        kept_ = worksheet;
-    messageBox(saveOutcomeMessage(saved, worksheet.title));
+    kept_ = WorksheetContent{}; // nothing of it is saved yet: leaving asks first
+    opened_ = true;
+    showScreen();
 }

@@ -25,6 +25,9 @@ public:
 
     // The worksheet as the boxes hold it now.
     WorksheetContent content() const;
+    // Fills the boxes with a worksheet that is not saved yet (questions
+    // imported from a file) and shows the screen; leaving it asks first.
+    void showImported(const WorksheetContent &worksheet);
 
 protected:
     void load() override;
@@ -34,7 +37,6 @@ private:
     void buildBoxes();
     void Label3_Click(int index);
     void genwork();
-    void saveworksheet();
     void wireEnterMoves();
     void nameBoxes();
     void leave();

@@ -8,6 +8,10 @@
 #include <array>
 
 constexpr int answerBoxes = questionsPerSet * answersPerQuestion;
+// The most characters each of the wizard's boxes takes.
+constexpr int titleBoxLength = 25;
+constexpr int questionBoxLength = 60;
+constexpr int answerBoxLength = 30;
 
 struct WorksheetContent {
     QString title;

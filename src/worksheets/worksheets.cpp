@@ -9,6 +9,7 @@
 #include "common/questionset.h"
 #include "common/sounds.h"
 #include "quiz/multiple.h"
+#include "quiz/worksheetprint.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
@@ -19,13 +20,16 @@
 #include "worksheets/delworksheet.h"
 #include "worksheets/questionloader.h"
 #include "worksheets/wizard.h"
+#include "worksheets/worksheetexport.h"
 #include "worksheets/worksheetmessages.h"
+#include "worksheets/worksheettransfer.h"
 
 #include <algorithm>
 
 namespace {
 enum Command { Exit = 0 };
 enum PageCommand { PreviousPage = 0, NextPage = 1 };
+enum TransferCommand { ImportWorksheet = 0, ExportAll = 1 };
 const FontDesign kSlotFont = fonts::tahoma(12);
 
 // Slot k: 1 to 12 down the left column, 13 to 24 down the right.
@@ -66,25 +70,56 @@ worksheets::worksheets() : Screen(QStringLiteral("worksheets"))
                    buttonLabel(PreviousPage, QStringLiteral("<< Previous Page"), 2640, 7920, 3195).opaque().hidden(),
                    buttonLabel(NextPage, QStringLiteral("Next Page >>"), 6000, 7920, 3195).opaque().hidden(),
                });
-
-    // At most one mode is ticked: ticking one clears the other.
-    connect(Check1, &QCheckBox::toggled, this, [this](bool ticked) {
-        if (ticked)
-            Check2->setChecked(false);
-    });
-    connect(Check2, &QCheckBox::toggled, this, [this](bool ticked) {
-        if (ticked)
-            Check1->setChecked(false);
-    });
+    buildTransferControls();
+    keepOneModeTicked();
     Label2.onClick = [this](int index) { Label2_Click(index); };
     Label3.onClick = [this](int index) { Label3_Click(index); };
+    Label5.onClick = [this](int index) { Label5_Click(index); };
     wireHoverHighlight(*this, Label2); // the page commands have no highlight
+    Label5.onMouseMove = [this](int index, const MouseState &) { highlightButton(Label5, index); };
+    onMouseMove = [this](const MouseState &) {
+        clearButtonHighlights(Label2);
+        clearButtonHighlights(Label5);
+    };
     QList<QWidget *> order{Check1, Check2};
     for (int k = 1; k <= titlesPerPage; ++k)
         order << Label2[k];
-    order << Label3[PreviousPage] << Label3[NextPage] << Label2[Exit];
+    order << Label3[PreviousPage] << Label3[NextPage] << Label2[Exit] << Check3 << Check4 << Label5[ImportWorksheet]
+          << Label5[ExportAll];
     setTabSequence(order);
     escapePresses(this, Label2[Exit]);
+}
+
+// The row below the page commands, the one strip of the screen left free:
+// two more modes for a title's click beside the first two, and the two
+// commands that need no title, as button labels in the title slots' font.
+void worksheets::buildTransferControls()
+{
+    constexpr double top = 8505, width = 2535, height = 375;
+    auto mode = [this](const QString &caption, double left, const QString &name) {
+        return named(new CheckBox(this, inputDesign(caption, left, top, width, height, kSlotFont, colours::text,
+                                                    colours::tickBack)),
+                     name);
+    };
+    Check3 = mode(QStringLiteral("Export Worksheet"), 120, QStringLiteral("Check3"));
+    Check4 = mode(QStringLiteral("Print Answer Key"), 3160, QStringLiteral("Check4"));
+    makeLabels(this, Label5, QStringLiteral("Label5"),
+               {
+                   buttonLabel(ImportWorksheet, QStringLiteral("Import Worksheet"), 6200, top, width, height, kSlotFont).opaque(),
+                   buttonLabel(ExportAll, QStringLiteral("Export All"), 9240, top, width, height, kSlotFont).opaque(),
+               });
+}
+
+// At most one mode is ticked: ticking one clears the others.
+void worksheets::keepOneModeTicked()
+{
+    const QList<CheckBox *> modes{Check1, Check2, Check3, Check4};
+    for (CheckBox *mode : modes)
+        connect(mode, &QCheckBox::toggled, this, [mode, modes](bool ticked) {
+            for (CheckBox *other : modes)
+                if (ticked && other != mode)
+                    other->setChecked(false);
+        });
 }
 
 // A damaged catalogue file is read as far as it goes, without a message.
@@ -94,6 +129,8 @@ void worksheets::load()
     keepCatalogue(readCatalogue(CatalogueReadPolicy::SkipFailedSteps, Module1.worksheetCount));
     setWidgetColors(Check1, colours::text, colours::tickBack);
     setWidgetColors(Check2, colours::red, colours::tickBack);
+    setWidgetColors(Check3, colours::text, colours::tickBack);
+    setWidgetColors(Check4, colours::text, colours::tickBack);
     Module1.cataloguePage = 0;
     for (int k = 1; k <= titlesPerPage; ++k) {
         Label2[k]->setVisible(false);
@@ -161,8 +198,43 @@ void worksheets::openTitle(const QString &title)
         editworksheet();
     else if (Check2->isChecked())
         deleteWorksheet(title);
+    else if (Check3->isChecked())
+        exportListed(title);
+    else if (Check4->isChecked())
+        printKey(title);
     else
         answerWorksheet();
+}
+
+// Exported under the title listed, which its file cannot keep exactly.
+void worksheets::exportListed(const QString &title)
+{
+    if (const auto worksheet = loadedWorksheet(title))
+        exportWorksheetToFile(*worksheet);
+    else
+        messageBox(corruptedMessage);
+}
+
+// The key of the listed title, under the main menu's title, as the quiz prints the worksheet.
+void worksheets::printKey(const QString &title)
+{
+    if (firstQuestionWithoutRightAnswer())
+        messageBox(corruptedMessage);
+    else
+        printAnswerKey(mainMenu().title(), title);
+}
+
+void worksheets::Label5_Click(int index)
+{
+    playIfSoundOn(sounds::click);
+    if (index == ImportWorksheet) {
+        importWorksheetFromFile();
+        return;
+    }
+    QStringList titles;
+    for (int i = 1; i <= std::min(Module1.worksheetCount, maxWorksheets); ++i)
+        titles << Module1.worksheetTitles[i];
+    exportAllToFile(titles);
 }
 
 // The quiz shows the main menu's picture and title; reading them loads the

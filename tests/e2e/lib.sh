@@ -246,3 +246,20 @@ start_share() {
       "127.0.0.1:$E2E_TMP/export" "$pc" || fail "sshfs could not mount $pc"
   done
 }
+
+# start_accessibility_bus: the AT-SPI bus on the script's private session
+# bus (dbus-run-session), the program speaking to it; skipped where missing.
+start_accessibility_bus() {
+  [ -x /usr/libexec/at-spi-bus-launcher ] && /usr/bin/python3 -c 'import pyatspi' 2>/dev/null ||
+    { echo "SKIP: at-spi2-core or python3-pyatspi is not installed"; exit 77; }
+  /usr/libexec/at-spi-bus-launcher --launch-immediately >"$E2E_TMP/at-spi.log" 2>&1 &
+  E2E_PIDS+=($!)
+  export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
+}
+# message_text: the texts of the message box on show, as a screen reader reads them.
+message_text() {
+  /usr/bin/python3 -c 'import pyatspi
+def texts(node): return [t for c in node if c is not None for t in [c.name] + texts(c)]
+print("\n".join(t for a in pyatspi.Registry.getDesktop(0) if a is not None and a.name == "Velmora"
+                for w in a if w is not None and w.getRole() == pyatspi.ROLE_ALERT for t in texts(w)))'
+}

@@ -79,7 +79,7 @@ private slots:
         QTest::addRow("sentences") << "fightersord" << "Greek shields|The Spartan|Greek foot-soldiers|Greek warships|A phalanx|"
                                                        "Some pikes|The Greeks|Greek soldiers|Athenian men|Large ships|Start Again|Exit";
         QTest::addRow("Greek letters") << "writingord" << "Gamma|Alpha|Delta|Beta|Epsilon|Start Again|Exit";
-        QTest::addRow("catalogue") << "worksheets" << "Edit Worksheet|Delete Worksheet|Alpha|Beta|Exit";
+        QTest::addRow("catalogue") << "worksheets" << "Edit Worksheet|Delete Worksheet|Alpha|Beta|Exit|Export Worksheet|Print Answer|Import Worksheet|Export All";
         QStringList boxes{"Text1"}; // each question box, then its four answers; the ticks after them all
         for (int i = 0; i < 90; ++i)
             boxes << (i >= 50 ? QStringLiteral("Check1(%1)").arg(i - 50) : i % 5 ? QStringLiteral("Text3(%1)").arg(i - i / 5 - 1) : QStringLiteral("Text2(%1)").arg(i / 5));

@@ -47,6 +47,13 @@ TestEnvironment::TestEnvironment()
         answers.pop_front();
         return answer;
     });
+    setFileDialogHandler([this](const FileRequest &request) {
+        fileRequests << request;
+        const FileChoice choice = fileChoices.empty() ? FileChoice{} : fileChoices.front();
+        if (!fileChoices.empty())
+            fileChoices.pop_front();
+        return choice;
+    });
     setRandomSource([this] {
         const double r = randomNumbers.empty() ? 0.0 : randomNumbers.front();
         if (!randomNumbers.empty())
@@ -66,6 +73,7 @@ TestEnvironment::~TestEnvironment()
     setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>()));
     setModuleFolders({});
     setMessageBoxHandler({});
+    setFileDialogHandler({});
     setRandomSource({});
     setDisplayOverride({});
     screenfit::forgetFrame(); // the next story measures its own windows

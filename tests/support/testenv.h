@@ -2,7 +2,8 @@
 // A fresh world for each test story: empty shared state, no screens loaded,
 // content read from the repository through a private folder whose "multiple"
 // folder is a writable copy, and recording doubles in place of sound, message
-// boxes, the printer, random numbers, display size and program end.
+// boxes, file dialogs, the printer, random numbers, display size and program end.
+#include "toolkit/filedialog.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/printerrecording.h"
 #include "toolkit/sound.h"
@@ -42,6 +43,8 @@ public:
     QStringList messages;             // every message shown, in order
     std::deque<MsgResult> answers;    // answers for OK/Cancel questions; the default button when empty
     std::deque<double> randomNumbers; // next rnd() values; 0 when empty
+    QList<FileRequest> fileRequests;  // every file dialog shown, in order
+    std::deque<FileChoice> fileChoices; // what each picks; cancelled when empty
     int programEnds = 0;
     std::shared_ptr<PrintRecord> printer = std::make_shared<PrintRecord>(); // every print job
 

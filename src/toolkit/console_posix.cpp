@@ -1,0 +1,3 @@
+#include "toolkit/console.h"
+
+void useParentConsole() {}
