@@ -7,6 +7,7 @@
 #include "toolkit/heap.h"
 #include "toolkit/randomsource.h"
 #include "toolkit/sound.h"
+#include "toolkit/speech.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -68,5 +69,6 @@ int main(int argc, char **argv)
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();
     setSoundOutput(nullptr);
+    setSpeechOutput(nullptr); // stops any reading; waits a moment at most for the speech service
     return status;
 }
