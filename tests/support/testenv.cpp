@@ -23,6 +23,11 @@ void RecordingSound::play(const QString &relativePath)
     playedWithTop << relativePath + '@' + topScreenName();
 }
 
+void RecordingSpeech::speak(const QString &text, int ratePercent)
+{
+    heard << QStringLiteral("read %1%: %2").arg(ratePercent).arg(text);
+}
+
 TestEnvironment::TestEnvironment()
 {
     Module1 = Module1State{};
@@ -37,6 +42,7 @@ TestEnvironment::TestEnvironment()
         QFile::copy(repository.filePath(QStringLiteral("multiple/") + file), multipleDir() + '/' + file);
     setContentRoot(root_.path());
     setSoundOutput(sound);
+    setSpeechOutput(speech);
     setMessageBoxHandler([this](const QString &text, MsgButtons buttons) {
         messages << text;
         if (buttons == MsgButtons::Ok)
@@ -63,6 +69,7 @@ TestEnvironment::~TestEnvironment()
     screens::unloadAll();
     // Never real audio or real printers in tests, even between environments.
     setSoundOutput(std::make_shared<RecordingSound>());
+    setSpeechOutput(std::make_shared<RecordingSpeech>());
     setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>()));
     setModuleFolders({});
     setMessageBoxHandler({});
