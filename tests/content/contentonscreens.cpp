@@ -184,9 +184,7 @@ double inkedShare(const Picture &page)
 // The Latin words of a text, sorted: the words a page shows in Greek letters are not read aloud.
 QStringList latinWords(const QString &text)
 {
-    QStringList words;
-    for (auto found = QRegularExpression(QStringLiteral("[A-Za-z0-9']+")).globalMatch(text); found.hasNext();)
-        words << found.next().captured();
+    QStringList words = text.split(QRegularExpression(QStringLiteral("[^A-Za-z0-9']+")), Qt::SkipEmptyParts);
     words.sort();
     return words;
 }

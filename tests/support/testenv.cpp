@@ -23,11 +23,6 @@ void RecordingSound::play(const QString &relativePath)
     playedWithTop << relativePath + '@' + topScreenName();
 }
 
-void RecordingSpeech::speak(const QString &text, int ratePercent)
-{
-    heard << QStringLiteral("read %1%: %2").arg(ratePercent).arg(text);
-}
-
 TestEnvironment::TestEnvironment()
 {
     Module1 = Module1State{};

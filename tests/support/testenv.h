@@ -29,7 +29,7 @@ public:
 // answers every voice check with `voice`.
 class RecordingSpeech : public SpeechOutput {
 public:
-    void speak(const QString &text, int ratePercent) override;
+    void speak(const QString &text, int rate) override { heard << QStringLiteral("read %1%: %2").arg(rate).arg(text); }
     void stop() override { heard << QStringLiteral("stop"); }
     void checkVoice(QObject *, std::function<void(const VoiceCheck &)> answer) override { answer(voice); }
     QStringList heard;
