@@ -94,8 +94,7 @@ at_least() { awk -v w="$1" -v g="$(captured_length)" 'BEGIN { exit !(g >= w - 0.
 
 # Starts a copy of the program beside links to the built content and a copy
 # of its "multiple" folder, so tests never touch the build tree's catalogue.
-# Its runtime folder is the test's own, so a speech service it starts to
-# read aloud is the test's too, and ends with it.
+# Its runtime folder is the test's, so a speech service it starts ends with the test.
 start_program() {
   APP_DIR="$E2E_TMP/app"
   mkdir -p "$APP_DIR" "$E2E_TMP/runtime"
