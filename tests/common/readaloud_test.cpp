@@ -13,6 +13,7 @@
 #include "toolkit/speakerlabel.h"
 
 #include <QElapsedTimer>
+#include <QSettings>
 #include <QtTest>
 #include <optional>
 
@@ -40,10 +41,19 @@ private slots:
     {
         TestEnvironment env;
         writeQuestionFile(env);
-        QTemporaryDir config;
+        QTemporaryDir config; // the computer's reading rate, where the platform keeps it
+        std::optional<QSettings> registry;
+        if (QSysInfo::productType() == QLatin1String("windows"))
+            registry.emplace(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Speech"), QSettings::NativeFormat);
+        if (registry)
+            registry->setValue(QStringLiteral("Rate"), 65);
         writeBytes(config.filePath(QStringLiteral("velmora/velmora.conf")), "[Speech]\nRate=65\n");
         qputenv("XDG_CONFIG_DIRS", config.path().toUtf8());
-        const auto unset = qScopeGuard([] { qunsetenv("XDG_CONFIG_DIRS"); });
+        const auto unset = qScopeGuard([&registry] {
+            qunsetenv("XDG_CONFIG_DIRS");
+            if (registry)
+                registry->remove(QStringLiteral("Rate"));
+        });
         Module1.soundOn = 1;
         multiple &quiz = openFightersQuiz();
         clickOn(quiz.Speaker);
