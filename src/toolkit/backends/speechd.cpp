@@ -15,9 +15,10 @@
 namespace {
 // speech-dispatcher's rate runs from -100 to 100 around a voice's normal
 // pace. Its espeak-ng voices, Debian's default, speak 80 words a minute at
-// -100, 170 at 0 and 390 at 100, in a straight line on either side; the
-// percentages are mapped onto those, and onto other voices alike.
-constexpr int kSlowest = 80, kNormal = 170, kFastest = 390;
+// -100, 170 at 0 and 449 at 100 (EspeakMinRate, EspeakNormalRate and
+// EspeakMaxRate in its espeak-ng.conf), in a straight line on either side;
+// the percentages are mapped onto those, and onto other voices alike.
+constexpr int kSlowest = 80, kNormal = 170, kFastest = 449;
 
 int dispatcherRate(int percent)
 {
