@@ -19,13 +19,16 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 
 # Debian 12 packages: the build, the fonts screens use (Wine's regular Tahoma,
-# its bold drawn by thickening; Liberation; DejaVu), what the end-to-end
+# its bold drawn by thickening; Liberation; DejaVu), the speech service that
+# reads aloud, what the end-to-end
 # tests drive (X server, window managers, sound server, print server, PDF tools), the tools
 # content-src/make-content.sh regenerates the content with, so that the
 # content check really runs, and the tools that build, check and validate
 # the Debian package.
-build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libfontconfig-dev libgl-dev libxcb1-dev libxcb-xkb-dev
+build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libspeechd-dev libfontconfig-dev libgl-dev libxcb1-dev libxcb-xkb-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
+# Reading aloud: the desktop's speech service and its espeak-ng voices.
+run_packages=(speech-dispatcher speech-dispatcher-espeak-ng)
 test_packages=(xvfb xdotool x11-utils imagemagick openbox xfwm4 dbus-daemon python3-xlib pulseaudio pulseaudio-utils sox
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
@@ -85,13 +88,13 @@ fi
 
 case "$mode" in
   run)
-    install_packages "${build_packages[@]}"
+    install_packages "${build_packages[@]}" "${run_packages[@]}"
     dir=${BUILD_DIR:-build}
     configure_and_build "$dir"
     cd "$dir" && exec ./velmora
     ;;
   test)
-    install_packages "${build_packages[@]}" "${test_packages[@]}"
+    install_packages "${build_packages[@]}" "${run_packages[@]}" "${test_packages[@]}"
     if [ "${VELMORA_SANITIZE:-0}" = 1 ]; then
       dir=${BUILD_DIR:-build-asan}
       configure_and_build "$dir" -DVELMORA_SANITIZE=ON

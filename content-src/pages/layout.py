@@ -15,13 +15,17 @@ print copy takes the largest body size up to print.body.max at which the
 text still fits, and must reach into the bottom fifth of the sheet.  It
 fails loudly when text does not fit its frames.
 
+It also writes the words the screen copy shows, in reading order, from the
+same sources, for the program to read aloud (see spoken_lines).
+
 usage: layout.py PAGE.page ART_DIR OUT_DIR
-writes OUT_DIR/screen/NAME.svg and OUT_DIR/print/NAME.svg, NAME being the
-page file name without ".page".
+writes OUT_DIR/screen/NAME.svg, OUT_DIR/print/NAME.svg and OUT_DIR/text/NAME.txt,
+NAME being the page file name without ".page".
 """
 import os
 import re
 import sys
+import xml.etree.ElementTree as ElementTree
 from dataclasses import dataclass, field
 
 from PIL import ImageFont
@@ -635,6 +639,52 @@ def draw_print(page, art_dir, where):
     return svg
 
 
+def spoken(text):
+    """Text as it is read: bold marks dropped, and words in Greek letters left
+    out, which an English voice cannot say (the Latin word beside them is read)."""
+    said = "".join(part for part, style in runs_of(text) if style != "greek")
+    return re.sub(r" +([,.;:!?])", r"\1", re.sub(r" +", " ", said)).strip()
+
+
+def art_labels(art_dir, name):
+    """The words a drawing shows, one label each, in the drawing's order: a
+    label set on two lines (one under the other) is one label; words in Greek
+    letters (the Symbol font) are left out."""
+    labels, last = [], None
+    def walk(element, family, size):
+        nonlocal last
+        family = element.get("font-family", family)
+        size = float(element.get("font-size", size))
+        if element.tag.endswith("}text") and family != "Symbol":
+            x, y, text = element.get("x"), float(element.get("y")), "".join(element.itertext()).strip()
+            if last and last[0] == x and 0 < y - last[1] <= 1.3 * size:
+                labels[-1] += " " + text
+            else:
+                labels.append(text)
+            last = (x, y)
+        for child in element:
+            walk(child, family, size)
+    walk(ElementTree.parse(os.path.join(art_dir, name + ".svg")).getroot(), "Arial", 0)
+    return labels
+
+
+def spoken_lines(page, art_dir):
+    """The page's words in reading order, one line per title, tag, heading,
+    paragraph or list entry, then the labels of its drawings on screen, one
+    line per drawing; the alphabet is read as its letters' names."""
+    lines = [page.title, page.tag]
+    for block in page.blocks:
+        if block[0] in ("heading", "para", "bullet"):
+            lines.append(spoken(block[1]))
+        elif block[0] == "item":
+            lines.append(f"{block[1]}. {spoken(block[2])}")
+        elif block[0] == "alphabet":
+            lines.append(", ".join(name for _, _, name in GREEK_ALPHABET))
+    for art in page.screen.art:
+        lines.append(", ".join(art_labels(art_dir, art[0])))
+    return [line for line in lines if line]
+
+
 def main():
     path, art_dir, out_dir = sys.argv[1], sys.argv[2], sys.argv[3]
     page = read_page(path)
@@ -653,6 +703,9 @@ def main():
         os.makedirs(os.path.join(out_dir, kind), exist_ok=True)
         with open(os.path.join(out_dir, kind, page.name + ".svg"), "w", encoding="utf-8") as f:
             f.write(svg)
+    os.makedirs(os.path.join(out_dir, "text"), exist_ok=True)
+    with open(os.path.join(out_dir, "text", page.name + ".txt"), "w", encoding="utf-8", newline="\n") as f:
+        f.write("\n".join(spoken_lines(page, art_dir)) + "\n")
 
 
 if __name__ == "__main__":

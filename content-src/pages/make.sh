@@ -52,4 +52,6 @@ export_page print 9500 13000 wmf2
 mkdir -p "$content/wmf" "$content/wmf2"
 cp "$work/wmf"/*.wmf "$content/wmf/"
 cp "$work/wmf2"/*.wmf "$content/wmf2/"
+# Each page's words in reading order, beside its screen copy, for reading aloud.
+cp "$work/svg/text"/*.txt "$content/wmf/"
 echo "pages: $(ls "$work/wmf" | wc -l) pages written to $content/wmf and $content/wmf2"

@@ -4,10 +4,12 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/readaloud.h"
 #include "common/sounds.h"
 #include "quiz/welldone.h"
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
+#include "toolkit/speakerlabel.h"
 
 namespace {
 // A box, or a label in its box: the label font, yellow on black with a border.
@@ -50,6 +52,11 @@ void DragActivity::buildDragControls()
                    buttonLabel(StartAgain, QStringLiteral("Start Again"), 3360, 7920, 2565).opaque(),
                    buttonLabel(CheckScore, QStringLiteral("Check Score"), 6000, 7920, 2565).opaque().hidden(),
                });
+    wireHoverHighlight(*this, Label3);
+    // Between "Check Score" and "Exit", where no activity has anything else.
+    Speaker = makeSpeakerButton(*this, 9300, 7920, QStringLiteral("Read the instructions aloud"));
+    Speaker->setBackStyle(BackStyle::Opaque);
+    connect(Speaker, &MouseControl::clicked, this, [this] { readAloud(this, instructionText()); });
     Label6 = makeLabel(this, QStringLiteral("Label6"), d.heading);
     for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
@@ -57,9 +64,13 @@ void DragActivity::buildDragControls()
                                 boxed(i, QString(), item.trayLeft, item.trayTop, d)));
     }
 
-    wireHoverHighlight(*this, Label3);
     Label2.onMouseMove = [this](int index, const MouseState &state) { Label2_MouseMove(index, state); };
     Label2.onMouseUp = [this](int index, const MouseState &) { Label2_MouseUp(index); };
+    // A label is read as the pointer picks it up; the drag itself starts with the first move.
+    Label2.onMouseDown = [this](int index, const MouseState &state) {
+        if (state.button == Qt::LeftButton)
+            readAloud(this, Label2[index]->caption());
+    };
     Label3.onClick = [this](int index) { Label3_Click(index); };
     wireKeyboard();
 }
@@ -186,4 +197,21 @@ std::vector<TwipsPoint> DragActivity::boxCorners() const
     for (int i = 0; i < labelCount(); ++i)
         corners.push_back(boxOf(Label1[i]).corner());
     return corners;
+}
+
+// What the screen asks of the pupil: its own texts in reading order, without
+// the engine's labels, boxes and heading, and without words in Greek
+// letters, which would read out the answers.
+QString DragActivity::instructionText() const
+{
+    std::vector<Label *> texts;
+    for (Label *label : findChildren<Label *>(QString(), Qt::FindDirectChildrenOnly))
+        if (label->accessibleRole() == QAccessible::StaticText && label != Label6 && label->isVisibleTo(this) &&
+            !label->caption().isEmpty() &&
+            label->fontDesign().name.compare(QLatin1String("Symbol"), Qt::CaseInsensitive) != 0)
+            texts.push_back(label);
+    QStringList parts;
+    for (const Label *text : inReadingOrder(texts))
+        parts << text->caption();
+    return asSentences(parts);
 }

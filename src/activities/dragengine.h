@@ -16,6 +16,7 @@
 #include <vector>
 
 class QKeyEvent;
+class SpeakerLabel;
 
 // Which of a home slot's dimensions it takes from its label at load; the
 // other keeps its design value.
@@ -49,6 +50,8 @@ public:
     ControlArray<Label> Label3; // buttons
     ControlArray<Label> Label4; // home slots
     Label *Label6 = nullptr;    // heading
+    // Reads the screen's instruction aloud; a label is read when it is picked up.
+    SpeakerLabel *Speaker = nullptr;
 
     enum Button { Exit = 0, StartAgain = 1, CheckScore = 2 };
 
@@ -71,6 +74,7 @@ protected:
 private:
     void Label2_MouseMove(int index, const MouseState &state);
     void Label2_MouseUp(int index);
+    QString instructionText() const;
     // Carrying a label with the keyboard (dragkeys.cpp): Enter or Space picks
     // the focused label up, Tab and the arrows carry it from place to place,
     // Enter or Space drops it through the drop test, Escape puts it back.
@@ -96,3 +100,5 @@ private:
 
 // Twips geometry of a label in single precision, as the engine compares it.
 TwipsBox boxOf(const Label *label);
+// Top to bottom, then left to right.
+std::vector<Label *> inReadingOrder(std::vector<Label *> labels);

@@ -4,7 +4,9 @@
 // pointer runs, on the label where it now lies, so the snaps, the thuds, the
 // completion test and the score cannot differ between the two.
 #include "activities/dragengine.h"
+#include "common/readaloud.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/speakerlabel.h"
 
 #include <QKeyEvent>
 #include <algorithm>
@@ -19,24 +21,28 @@ bool isArrow(int key) { return key >= Qt::Key_Left && key <= Qt::Key_Down; }
 
 bool sameCorner(const Label *a, const Label *b) { return boxOf(a).corner() == boxOf(b).corner(); }
 
-// Top to bottom, then left to right.
 std::vector<Label *> inReadingOrder(const ControlArray<Label> &controls)
 {
-    std::vector<Label *> sorted;
-    controls.forEach([&sorted](int, Label *control) { sorted.push_back(control); });
-    std::stable_sort(sorted.begin(), sorted.end(), [](const Label *a, const Label *b) {
-        return a->top() != b->top() ? a->top() < b->top() : a->left() < b->left();
-    });
-    return sorted;
+    std::vector<Label *> all;
+    controls.forEach([&all](int, Label *control) { all.push_back(control); });
+    return ::inReadingOrder(all);
 }
 } // namespace
+
+std::vector<Label *> inReadingOrder(std::vector<Label *> labels)
+{
+    std::stable_sort(labels.begin(), labels.end(), [](const Label *a, const Label *b) {
+        return a->top() != b->top() ? a->top() < b->top() : a->left() < b->left();
+    });
+    return labels;
+}
 
 void DragActivity::wireKeyboard()
 {
     QList<QWidget *> order;
     for (Label *label : inReadingOrder(Label2))
         order << label;
-    order << Label3[StartAgain] << Label3[CheckScore] << Label3[Exit];
+    order << Label3[StartAgain] << Label3[CheckScore] << Speaker << Label3[Exit];
     setTabSequence(order);
     // The screen opens on its first label, so the first Enter picks it up.
     order.front()->setFocus();
@@ -87,6 +93,7 @@ void DragActivity::pickUp(int index)
     carried_ = index;
     carriedFrom_ = boxOf(Label2[index]).corner();
     Label2[index]->setAccessibleName(Label2[index]->caption() + QStringLiteral(", picked up"));
+    readAloud(this, Label2[index]->caption());
 }
 
 void DragActivity::carryTo(int place)

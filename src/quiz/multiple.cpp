@@ -6,6 +6,7 @@
 #include "common/grey.h"
 #include "common/module1.h"
 #include "common/questionset.h"
+#include "common/readaloud.h"
 #include "common/sounds.h"
 #include "quiz/welldone.h"
 #include "quiz/worksheetprint.h"
@@ -13,6 +14,7 @@
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
 #include "toolkit/numbertext.h"
+#include "toolkit/speakerlabel.h"
 
 #include <QKeyEvent>
 
@@ -79,11 +81,14 @@ multiple::multiple() : Screen(QStringLiteral("multiple"))
         keepPrintButtonReadable();
     };
     Picture1->onResized = [this] { keepPrintButtonReadable(); };
+    // Beside the question, left of its box.
+    Speaker = makeSpeakerButton(*this, 240, 3990, QStringLiteral("Read the question aloud"));
+    connect(Speaker, &MouseControl::clicked, this, [this] { Speaker_Click(); });
 
     // The question can be read from the keyboard; the hidden "no answer" is never a Tab stop.
     Label2->setFocusPolicy(Qt::TabFocus);
     Option1[kNoAnswer]->setFocusPolicy(Qt::NoFocus);
-    setTabSequence({Label2, Option1[1], Option1[2], Option1[3], Option1[4], Label3[PreviousQuestion],
+    setTabSequence({Label2, Speaker, Option1[1], Option1[2], Option1[3], Option1[4], Label3[PreviousQuestion],
                     Label3[NextQuestion], Label3[PrintWorksheet], Label3[Exit]});
     bindKeys(this, [this](const QKeyEvent &key) { return answerKey(key); });
     escapePresses(this, Label3[Exit]);
@@ -120,6 +125,7 @@ void multiple::load()
 void multiple::showquest()
 {
     const int n = Module1.questionNumber;
+    stopReading(this);
     Option1[kNoAnswer]->setChecked(true);
     Label3[PreviousQuestion]->setVisible(true);
     Label3[NextQuestion]->setCaption(kNext);
@@ -161,6 +167,16 @@ bool multiple::answerKey(const QKeyEvent &key)
     pressControl(Option1[choice]);
     Option1[choice]->setFocus(Qt::TabFocusReason);
     return true;
+}
+
+// The reading leaves the focus and the answers as they are: moving the focus
+// along with the voice would have a screen reader talk over it, and would
+// move a keyboard user's place without a key pressed.
+void multiple::Speaker_Click()
+{
+    readAloud(this, asSentences({Label4->caption(), Label2->caption(), QStringLiteral("A. ") + Option1[1]->text(),
+                                 QStringLiteral("B. ") + Option1[2]->text(), QStringLiteral("C. ") + Option1[3]->text(),
+                                 QStringLiteral("D. ") + Option1[4]->text()}));
 }
 
 void multiple::Option1_Click(int)

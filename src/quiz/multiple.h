@@ -12,6 +12,7 @@
 #include <functional>
 
 class QKeyEvent;
+class SpeakerLabel;
 
 // The quiz picture grows to show a larger picture whole but never shrinks
 // below its design size, so it always covers the hidden "no answer" choice.
@@ -43,6 +44,8 @@ public:
     // selected whenever no answer is.
     ControlArray<OptionButton> Option1;
     ControlArray<Label> Label3;
+    // Reads the question aloud, then its four answers with their letters.
+    SpeakerLabel *Speaker;
 
     // Shows question questionNumber with nothing chosen.
     void showquest();
@@ -54,6 +57,7 @@ private:
     void Option1_Click(int index);
     bool answerKey(const QKeyEvent &key);
     void Label3_Click(int index);
+    void Speaker_Click();
     void Printpage();
     void keepPrintButtonReadable();
     void recordMarkAndMoveOn();

@@ -4,6 +4,7 @@
 #include "common/designs.h"
 #include "common/grey.h"
 #include "common/module1.h"
+#include "common/readaloud.h"
 #include "common/sounds.h"
 #include "quiz/certificate.h"
 #include "quiz/rewardsounds.h"
@@ -14,12 +15,18 @@
 #include "toolkit/keyboard.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/randomsource.h"
+#include "toolkit/sound.h"
+#include "toolkit/speakerlabel.h"
+
+#include <QTimer>
 
 #include <exception>
 
 namespace {
 enum Button { FirstButton = 0, Exit = 1 };
 constexpr int kNameLength = 25;
+// A sound starts a little after it is asked for; the score waits that much longer.
+constexpr int kSoundStartsWithinMs = 250;
 } // namespace
 
 Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
@@ -52,12 +59,15 @@ Welldone::Welldone() : Screen(QStringLiteral("Welldone"))
 
     Label3.onClick = [this](int index) { Label3_Click(index); };
     wireHoverHighlight(*this, Label3);
+    // In the bottom row, clear of the name hint and left of "Exit".
+    Speaker = makeSpeakerButton(*this, 9300, 7920, QStringLiteral("Read the score aloud"));
+    connect(Speaker, &MouseControl::clicked, this, [this] { readScore(); });
     Timer1->onTick = [this] { Timer1_Timer(); };
     Timer2->onTick = [this] { Timer2_Timer(); };
     Timer3->onTick = [this] { Timer3_Timer(); };
     // The score message can be read from the keyboard and is the first thing a screen reader says.
     Label1->setFocusPolicy(Qt::TabFocus);
-    setTabSequence({Label1, Text1, Label3[FirstButton], Label3[Exit]});
+    setTabSequence({Label1, Text1, Label3[FirstButton], Speaker, Label3[Exit]});
     escapePresses(this, Label3[Exit]);
 }
 
@@ -105,10 +115,20 @@ void Welldone::Timer3_Timer()
     randomize();
     if (Module1.soundOn == 1) {
         const QString sound = pickRewardSound(result_.score);
-        if (!sound.isEmpty())
+        if (!sound.isEmpty()) {
             touch<Grey>().SndDevil1->play(sound);
+            rewardSoundEnds_.setRemainingTime(soundLengthMs(sound) + kSoundStartsWithinMs);
+        }
     }
     Timer3->setEnabled(false);
+    readScore();
+}
+
+// The score is read once the reward sound has ended, never over it.
+void Welldone::readScore()
+{
+    QTimer::singleShot(int(rewardSoundEnds_.remainingTime()), Qt::PreciseTimer, this,
+                       [this] { readAloud(this, Label1->caption()); });
 }
 
 void Welldone::Label3_Click(int index)

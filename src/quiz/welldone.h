@@ -10,6 +10,10 @@
 #include "toolkit/screen.h"
 #include "toolkit/timer.h"
 
+#include <QDeadlineTimer>
+
+class SpeakerLabel;
+
 class Welldone : public Screen {
     Q_OBJECT
 public:
@@ -23,6 +27,8 @@ public:
     Label *Label6;
     TextBox *Text1;
     Label *Label2;
+    // Reads the score message aloud, once the reward sound has ended.
+    SpeakerLabel *Speaker;
     // The reward sequence: picture, then focus and highlight, then the sound.
     Timer *Timer1;
     Timer *Timer2;
@@ -42,6 +48,8 @@ private:
     void Timer1_Timer();
     void Timer2_Timer();
     void Timer3_Timer();
+    void readScore();
 
     QuizResult result_;
+    QDeadlineTimer rewardSoundEnds_{0};
 };

@@ -9,6 +9,7 @@
 #include "toolkit/console.h"
 #include "toolkit/sound.h"
 #include "worksheets/worksheetcommands.h"
+#include "toolkit/speech.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -78,5 +79,6 @@ int main(int argc, char **argv)
     touch<Titlefrm>().showScreen();
     const int status = QApplication::exec();
     setSoundOutput(nullptr);
+    setSpeechOutput(nullptr); // stops any reading; waits a moment at most for the speech service
     return status;
 }

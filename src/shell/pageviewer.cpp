@@ -4,10 +4,14 @@
 #include "common/designs.h"
 #include "common/module1.h"
 #include "common/printout.h"
+#include "common/readaloud.h"
 #include "shell/pagenames.h"
+#include "toolkit/boundedfile.h"
 #include "toolkit/builders.h"
+#include "toolkit/contentpath.h"
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/speakerlabel.h"
 
 namespace {
 // The page's print copy, 1000 twips in from the left and top of the printable area.
@@ -19,6 +23,18 @@ void printPagePicture(const Picture &page)
         printer.printLine(QString()); // an empty line starts the job
         printer.paintPicture(page, {kPageMargin, kPageMargin});
     });
+}
+
+// A page's words in reading order, kept by the page script beside its
+// screen copy ("wmf\key fightersa.txt"), one heading, paragraph or entry a line.
+QString pageText(QString pagePath)
+{
+    constexpr qint64 kLargestPageText = 64 * 1024;
+    if (!pagePath.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive))
+        return {};
+    pagePath.replace(pagePath.size() - 3, 3, QStringLiteral("txt"));
+    const std::optional<QByteArray> text = readWholeFile(resolveContentPath(pagePath), kLargestPageText);
+    return text ? asSentences(QString::fromUtf8(*text).split('\n')) : QString();
 }
 } // namespace
 
@@ -41,7 +57,10 @@ PageViewer::PageViewer(const QString &name, double printCopyLeft, double printCo
     // The page covers most of the screen, so it clears the highlights too.
     connect(Image1, &MouseControl::mouseMoved, this, [this] { clearButtonHighlights(Label3); });
     Label3.onClick = [this](int index) { Label3_Click(index); };
-    setTabSequence({Label3[Print], Label3[PreviousPage], Label3[NextPage], Label3[Exit]});
+    // Under "Print", clear of the guide's heading row.
+    Speaker = makeSpeakerButton(*this, 10995, 840, QStringLiteral("Read the page aloud"));
+    connect(Speaker, &MouseControl::clicked, this, [this] { readAloud(this, pageText(Image1->picturePath())); });
+    setTabSequence({Label3[Print], Speaker, Label3[PreviousPage], Label3[NextPage], Label3[Exit]});
     escapePresses(this, Label3[Exit]);
 }
 
@@ -76,6 +95,7 @@ void PageViewer::Label3_Click(int index)
 void PageViewer::changePage()
 {
     const int page = Module1.currentPage;
+    stopReading(this);
     if (page == pages())
         Label3[viewer::NextPage]->setEnabled(false);
     if (page == 1)

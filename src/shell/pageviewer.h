@@ -8,6 +8,8 @@
 #include "toolkit/picturebox.h"
 #include "toolkit/screen.h"
 
+class SpeakerLabel;
+
 namespace viewer {
 enum Button { Print = 0, Exit = 1, NextPage = 2, PreviousPage = 3 };
 }
@@ -19,6 +21,8 @@ public:
     ImageBox *Image2; // the same page for printing, never visible
     Label *Label1;    // "Page 1 of 2"
     ControlArray<Label> Label3;
+    // Reads the page shown aloud, from the text kept beside its picture.
+    SpeakerLabel *Speaker;
 
 protected:
     // printCopyTop: where the hidden print copy lies (it is never seen).

@@ -1,10 +1,10 @@
 #pragma once
-// Backends the first screen does not need (printing, sound) live in small
+// Backends the first screen does not need (printing, sound, speech) live in small
 // libraries of their own, loaded on first use, so that starting the program
 // maps none of the libraries behind them. A module lies beside the program
 // (as in the build folder) or in the program's private library folder once
 // installed. Each exposes plain entry points declared in a toolkit header
-// (printjob.h, pcmplayer.h), which is all it shares with the toolkit.
+// (printjob.h, pcmplayer.h, speechvoice.h), which is all it shares with the toolkit.
 #include <QFunctionPointer>
 #include <QString>
 #include <QStringList>

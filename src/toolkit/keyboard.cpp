@@ -136,15 +136,21 @@ void bindKeys(QWidget *window, KeyHandler handler)
     bindings->handlers.push_back(std::move(handler));
 }
 
-void escapePresses(QWidget *window, QWidget *exit, std::function<bool()> when)
+void keyPresses(QWidget *window, int key, QWidget *control, std::function<bool()> when)
 {
-    QPointer<QWidget> target(exit);
-    bindKeys(window, [target, when](const QKeyEvent &key) {
-        if (key.key() != Qt::Key_Escape || !target || (when && !when()))
+    QPointer<QWidget> target(control);
+    bindKeys(window, [key, target, when](const QKeyEvent &pressed) {
+        if (pressed.key() != key || !target || (when && !when()))
             return false;
-        pressControl(target);
+        if (!pressed.isAutoRepeat())
+            pressControl(target);
         return true;
     });
+}
+
+void escapePresses(QWidget *window, QWidget *exit, std::function<bool()> when)
+{
+    keyPresses(window, Qt::Key_Escape, exit, std::move(when));
 }
 
 void pressControl(QWidget *control)

@@ -17,6 +17,9 @@ using KeyHandler = std::function<bool(const QKeyEvent &)>;
 // Gives window's handlers the first look at every key pressed in it, in the
 // order they were bound.
 void bindKeys(QWidget *window, KeyHandler handler);
+// The key does what pressing `control` does, while `when` (if given) allows
+// it; held down, it acts once.
+void keyPresses(QWidget *window, int key, QWidget *control, std::function<bool()> when = {});
 // Escape does what pressing `exit` does, while `when` (if given) allows it.
 void escapePresses(QWidget *window, QWidget *exit, std::function<bool()> when = {});
 

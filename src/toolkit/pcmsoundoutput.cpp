@@ -1,20 +1,14 @@
 #include "toolkit/pcmsoundoutput.h"
-#include "toolkit/boundedfile.h"
 #include "toolkit/contentpath.h"
 
 #include <QHash>
 #include <mutex>
 
 namespace {
-constexpr qint64 kLargestSoundFile = 64 * 1024 * 1024;
-
 // The sound in a file; null when it cannot be played.
 std::shared_ptr<const PcmSound> decodeFile(const QString &absolutePath)
 {
-    const std::optional<QByteArray> bytes = readWholeFile(absolutePath, kLargestSoundFile);
-    if (!bytes)
-        return nullptr;
-    std::optional<PcmSound> sound = decodeWav(*bytes);
+    std::optional<PcmSound> sound = readWavFile(absolutePath);
     return sound ? std::make_shared<const PcmSound>(std::move(*sound)) : nullptr;
 }
 } // namespace

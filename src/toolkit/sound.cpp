@@ -1,5 +1,7 @@
 #include "toolkit/sound.h"
+#include "toolkit/contentpath.h"
 #include "toolkit/platformsound.h"
+#include "toolkit/wavdecoder.h"
 
 namespace {
 std::shared_ptr<SoundOutput> &current()
@@ -17,3 +19,9 @@ SoundOutput &soundOutput()
 }
 
 void setSoundOutput(std::shared_ptr<SoundOutput> output) { current() = std::move(output); }
+
+int soundLengthMs(const QString &relativePath)
+{
+    const std::optional<PcmSound> sound = readWavFile(resolveContentPath(relativePath));
+    return sound ? lengthMs(*sound) : 0;
+}

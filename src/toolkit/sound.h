@@ -21,6 +21,9 @@ public:
 SoundOutput &soundOutput();
 void setSoundOutput(std::shared_ptr<SoundOutput> output); // null restores real audio
 
+// How long a sound plays, in milliseconds; 0 for a file that cannot be played.
+int soundLengthMs(const QString &relativePath);
+
 class SoundComponent : public QObject {
     Q_OBJECT
 public:

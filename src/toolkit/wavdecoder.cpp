@@ -1,4 +1,5 @@
 #include "toolkit/wavdecoder.h"
+#include "toolkit/boundedfile.h"
 
 #include <cstdint>
 
@@ -10,6 +11,7 @@ uint32_t le32(const QByteArray &b, qsizetype at)
 }
 uint16_t le16(const QByteArray &b, qsizetype at) { return uint16_t(uint8_t(b[at]) | uint8_t(b[at + 1]) << 8); }
 
+constexpr qint64 kLargestSoundFile = 64 * 1024 * 1024;
 constexpr uint16_t kFormatPcm = 1;
 constexpr uint16_t kFormatExtensible = 0xFFFE;
 } // namespace
@@ -56,4 +58,16 @@ std::optional<PcmSound> decodeWav(const QByteArray &bytes)
                            (sound.channels == 1 || sound.channels == 2) && sound.sampleRate >= 1000 &&
                            sound.sampleRate <= 192000 && !sound.samples.isEmpty();
     return supported ? std::optional<PcmSound>(sound) : std::nullopt;
+}
+
+std::optional<PcmSound> readWavFile(const QString &absolutePath)
+{
+    const std::optional<QByteArray> bytes = readWholeFile(absolutePath, kLargestSoundFile);
+    return bytes ? decodeWav(*bytes) : std::nullopt;
+}
+
+int lengthMs(const PcmSound &sound)
+{
+    const qint64 bytesPerSecond = qint64(sound.sampleRate) * sound.channels * sound.bitsPerSample / 8;
+    return bytesPerSecond > 0 ? int(1000 * sound.samples.size() / bytesPerSecond) : 0;
 }

@@ -2,6 +2,7 @@
 // Reads a RIFF WAVE file of PCM samples (8 or 16 bit, mono or stereo) from
 // bytes that may be damaged: every chunk is checked against what remains.
 #include <QByteArray>
+#include <QString>
 #include <optional>
 
 struct PcmSound {
@@ -12,3 +13,9 @@ struct PcmSound {
 };
 
 std::optional<PcmSound> decodeWav(const QByteArray &bytes);
+
+// The sound in a file, read whole within the largest size a sound file may
+// have; nothing when it cannot be read or played.
+std::optional<PcmSound> readWavFile(const QString &absolutePath);
+// How long the sound plays, in milliseconds.
+int lengthMs(const PcmSound &sound);

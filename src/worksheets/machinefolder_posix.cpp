@@ -1,22 +1,14 @@
 #include "worksheets/machinefolder.h"
 
+#include "toolkit/machinesettings.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QSettings>
 #include <QStandardPaths>
 
-// The first velmora/velmora.conf among the system configuration folders
-// (the user's own configuration folder is not one of them).
 QString machineWorksheetFolder()
 {
-    const QString userConfig = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
-    for (const QString &dir : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation)) {
-        const QString file = dir + QStringLiteral("/velmora/velmora.conf");
-        if (dir == userConfig || !QFileInfo::exists(file))
-            continue;
-        return QSettings(file, QSettings::IniFormat).value(QStringLiteral("Worksheets/Folder")).toString().trimmed();
-    }
-    return {};
+    const QVariant folder = machineSetting(QStringLiteral("Velmora"), QStringLiteral("Worksheets"), QStringLiteral("Folder"));
+    return folder.toString().trimmed();
 }
 
 QString defaultWorksheetFolder()

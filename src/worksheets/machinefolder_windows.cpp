@@ -1,7 +1,7 @@
 #include "worksheets/machinefolder.h"
+#include "toolkit/machinesettings.h"
 
 #include <QDir>
-#include <QSettings>
 
 #include <windows.h>
 #include <aclapi.h>
@@ -43,8 +43,8 @@ bool openToEveryUser(const QString &path)
 
 QString machineWorksheetFolder()
 {
-    const QSettings machine(QStringLiteral("HKEY_LOCAL_MACHINE\\SOFTWARE\\Velmora\\Worksheets"), QSettings::NativeFormat);
-    return QDir::fromNativeSeparators(machine.value(QStringLiteral("Folder")).toString().trimmed());
+    const QVariant folder = machineSetting(QStringLiteral("Velmora"), QStringLiteral("Worksheets"), QStringLiteral("Folder"));
+    return QDir::fromNativeSeparators(folder.toString().trimmed());
 }
 
 QString defaultWorksheetFolder()

@@ -20,6 +20,7 @@
 #include "testregistry.h"
 #include "toolkit/contentpath.h"
 #include "toolkit/picturebox.h"
+#include "toolkit/picturetext.h"
 #include "toolkit/twips.h"
 #include "toolkit/wavdecoder.h"
 
@@ -27,6 +28,7 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QtEndian>
 #include <QtTest>
 #include <map>
@@ -179,6 +181,14 @@ double inkedShare(const Picture &page)
     return double(inked) / (qint64(image.width()) * image.height());
 }
 
+// The Latin words of a text, sorted: the words a page shows in Greek letters are not read aloud.
+QStringList latinWords(const QString &text)
+{
+    QStringList words = text.split(QRegularExpression(QStringLiteral("[^A-Za-z0-9']+")), Qt::SkipEmptyParts);
+    words.sort();
+    return words;
+}
+
 QString describe(const QString &path, const QRectF &r)
 {
     return QStringLiteral("%1 at %2, %3, %4 x %5 twips").arg(path).arg(r.left()).arg(r.top()).arg(r.width()).arg(r.height());
@@ -265,6 +275,8 @@ private slots:
         QVERIFY2(inked > 0.03, qPrintable(QStringLiteral("%1 draws ink on only %2 of the page").arg(path).arg(inked)));
         if (path.startsWith(QStringLiteral("wmf2")))
             QVERIFY2(inked < 0.5, qPrintable(QStringLiteral("%1 inks %2 of the paper").arg(path).arg(inked)));
+        else // what is read aloud, kept beside the screen copy, is what it shows
+            QCOMPARE(latinWords(QString::fromUtf8(contentBytes(QString(path).replace(".wmf", ".txt")))), latinWords(textOf(page)));
     }
 };
 

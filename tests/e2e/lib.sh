@@ -12,6 +12,13 @@ E2E_FILES=() # made outside E2E_TMP, removed at the end
 e2e_cleanup() {
   kill "${E2E_PIDS[@]}" 2>/dev/null || true
   wait 2>/dev/null || true
+  # Any speech service a program started in the test's folders (a lost
+  # sound server can leave one deaf to a polite request).
+  local pidfile speech
+  for pidfile in $(find "$E2E_TMP" -path '*/speech-dispatcher/pid/speech-dispatcher.pid' 2>/dev/null); do
+    speech=$(cat "$pidfile") && kill "$speech" 2>/dev/null || continue
+    wait_until 3 bash -c "! kill -0 $speech" || kill -KILL "$speech" 2>/dev/null || true
+  done
   rm -rf "$E2E_TMP" "${E2E_FILES[@]}"
 }
 trap e2e_cleanup EXIT
@@ -87,9 +94,12 @@ at_least() { awk -v w="$1" -v g="$(captured_length)" 'BEGIN { exit !(g >= w - 0.
 
 # Starts a copy of the program beside links to the built content and a copy
 # of its "multiple" folder, so tests never touch the build tree's catalogue.
+# Its runtime folder is the test's, so a speech service it starts ends with the test.
 start_program() {
   APP_DIR="$E2E_TMP/app"
-  mkdir -p "$APP_DIR"
+  mkdir -p "$APP_DIR" "$E2E_TMP/runtime"
+  chmod 700 "$E2E_TMP/runtime"
+  export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
   cp "$BUILD_DIR/velmora" "$BUILD_DIR"/velmora-*.so "$APP_DIR/" # the program and the modules it loads
   for d in images wav wmf wmf2 logo; do ln -s "$BUILD_DIR/$d" "$APP_DIR/$d"; done
   [ -d "$APP_DIR/multiple" ] || cp -r "$BUILD_DIR/multiple" "$APP_DIR/multiple"

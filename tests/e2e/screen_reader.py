@@ -152,6 +152,7 @@ for number, (question, answers, right) in enumerate(questions(), 1):
     expect(quiz, "label", f"Question {number}: {question}", focused=True)
     for answer in answers:
         expect(quiz, "radio button", answer, checked=False)
+    expect(quiz, "push button", "Read the question aloud")
     keys(str(right))
     wait_until(f"key {right} did not choose {answers[right - 1]!r}", lambda: focused() == ("radio button", answers[right - 1]))
     tab_to("Check Score" if number == 10 else "Next Question")

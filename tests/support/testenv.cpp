@@ -37,6 +37,7 @@ TestEnvironment::TestEnvironment()
         QFile::copy(repository.filePath(QStringLiteral("multiple/") + file), multipleDir() + '/' + file);
     setContentRoot(root_.path());
     setSoundOutput(sound);
+    setSpeechOutput(speech);
     setMessageBoxHandler([this](const QString &text, MsgButtons buttons) {
         messages << text;
         if (buttons == MsgButtons::Ok)
@@ -70,6 +71,7 @@ TestEnvironment::~TestEnvironment()
     screens::unloadAll();
     // Never real audio or real printers in tests, even between environments.
     setSoundOutput(std::make_shared<RecordingSound>());
+    setSpeechOutput(std::make_shared<RecordingSpeech>());
     setPrinterFactory(recordingPrinterFactory(std::make_shared<PrintRecord>()));
     setModuleFolders({});
     setMessageBoxHandler({});

@@ -7,6 +7,7 @@
 #include "toolkit/messagebox.h"
 #include "toolkit/printerrecording.h"
 #include "toolkit/sound.h"
+#include "toolkit/speech.h"
 
 #include <QMap>
 #include <QPoint>
@@ -25,6 +26,17 @@ public:
     QStringList playedWithTop; // "path@screen"
 };
 
+// Records every reading ("read 80%: text") and every stop ("stop"), and
+// answers every voice check with `voice`.
+class RecordingSpeech : public SpeechOutput {
+public:
+    void speak(const QString &text, int rate) override { heard << QStringLiteral("read %1%: %2").arg(rate).arg(text); }
+    void stop() override { heard << QStringLiteral("stop"); }
+    void checkVoice(QObject *, std::function<void(const VoiceCheck &)> answer) override { answer(voice); }
+    QStringList heard;
+    VoiceCheck voice{true, {}};
+};
+
 class TestEnvironment {
 public:
     TestEnvironment();
@@ -40,6 +52,7 @@ public:
     QMap<QString, QByteArray> multipleFolder() const;
 
     std::shared_ptr<RecordingSound> sound = std::make_shared<RecordingSound>();
+    std::shared_ptr<RecordingSpeech> speech = std::make_shared<RecordingSpeech>();
     QStringList messages;             // every message shown, in order
     std::deque<MsgResult> answers;    // answers for OK/Cancel questions; the default button when empty
     std::deque<double> randomNumbers; // next rnd() values; 0 when empty
