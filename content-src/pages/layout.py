@@ -15,9 +15,10 @@ print copy takes the largest body size up to print.body.max at which the
 text still fits, and must reach into the bottom fifth of the sheet.  It
 fails loudly when text does not fit its frames.
 
-usage: layout.py PAGE.page ART_DIR OUT_DIR
+usage: layout.py PAGE.page ART_DIR[:ART_DIR...] OUT_DIR [NAME [QUIZ]]
 writes OUT_DIR/screen/NAME.svg and OUT_DIR/print/NAME.svg, NAME being the
-page file name without ".page".
+page file name without ".page" unless given.  Drawings are looked up in the
+ART_DIRs in order; "@answers" with no name reads the QUIZ source.
 """
 import os
 import re
@@ -140,9 +141,8 @@ def parse_rect(text, where):
     return tuple(parts)
 
 
-def read_page(path):
-    name = os.path.basename(path)[:-len(".page")]
-    page = Page(name)
+def read_page(path, name=None, quiz=None):
+    page = Page(name or os.path.basename(path)[:-len(".page")])
     with open(path, encoding="utf-8") as f:
         lines = f.read().split("\n")
     body_start = None
@@ -169,11 +169,11 @@ def read_page(path):
             raise SystemExit(f"{where}: unknown key {key!r}")
     if body_start is None:
         raise SystemExit(f"{path}: no '---' line before the text")
-    page.blocks = parse_body(lines[body_start:], path, body_start + 1)
+    page.blocks = parse_body(lines[body_start:], path, body_start + 1, quiz)
     return page
 
 
-def parse_body(lines, path, first_number):
+def parse_body(lines, path, first_number, quiz=None):
     """Blocks: ('heading', text), ('para', text), ('bullet', text),
     ('item', label, text), ('next', copy or None), ('gap', twips), ('alphabet',)."""
     blocks = []
@@ -215,9 +215,13 @@ def parse_body(lines, path, first_number):
         elif line == "@alphabet":
             flush()
             blocks.append(("alphabet",))
+        elif line == "@answers" and quiz:
+            flush()
+            blocks.extend(answer_items(quiz, where))
         elif line.startswith("@answers "):
             flush()
-            blocks.extend(answer_items(line[len("@answers "):].strip(), where))
+            blocks.extend(answer_items(os.path.join(QUESTIONS_DIR, line[len("@answers "):].strip() + ".questions"),
+                                       where))
         elif line.startswith("@"):
             raise SystemExit(f"{where}: unknown directive {line!r}")
         else:
@@ -226,10 +230,9 @@ def parse_body(lines, path, first_number):
     return blocks
 
 
-def answer_items(name, where):
-    """The right answers of a topic quiz, read from its question source so
-    that the Teacher's Notes always agree with the quiz."""
-    path = os.path.join(QUESTIONS_DIR, name + ".questions")
+def answer_items(path, where):
+    """The right answers of a quiz, read from its question source so that
+    the Teacher's Notes always agree with the quiz."""
     with open(path, encoding="utf-8") as f:
         rows = [r.strip() for r in f.read().split("\n") if not r.startswith("#")]
     blocks, block = [], []
@@ -387,8 +390,9 @@ def key_band(canvas, x0, x1, top, height, colour):
                f'y2="{top + 5 * s:.1f}" stroke="{colour}" stroke-width="{sw:.1f}"/>')
 
 
-def place_art(canvas, art_dir, name, x, y, w, h):
-    path = os.path.join(art_dir, name + ".svg")
+def place_art(canvas, art_dirs, name, x, y, w, h):
+    paths = [os.path.join(d, name + ".svg") for d in art_dirs]
+    path = next((p for p in paths if os.path.exists(p)), paths[-1])
     with open(path, encoding="utf-8") as f:
         src = f.read()
     m = re.search(r'<svg[^>]*viewBox="([-\d. ]+)"[^>]*>(.*)</svg>', src, re.S)
@@ -587,7 +591,7 @@ class Flow:
                 self.alphabet()
 
 
-def draw(page, kind, layout, geometry, theme, art_dir, where):
+def draw(page, kind, layout, geometry, theme, art_dirs, where):
     c = Canvas(geometry, theme)
     g = geometry
     c.rect(0, 0, g.width, g.height, fill=theme.background)
@@ -607,13 +611,13 @@ def draw(page, kind, layout, geometry, theme, art_dir, where):
     key_band(c, g.margin, g.width - g.margin, g.band_top, g.band_height, theme.accent)
     lowest = 0
     for name, x, y, w, h in layout.art:
-        lowest = max(lowest, place_art(c, art_dir, name, x, y, w, h))
+        lowest = max(lowest, place_art(c, art_dirs, name, x, y, w, h))
     flow = Flow(c, layout, kind, where)
     flow.place(page.blocks)
     return c.svg(), max(lowest, flow.lowest)
 
 
-def draw_print(page, art_dir, where):
+def draw_print(page, art_dirs, where):
     """The print copy at the largest body size, from print.body up to
     PRINT_GROWTH times it, at which the text still fits its frames; it must
     then reach into the bottom fifth of the sheet."""
@@ -622,7 +626,7 @@ def draw_print(page, art_dir, where):
     for size in range(first, round(first * PRINT_GROWTH) + 1, 10):
         page.print.body = size
         try:
-            best = draw(page, "print", page.print, PRINT_GEOMETRY, PRINT, art_dir, where)
+            best = draw(page, "print", page.print, PRINT_GEOMETRY, PRINT, art_dirs, where)
         except SystemExit as overflow:
             failure = failure or overflow
             break
@@ -636,8 +640,8 @@ def draw_print(page, art_dir, where):
 
 
 def main():
-    path, art_dir, out_dir = sys.argv[1], sys.argv[2], sys.argv[3]
-    page = read_page(path)
+    path, art_dirs, out_dir = sys.argv[1], sys.argv[2].split(":"), sys.argv[3]
+    page = read_page(path, *sys.argv[4:6])
     screen_theme = ACK_SCREEN if page.theme == "acknowledgments" else SCREEN
     for kind, layout, geometry, theme in (
             ("screen", page.screen, SCREEN_GEOMETRY, screen_theme),
@@ -647,9 +651,9 @@ def main():
                 raise SystemExit(f"{path} ({kind}): frame outside the page")
         where = f"{path} ({kind})"
         if kind == "print":
-            svg = draw_print(page, art_dir, where)
+            svg = draw_print(page, art_dirs, where)
         else:
-            svg, _ = draw(page, kind, layout, geometry, theme, art_dir, where)
+            svg, _ = draw(page, kind, layout, geometry, theme, art_dirs, where)
         os.makedirs(os.path.join(out_dir, kind), exist_ok=True)
         with open(os.path.join(out_dir, kind, page.name + ".svg"), "w", encoding="utf-8") as f:
             f.write(svg)
