@@ -27,7 +27,7 @@ mode=${1:-run}
 build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libfontconfig-dev libgl-dev libxcb1-dev
   fonts-liberation fonts-wine fonts-dejavu-core)
 test_packages=(xvfb xdotool x11-utils imagemagick openbox xfwm4 dbus-daemon python3-xlib pulseaudio pulseaudio-utils sox
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils strace
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
   git debhelper dpkg-dev lintian desktop-file-utils appstream
   dbus at-spi2-core python3-pyatspi) # the accessibility bus and a screen reader's view of it
