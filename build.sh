@@ -30,7 +30,7 @@ build_packages=(cmake g++ make pkgconf qt6-base-dev libpulse-dev libspeechd-dev 
 # Reading aloud: the desktop's speech service and its espeak-ng voices.
 run_packages=(speech-dispatcher speech-dispatcher-espeak-ng)
 test_packages=(xvfb xdotool x11-utils imagemagick openbox xfwm4 dbus-daemon python3-xlib pulseaudio pulseaudio-utils sox
-  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils strace
   inkscape librsvg2-bin ffmpeg espeak-ng python3-pil
   git debhelper dpkg-dev lintian desktop-file-utils appstream
   dbus at-spi2-core python3-pyatspi # the accessibility bus and a screen reader's view of it

@@ -18,6 +18,8 @@ endif()
 install(TARGETS velmora RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS ${VELMORA_MODULES} LIBRARY DESTINATION ${VELMORA_MODULE_DIR})
 install(DIRECTORY content/images content/wav content/wmf content/wmf2 content/logo DESTINATION ${VELMORA_CONTENT_DIR})
+# Each topic unit's own files, its quiz among them, in a folder of its own.
+install(DIRECTORY content/units DESTINATION ${VELMORA_CONTENT_DIR} OPTIONAL)
 # Only the topic question files: the catalogue and worksheets live elsewhere once installed.
 install(DIRECTORY content/multiple DESTINATION ${VELMORA_CONTENT_DIR} PATTERN track.txt EXCLUDE)
 

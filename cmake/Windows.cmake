@@ -50,6 +50,7 @@ endforeach()
 install(FILES /usr/share/wine/fonts/tahoma.ttf ${VELMORA_WINDOWS_PACKAGING}/fonts-README.txt DESTINATION fonts)
 
 install(DIRECTORY content/images content/wav content/wmf content/wmf2 content/logo DESTINATION .)
+install(DIRECTORY content/units DESTINATION . OPTIONAL)
 # Only the topic question files: the catalogue and worksheets live elsewhere once installed.
 install(DIRECTORY content/multiple DESTINATION . PATTERN track.txt EXCLUDE)
 

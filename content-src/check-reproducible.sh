@@ -18,7 +18,9 @@ for tool in rsvg-convert /usr/bin/convert sox soxi ffmpeg espeak-ng inkscape awk
 done
 /usr/bin/python3 -c 'import PIL' >/dev/null 2>&1 || missing+=(python3-pil)
 source "$HERE/fonts.sh"
-for font in "${CONTENT_FONT_FILES[@]}"; do
+# describe.py measures the units' texts in the faces the program draws with.
+for font in "${CONTENT_FONT_FILES[@]}" /usr/share/wine/fonts/tahoma.ttf /usr/share/wine/fonts/tahomabd.ttf \
+    /usr/share/fonts/truetype/liberation/LiberationSerif-Bold.ttf; do
     [[ -f $font ]] || missing+=("$font")
 done
 if ((${#missing[@]})); then

@@ -7,6 +7,8 @@
 #   sounds/make.sh     wav/*.wav                sox, ffmpeg, espeak-ng
 #   pages/make.sh      wmf/*.wmf, wmf2/*.wmf    inkscape, python3, python3-pil
 #   questions/make.sh  multiple/<topic>.txt     awk
+#   units/make.sh      units/<slug>/*           python3, python3-pil, rsvg-convert,
+#                                               ImageMagick 6 (the units' pages: pages/make.sh)
 #
 # Debian 12 packages: librsvg2-bin imagemagick sox ffmpeg espeak-ng inkscape
 # python3-pil, and the fonts named in fonts.sh (fonts-liberation,
@@ -25,19 +27,24 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 OUT=${1:-$(cd "$HERE/.." && pwd)/content}
 STAGE=$(mktemp -d)
 FONTS=$(mktemp -d)
-trap 'rm -rf "$STAGE" "$FONTS"' EXIT
+trap '[[ -n ${sounds:-} ]] && kill "$sounds" 2>/dev/null; rm -rf "$STAGE" "$STAGE.sounds.log" "$FONTS"' EXIT
 source "$HERE/fonts.sh"
 content_fonts_setup "$FONTS"
 
-for kind in pictures logo sounds pages questions; do
-    script=$HERE/$kind/make.sh
-    if [[ -f $script ]]; then
-        echo "== $kind"
-        bash "$script" "$STAGE"
-    else
-        echo "== $kind: no $kind/make.sh, skipped"
-    fi
+# The sounds, made with other tools than the rest, are made meanwhile, on
+# the second processor; their report follows the others'.
+bash "$HERE/sounds/make.sh" "$STAGE" >"$STAGE.sounds.log" 2>&1 &
+sounds=$!
+for kind in pictures logo pages questions units; do
+    echo "== $kind"
+    bash "$HERE/$kind/make.sh" "$STAGE"
 done
+echo "== sounds"
+wait "$sounds" && status=0 || status=$?
+sounds=
+cat "$STAGE.sounds.log"
+rm -f "$STAGE.sounds.log"
+((status == 0)) || exit "$status"
 
 # The worksheet catalogue as shipped: no worksheets yet. The program reads a
 # count and then that many titles; a teacher's worksheets are added later.

@@ -18,9 +18,10 @@ fails loudly when text does not fit its frames.
 It also writes the words the screen copy shows, in reading order, from the
 same sources, for the program to read aloud (see spoken_lines).
 
-usage: layout.py PAGE.page ART_DIR OUT_DIR
+usage: layout.py PAGE.page ART_DIR[:ART_DIR...] OUT_DIR [NAME [QUIZ]]
 writes OUT_DIR/screen/NAME.svg, OUT_DIR/print/NAME.svg and OUT_DIR/text/NAME.txt,
-NAME being the page file name without ".page".
+NAME being the page file name without ".page" unless given.  Drawings are looked up in the
+ART_DIRs in order; "@answers" with no name reads the QUIZ source.
 """
 import os
 import re
@@ -144,9 +145,8 @@ def parse_rect(text, where):
     return tuple(parts)
 
 
-def read_page(path):
-    name = os.path.basename(path)[:-len(".page")]
-    page = Page(name)
+def read_page(path, name=None, quiz=None):
+    page = Page(name or os.path.basename(path)[:-len(".page")])
     with open(path, encoding="utf-8") as f:
         lines = f.read().split("\n")
     body_start = None
@@ -173,11 +173,11 @@ def read_page(path):
             raise SystemExit(f"{where}: unknown key {key!r}")
     if body_start is None:
         raise SystemExit(f"{path}: no '---' line before the text")
-    page.blocks = parse_body(lines[body_start:], path, body_start + 1)
+    page.blocks = parse_body(lines[body_start:], path, body_start + 1, quiz)
     return page
 
 
-def parse_body(lines, path, first_number):
+def parse_body(lines, path, first_number, quiz=None):
     """Blocks: ('heading', text), ('para', text), ('bullet', text),
     ('item', label, text), ('next', copy or None), ('gap', twips), ('alphabet',)."""
     blocks = []
@@ -219,9 +219,13 @@ def parse_body(lines, path, first_number):
         elif line == "@alphabet":
             flush()
             blocks.append(("alphabet",))
+        elif line == "@answers" and quiz:
+            flush()
+            blocks.extend(answer_items(quiz, where))
         elif line.startswith("@answers "):
             flush()
-            blocks.extend(answer_items(line[len("@answers "):].strip(), where))
+            blocks.extend(answer_items(os.path.join(QUESTIONS_DIR, line[len("@answers "):].strip() + ".questions"),
+                                       where))
         elif line.startswith("@"):
             raise SystemExit(f"{where}: unknown directive {line!r}")
         else:
@@ -230,10 +234,9 @@ def parse_body(lines, path, first_number):
     return blocks
 
 
-def answer_items(name, where):
-    """The right answers of a topic quiz, read from its question source so
-    that the Teacher's Notes always agree with the quiz."""
-    path = os.path.join(QUESTIONS_DIR, name + ".questions")
+def answer_items(path, where):
+    """The right answers of a quiz, read from its question source so that
+    the Teacher's Notes always agree with the quiz."""
     with open(path, encoding="utf-8") as f:
         rows = [r.strip() for r in f.read().split("\n") if not r.startswith("#")]
     blocks, block = [], []
@@ -391,8 +394,9 @@ def key_band(canvas, x0, x1, top, height, colour):
                f'y2="{top + 5 * s:.1f}" stroke="{colour}" stroke-width="{sw:.1f}"/>')
 
 
-def place_art(canvas, art_dir, name, x, y, w, h):
-    path = os.path.join(art_dir, name + ".svg")
+def place_art(canvas, art_dirs, name, x, y, w, h):
+    paths = [os.path.join(d, name + ".svg") for d in art_dirs]
+    path = next((p for p in paths if os.path.exists(p)), paths[-1])
     with open(path, encoding="utf-8") as f:
         src = f.read()
     m = re.search(r'<svg[^>]*viewBox="([-\d. ]+)"[^>]*>(.*)</svg>', src, re.S)
@@ -591,7 +595,7 @@ class Flow:
                 self.alphabet()
 
 
-def draw(page, kind, layout, geometry, theme, art_dir, where):
+def draw(page, kind, layout, geometry, theme, art_dirs, where):
     c = Canvas(geometry, theme)
     g = geometry
     c.rect(0, 0, g.width, g.height, fill=theme.background)
@@ -611,13 +615,13 @@ def draw(page, kind, layout, geometry, theme, art_dir, where):
     key_band(c, g.margin, g.width - g.margin, g.band_top, g.band_height, theme.accent)
     lowest = 0
     for name, x, y, w, h in layout.art:
-        lowest = max(lowest, place_art(c, art_dir, name, x, y, w, h))
+        lowest = max(lowest, place_art(c, art_dirs, name, x, y, w, h))
     flow = Flow(c, layout, kind, where)
     flow.place(page.blocks)
     return c.svg(), max(lowest, flow.lowest)
 
 
-def draw_print(page, art_dir, where):
+def draw_print(page, art_dirs, where):
     """The print copy at the largest body size, from print.body up to
     PRINT_GROWTH times it, at which the text still fits its frames; it must
     then reach into the bottom fifth of the sheet."""
@@ -626,7 +630,7 @@ def draw_print(page, art_dir, where):
     for size in range(first, round(first * PRINT_GROWTH) + 1, 10):
         page.print.body = size
         try:
-            best = draw(page, "print", page.print, PRINT_GEOMETRY, PRINT, art_dir, where)
+            best = draw(page, "print", page.print, PRINT_GEOMETRY, PRINT, art_dirs, where)
         except SystemExit as overflow:
             failure = failure or overflow
             break
@@ -646,7 +650,7 @@ def spoken(text):
     return re.sub(r" +([,.;:!?])", r"\1", re.sub(r" +", " ", said)).strip()
 
 
-def art_labels(art_dir, name):
+def art_labels(art_dirs, name):
     """The words a drawing shows, one label each, in the drawing's order: a
     label set on two lines (one under the other) is one label; words in Greek
     letters (the Symbol font) are left out."""
@@ -664,11 +668,12 @@ def art_labels(art_dir, name):
             last = (x, y)
         for child in element:
             walk(child, family, size)
-    walk(ElementTree.parse(os.path.join(art_dir, name + ".svg")).getroot(), "Arial", 0)
+    path = next(p for p in (os.path.join(d, name + ".svg") for d in art_dirs) if os.path.exists(p))
+    walk(ElementTree.parse(path).getroot(), "Arial", 0)
     return labels
 
 
-def spoken_lines(page, art_dir):
+def spoken_lines(page, art_dirs):
     """The page's words in reading order, one line per title, tag, heading,
     paragraph or list entry, then the labels of its drawings on screen, one
     line per drawing; the alphabet is read as its letters' names."""
@@ -681,13 +686,13 @@ def spoken_lines(page, art_dir):
         elif block[0] == "alphabet":
             lines.append(", ".join(name for _, _, name in GREEK_ALPHABET))
     for art in page.screen.art:
-        lines.append(", ".join(art_labels(art_dir, art[0])))
+        lines.append(", ".join(art_labels(art_dirs, art[0])))
     return [line for line in lines if line]
 
 
 def main():
-    path, art_dir, out_dir = sys.argv[1], sys.argv[2], sys.argv[3]
-    page = read_page(path)
+    path, art_dirs, out_dir = sys.argv[1], sys.argv[2].split(":"), sys.argv[3]
+    page = read_page(path, *sys.argv[4:6])
     screen_theme = ACK_SCREEN if page.theme == "acknowledgments" else SCREEN
     for kind, layout, geometry, theme in (
             ("screen", page.screen, SCREEN_GEOMETRY, screen_theme),
@@ -697,15 +702,15 @@ def main():
                 raise SystemExit(f"{path} ({kind}): frame outside the page")
         where = f"{path} ({kind})"
         if kind == "print":
-            svg = draw_print(page, art_dir, where)
+            svg = draw_print(page, art_dirs, where)
         else:
-            svg, _ = draw(page, kind, layout, geometry, theme, art_dir, where)
+            svg, _ = draw(page, kind, layout, geometry, theme, art_dirs, where)
         os.makedirs(os.path.join(out_dir, kind), exist_ok=True)
         with open(os.path.join(out_dir, kind, page.name + ".svg"), "w", encoding="utf-8") as f:
             f.write(svg)
     os.makedirs(os.path.join(out_dir, "text"), exist_ok=True)
     with open(os.path.join(out_dir, "text", page.name + ".txt"), "w", encoding="utf-8", newline="\n") as f:
-        f.write("\n".join(spoken_lines(page, art_dir)) + "\n")
+        f.write("\n".join(spoken_lines(page, art_dirs)) + "\n")
 
 
 if __name__ == "__main__":

@@ -7,7 +7,7 @@ placeable header is set to 1440 units per inch, so one unit is one twip, its
 checksum is recomputed, and the standard header's size field is corrected to
 count the metafile proper (Inkscape includes the 22-byte placeable header).
 
-usage: wmffix.py FILE WIDTH HEIGHT   (rewrites FILE in place; sizes in twips)
+usage: wmffix.py WIDTH HEIGHT FILE...   (rewrites each FILE in place; sizes in twips)
 """
 import struct
 import sys
@@ -32,11 +32,12 @@ def fix(data: bytes, width: int, height: int) -> bytes:
 
 
 def main() -> None:
-    path, width, height = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
-    with open(path, "rb") as f:
-        data = f.read()
-    with open(path, "wb") as f:
-        f.write(fix(data, width, height))
+    width, height = int(sys.argv[1]), int(sys.argv[2])
+    for path in sys.argv[3:]:
+        with open(path, "rb") as f:
+            data = f.read()
+        with open(path, "wb") as f:
+            f.write(fix(data, width, height))
 
 
 if __name__ == "__main__":

@@ -13,10 +13,6 @@
 #   horsesm.jpg         146 x 105  writing quiz picture   (same box)
 #
 # Usage: make.sh [CONTENT_DIR]     default: the repository's content folder
-#
-# JPEGs are written without metadata (-strip) and without chroma
-# subsampling, so the same drawing always gives the same bytes and thin
-# coloured details keep their colour.
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 OUT=${1:-$(cd "$(dirname "$0")" && pwd)/../../content}
@@ -27,12 +23,9 @@ source "$(dirname "$0")/../fonts.sh"
 content_fonts_setup "$W"
 IM=/usr/bin/convert   # ImageMagick 6 by full path: another convert may come first
 
+source "$HERE/svgjpeg.sh"
 # jpeg DRAWING WIDTH HEIGHT     renders DRAWING.svg to OUT/images/DRAWING.jpg
-jpeg() {
-    rsvg-convert -w "$2" -h "$3" -b white "$HERE/$1.svg" -o "$W/picture.png"
-    "$IM" "$W/picture.png" -background white -alpha remove -alpha off -strip \
-        -sampling-factor 1x1 -quality 90 "$OUT/images/$1.jpg"
-}
+jpeg() { svg_to_jpeg "$HERE/$1.svg" "$2" "$3" "$OUT/images/$1.jpg" "$W"; }
 
 jpeg schoolsm 322 244
 jpeg "SPARTAN ARMY" 800 610

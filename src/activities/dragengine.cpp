@@ -34,7 +34,7 @@ void DragActivity::buildDragControls()
     for (int i = 0; i < labelCount(); ++i) {
         const DragItem &item = d.items[size_t(i)];
         Label1.add(i, makeLabel(this, arrayMemberName(QStringLiteral("Label1"), i),
-                                boxed(i, QString::fromUtf8(item.text), item.boxLeft, item.boxTop, d)
+                                boxed(i, item.text, item.boxLeft, item.boxTop, d)
                                     .actsAs(QAccessible::StaticText)));
     }
     for (int i = 0; i < labelCount(); ++i) {
@@ -181,7 +181,13 @@ void DragActivity::showResults()
     touch<Welldone>().showResult(QuizResult::ofActivity(Module1.score, Module1.questionCount));
 }
 
-int DragActivity::scoreLabels() const { return standardScore(labelCorners(), boxCorners()); }
+int DragActivity::scoreLabels() const
+{
+    std::vector<int> groups;
+    for (int i = 0; i < labelCount(); ++i)
+        groups.push_back(layout_.items[size_t(i)].group < 0 ? i : layout_.items[size_t(i)].group);
+    return groupScore(labelCorners(), boxCorners(), groups);
+}
 
 std::vector<TwipsPoint> DragActivity::labelCorners() const
 {

@@ -22,11 +22,14 @@ class SpeakerLabel;
 // other keeps its design value.
 enum class HomeSlotFit { Height, Width, WidthAndHeight };
 
-// One pair: label i (its tray place) and box i (its place and caption).
+// One pair: label i (its tray place) and box i (its place and caption). A
+// label counts in any box of its own group; without a group (-1), only in its
+// own box.
 struct DragItem {
-    const char *text;
+    QString text;
     double trayLeft, trayTop;
     double boxLeft, boxTop;
+    int group = -1;
 };
 
 struct DragLayout {
@@ -63,8 +66,8 @@ protected:
     void load() override;
     // The screen's own load step, run before the labels are placed.
     virtual void prepareScreen() {}
-    // The score "Check Score" reports; the standard rule counts labels in their own box.
-    virtual int scoreLabels() const;
+    // The score "Check Score" reports: the labels lying in a box of their group.
+    int scoreLabels() const;
 
     std::vector<TwipsPoint> labelCorners() const;
     std::vector<TwipsPoint> boxCorners() const;

@@ -32,25 +32,15 @@ int countLabelsInBoxes(const std::vector<TwipsPoint> &labels, const std::vector<
     return count;
 }
 
-int standardScore(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes)
+int groupScore(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes,
+               const std::vector<int> &groups)
 {
     int score = 0;
-    const size_t n = std::min(labels.size(), boxes.size());
-    for (size_t i = 0; i < n; ++i)
-        score += labels[i] == boxes[i] ? 1 : 0;
-    return score;
-}
-
-int groupingScore(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes)
-{
-    constexpr size_t kColumn = 5;
-    int score = 0;
-    for (size_t box = 0; box < boxes.size(); ++box) {
-        const size_t first = box < kColumn ? 0 : kColumn;
-        for (size_t j = 0; j < kColumn; ++j)
-            if (first + j < labels.size() && labels[first + j] == boxes[box])
+    const size_t n = std::min({labels.size(), boxes.size(), groups.size()});
+    for (size_t box = 0; box < n; ++box)
+        for (size_t label = 0; label < n; ++label)
+            if (groups[label] == groups[box] && labels[label] == boxes[box])
                 ++score;
-    }
     return score;
 }
 

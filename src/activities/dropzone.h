@@ -40,12 +40,12 @@ DropResult dropOnZones(TwipsPoint corner, const std::vector<TwipsBox> &zonesInTe
 // stacked in one box each count.
 int countLabelsInBoxes(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes);
 
-// Labels lying in their own box (label i in box i).
-int standardScore(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes);
-
-// Two columns of five: boxes 0-4 accept labels 0-4, boxes 5 onward accept
-// labels 5-9, in any order within the column. The five is fixed.
-int groupingScore(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes);
+// Labels lying in a box of their own group, label i and box i being of group
+// groups[i]; several labels stacked in one box each count. With a group of
+// its own for each pair, that is the labels lying in their own box (label i
+// in box i); with two groups, a true/false sorting's two columns.
+int groupScore(const std::vector<TwipsPoint> &labels, const std::vector<TwipsPoint> &boxes,
+               const std::vector<int> &groups);
 
 // Where a dragged label goes when the pointer is at (pointerX, pointerY),
 // measured from the label's own top-left corner: its centre jumps to the

@@ -5,7 +5,8 @@
 
 namespace {
 // Labels and boxes 0-4 are the false sentences and the "False" column on the
-// right; 5-9 the true ones and the "True" column on the left.
+// right; 5-9 the true ones and the "True" column on the left. A sentence
+// counts in any box of its own column.
 DragLayout sentencesLayout()
 {
     return {
@@ -13,17 +14,17 @@ DragLayout sentencesLayout()
         5685, 375, HomeSlotFit::Width,
         textLabel({}, 0, 120, 3465, 705, fonts::times(27.75)).wrapped(),
         {
-            // text, tray left, top, box left, top
-            {"A phalanx was a type of Greek sword.", 120, 6360, 6120, 3000},
-            {"Athenian men aged 70 could be called on to fight.", 120, 7320, 6120, 2400},
-            {"The Spartan navy beat the Persians in 480 BC.", 6120, 5400, 6120, 1800},
-            {"Greek shields were shaped like diamonds.", 120, 5400, 6120, 3600},
-            {"Greek warships were up to 400 metres long.", 6120, 5880, 6120, 4200},
-            {"Large ships used in war were called triremes.", 6120, 7320, 120, 2400},
-            {"Greek foot-soldiers were called hoplites.", 120, 5880, 120, 3000},
-            {"Greek soldiers wore greaves to protect their legs.", 6120, 6840, 120, 3600},
-            {"Some pikes were more than five metres long.", 6120, 6360, 120, 1800},
-            {"The Greeks used chariots to attack the enemy.", 120, 6840, 120, 4200},
+            // text, tray left, top, box left, top, group (0 false, 1 true)
+            {"A phalanx was a type of Greek sword.", 120, 6360, 6120, 3000, 0},
+            {"Athenian men aged 70 could be called on to fight.", 120, 7320, 6120, 2400, 0},
+            {"The Spartan navy beat the Persians in 480 BC.", 6120, 5400, 6120, 1800, 0},
+            {"Greek shields were shaped like diamonds.", 120, 5400, 6120, 3600, 0},
+            {"Greek warships were up to 400 metres long.", 6120, 5880, 6120, 4200, 0},
+            {"Large ships used in war were called triremes.", 6120, 7320, 120, 2400, 1},
+            {"Greek foot-soldiers were called hoplites.", 120, 5880, 120, 3000, 1},
+            {"Greek soldiers wore greaves to protect their legs.", 6120, 6840, 120, 3600, 1},
+            {"Some pikes were more than five metres long.", 6120, 6360, 120, 1800, 1},
+            {"The Greeks used chariots to attack the enemy.", 120, 6840, 120, 4200, 1},
         },
     };
 }
@@ -48,8 +49,6 @@ fightersord::fightersord() : DragActivity(QStringLiteral("fightersord"), sentenc
                            .wrapped());
     buildDragControls();
 }
-
-int fightersord::scoreLabels() const { return groupingScore(labelCorners(), boxCorners()); }
 
 // Boxes 0 to 4 make the "False" column, the others the "True" one.
 QString fightersord::boxName(int index) const

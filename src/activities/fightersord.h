@@ -16,5 +16,4 @@ public:
 protected:
     // Each box is named by its column, "True" or "False".
     QString boxName(int index) const override;
-    int scoreLabels() const override;
 };

@@ -6,6 +6,7 @@
 #include "common/grey.h"
 #include "common/module1.h"
 #include "common/sounds.h"
+#include "common/unitdescription.h"
 #include "shell/guide.h"
 #include "shell/teacher.h"
 #include "shell/titlefrm.h"
@@ -13,12 +14,15 @@
 #include "toolkit/builders.h"
 #include "toolkit/hover.h"
 #include "toolkit/keyboard.h"
+#include "toolkit/messagebox.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
+#include <map>
+
 namespace {
-// The menu entries, by index. Entries of units not yet written are disabled.
+// The menu entries, by index.
 enum Entry {
     GreekFighters = 1,
     GreekWriting = 5,
@@ -33,6 +37,16 @@ enum Entry {
 // enough to stand clear of both.
 const QString kFooter = QStringLiteral("Velmora \u2022 Quorvane Publishing Ltd");
 const FontDesign kUnitFont = fonts::tahoma(12);
+
+// The entries of the units described in the content, and the folder of each.
+// Nothing of a unit is read before its entry is clicked.
+const std::map<int, QString> kDescribedUnits{
+    {15, QStringLiteral("where")},    {0, QStringLiteral("athens")},     {2, QStringLiteral("trade")},
+    {3, QStringLiteral("marathon")},  {4, QStringLiteral("beliefs")},    {6, QStringLiteral("schools")},
+    {7, QStringLiteral("theatre")},   {8, QStringLiteral("olympics")},   {9, QStringLiteral("builders")},
+    {10, QStringLiteral("thinkers")}, {11, QStringLiteral("alexander")}, {12, QStringLiteral("decline")},
+    {13, QStringLiteral("legacy")},
+};
 } // namespace
 
 intro0::intro0() : MainMenu(QStringLiteral("intro0"))
@@ -52,21 +66,21 @@ intro0::intro0() : MainMenu(QStringLiteral("intro0"))
     makeLabels(this, Label2, QStringLiteral("Label2"),
                {
                    buttonLabel(TeachersGuide, "Teachers' Guide", 120, 1080, 3075, 495, fonts::tahoma(14.25)).backedBy(colours::navy),
-                   buttonLabel(15, "Where and When", 120, 2040, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(0, "Athens and Sparta", 120, 2640, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(15, "Where and When", 120, 2040, 3075, 375, kUnitFont),
+                   buttonLabel(0, "Athens and Sparta", 120, 2640, 3075, 375, kUnitFont),
                    buttonLabel(GreekFighters, "Greek Fighters", 120, 3240, 3075, 375, kUnitFont),
-                   buttonLabel(2, "Mediterranean Trade", 120, 3840, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(3, "The Battle of Marathon", 120, 4440, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(4, "Greek Beliefs", 120, 5040, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(2, "Mediterranean Trade", 120, 3840, 3075, 375, kUnitFont),
+                   buttonLabel(3, "The Battle of Marathon", 120, 4440, 3075, 375, kUnitFont),
+                   buttonLabel(4, "Greek Beliefs", 120, 5040, 3075, 375, kUnitFont),
                    buttonLabel(GreekWriting, "Greek Writing", 120, 5640, 3075, 375, kUnitFont),
-                   buttonLabel(6, "Ancient Greek Schools", 120, 6240, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(7, "The Theatre", 3360, 2040, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(8, "The Olympic Games", 3360, 2640, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(9, "Builders and Architects", 3360, 3240, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(10, "Great Thinkers", 3360, 3840, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(11, "Alexander the Great", 3360, 4440, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(12, "Triumph and Decline", 3360, 5040, 3075, 375, kUnitFont).disabled(),
-                   buttonLabel(13, "The Legacy of Greece", 3360, 5640, 3075, 375, kUnitFont).disabled(),
+                   buttonLabel(6, "Ancient Greek Schools", 120, 6240, 3075, 375, kUnitFont),
+                   buttonLabel(7, "The Theatre", 3360, 2040, 3075, 375, kUnitFont),
+                   buttonLabel(8, "The Olympic Games", 3360, 2640, 3075, 375, kUnitFont),
+                   buttonLabel(9, "Builders and Architects", 3360, 3240, 3075, 375, kUnitFont),
+                   buttonLabel(10, "Great Thinkers", 3360, 3840, 3075, 375, kUnitFont),
+                   buttonLabel(11, "Alexander the Great", 3360, 4440, 3075, 375, kUnitFont),
+                   buttonLabel(12, "Triumph and Decline", 3360, 5040, 3075, 375, kUnitFont),
+                   buttonLabel(13, "The Legacy of Greece", 3360, 5640, 3075, 375, kUnitFont),
                    buttonLabel(MultipleChoiceWizard, "Multiple Choice Wizard", 6930, 5760, 4635, 495, fonts::tahoma(18))
                        .backedBy(colours::navy),
                    buttonLabel(WorksheetCatalogue, "Worksheet Catalogue", 6930, 6600, 4635, 495, fonts::tahoma(18))
@@ -136,9 +150,23 @@ void intro0::Label2_Click(int index)
         showGuide();
         break;
     default:
+        if (kDescribedUnits.count(index))
+            openDescribedUnit(kDescribedUnits.at(index));
         break;
     }
     playIfSoundOn(sounds::click);
+}
+
+// A unit whose description cannot be read says so, and the menu stays as it is.
+void intro0::openDescribedUnit(const QString &slug)
+{
+    const auto unit = readUnitDescription(slug);
+    if (const auto *problem = std::get_if<UnitProblem>(&unit)) {
+        messageBox(problem->message);
+        return;
+    }
+    const UnitDescription &described = std::get<UnitDescription>(unit);
+    touchKeyed<UnitMenu>(described.slug, described).showScreen();
 }
 
 // The page viewer as a single acknowledgments page with the animated logo.

@@ -34,4 +34,5 @@ private:
     void Timer1_Timer();
     void showAcknowledgments();
     void showGuide();
+    void openDescribedUnit(const QString &slug);
 };

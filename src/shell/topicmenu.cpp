@@ -2,6 +2,7 @@
 
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
+#include "activities/unitactivities.h"
 #include "activities/writinglab.h"
 #include "activities/writingord.h"
 #include "common/colours.h"
@@ -39,6 +40,7 @@ TopicUnit greekFighters()
         true,
         QStringLiteral("multiple\\Greek Fighters.txt"),
         QStringLiteral("images\\SPARTAN ARMY2.jpg"),
+        QStringLiteral("Velmora"),
         QStringLiteral("key fighters"), 2,
         QStringLiteral("fighters"), 1,
         []() -> DragActivity & { return touch<fighterslab>(); },
@@ -56,16 +58,38 @@ TopicUnit greekWriting()
         false,
         QStringLiteral("multiple\\Greek Writing.txt"),
         QStringLiteral("images\\horsesm.jpg"),
+        QStringLiteral("Velmora"),
         QStringLiteral("key writing"), 2,
         QStringLiteral("writing"), 1,
         []() -> DragActivity & { return touch<writinglab>(); },
         []() -> DragActivity & { return touch<writingord>(); },
     };
 }
+
+// Its files lie in its own folder of the content, never among the worksheets;
+// its quiz is headed, and its certificate made out, with its title.
+TopicUnit describedUnit(const UnitDescription &unit)
+{
+    return {
+        unit.slug,
+        unit.title,
+        unit.file(QStringLiteral("menu.jpg")),
+        unit.menuPicture,
+        true,
+        unit.file(QStringLiteral("questions.txt")),
+        unit.file(QStringLiteral("quiz.jpg")),
+        unit.title,
+        QStringLiteral("key ") + unit.slug, unit.keyFactsPages,
+        unit.slug, unit.notesPages,
+        [unit]() -> DragActivity & { return touchKeyed<UnitLabelling>(unit.slug, unit); },
+        [unit]() -> DragActivity & { return touchKeyed<UnitOrdering>(unit.slug, unit); },
+    };
+}
 } // namespace
 
 fighters::fighters() : TopicMenu(greekFighters()) {}
 writing::writing() : TopicMenu(greekWriting()) {}
+UnitMenu::UnitMenu(const UnitDescription &unit) : TopicMenu(describedUnit(unit)) {}
 
 TopicMenu::TopicMenu(const TopicUnit &unit) : Screen(unit.screenName), unit_(unit)
 {
@@ -134,7 +158,7 @@ void TopicMenu::startQuiz()
         return;
     multiple &quiz = touch<multiple>();
     quiz.Picture1->loadPicture(unit_.quizPicture);
-    quiz.Label5->setCaption(QStringLiteral("Velmora"));
+    quiz.Label5->setCaption(unit_.quizHeading);
     quiz.showScreen();
 }
 

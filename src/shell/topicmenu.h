@@ -1,8 +1,9 @@
 #pragma once
 // A topic unit's menu: its title and picture, and six buttons that open the
 // unit's quiz, key facts, teacher's notes, labelling and ordering activities,
-// or go back to the main menu. The two units, fighters and writing, differ
-// only in their data.
+// or go back to the main menu. The units differ only in their data: fighters
+// and writing have theirs here, every further unit its description in the
+// content (UnitDescription).
 #include "toolkit/controlarray.h"
 #include "toolkit/label.h"
 #include "toolkit/picturebox.h"
@@ -12,6 +13,7 @@
 #include <functional>
 
 class DragActivity;
+struct UnitDescription;
 
 struct TopicUnit {
     QString screenName;
@@ -21,6 +23,7 @@ struct TopicUnit {
     bool pictureClearsHighlights; // a move over the picture counts as the background
     QString questionFile;
     QString quizPicture;
+    QString quizHeading;          // the quiz's subject heading, which its certificate repeats
     QString keyFactsBase;         // page viewer artwork base name and page count
     int keyFactsPages;
     QString notesBase;
@@ -62,4 +65,11 @@ class writing : public TopicMenu {
     Q_OBJECT
 public:
     writing();
+};
+
+// A unit described in the content; its screen is named by its slug.
+class UnitMenu : public TopicMenu {
+    Q_OBJECT
+public:
+    explicit UnitMenu(const UnitDescription &unit);
 };

@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <map>
 #include <vector>
 
 class Screen : public QWidget {
@@ -122,4 +123,30 @@ template <class S>
 bool isLoaded()
 {
     return screens::slot<S>() != nullptr;
+}
+
+// Screens of one kind that exist once per key (one per topic unit, say):
+// touching key k loads a screen built from args, unless the one of key k is
+// loaded already.
+namespace screens {
+template <class S>
+std::map<QString, S *> &keyedSlots()
+{
+    static std::map<QString, S *> instances;
+    return instances;
+}
+} // namespace screens
+
+template <class S, class... Args>
+S &touchKeyed(const QString &key, Args &&...args)
+{
+    auto &instances = screens::keyedSlots<S>();
+    if (!instances.count(key)) {
+        S *instance = new S(std::forward<Args>(args)...);
+        instances[key] = instance;
+        instance->setSlotReset([key] { screens::keyedSlots<S>().erase(key); });
+        screens::track(instance);
+        instance->runLoad();
+    }
+    return *instances.at(key);
 }

@@ -91,7 +91,10 @@ private slots:
         std::vector<TwipsPoint> labels, boxes;
         for (int i = 0; i < boxOfLabel.size(); ++i)
             labels.push_back(boxCorner(boxOfLabel[i])), boxes.push_back(boxCorner(i));
-        QTEST(grouping ? groupingScore(labels, boxes) : standardScore(labels, boxes), "score");
+        std::vector<int> groups; // the sentences' two columns, or a box of its own for each label
+        for (int i = 0; i < boxOfLabel.size(); ++i)
+            groups.push_back(grouping ? i / 5 : i);
+        QTEST(groupScore(labels, boxes, groups), "score");
         QTEST(countLabelsInBoxes(labels, boxes), "inBoxes");
     }
 };

@@ -10,19 +10,10 @@ start_program
 enter_main_menu
 click_control intro0 120 3240 3075 375                    # "Greek Fighters"
 click_control fighters 3600 7920 3195 495                 # "Labelling Activity"
-screen=$(wait_for fighterslab)
-
 # Tray place and box of each label (twips), in index order; labels are 2325 x 375.
 for label in "1920 5520 9240 6180" "3120 6480 9240 2820" "720 6000 1800 1140" "720 6480 1800 3060" "3120 6000 9240 1380"; do
   read -r tray_x tray_y box_x box_y <<<"$label"
-  # The label's middle follows the pointer; aim a little off the box's middle so the snap puts it in place.
-  from_x=$(( (tray_x + 1162) / 15 )) from_y=$(( (tray_y + 187) / 15 ))
-  to_x=$(( (box_x + 1362) / 15 )) to_y=$(( (box_y + 97) / 15 ))
-  xdotool mousemove --window "$screen" "$from_x" "$from_y" mousedown 1
-  for step in 1 2 3 4 5 6; do
-    xdotool mousemove --window "$screen" $(( from_x + (to_x - from_x) * step / 6 )) $(( from_y + (to_y - from_y) * step / 6 ))
-  done
-  xdotool mouseup 1
+  drag_label fighterslab "$tray_x" "$tray_y" 2325 375 "$box_x" "$box_y"
 done
 click_control fighterslab 6000 7920 2565 495               # "Check Score"
 wait_for Welldone >/dev/null

@@ -93,7 +93,8 @@ captured_length() { sounding_length -t raw -r 44100 -e signed -b 16 -c 2 "$CAPTU
 at_least() { awk -v w="$1" -v g="$(captured_length)" 'BEGIN { exit !(g >= w - 0.02) }'; }
 
 # Starts a copy of the program beside links to the built content and a copy
-# of its "multiple" folder, so tests never touch the build tree's catalogue.
+# of its "multiple" folder, so tests never touch the build tree's catalogue;
+# under E2E_RUN_UNDER (a command and its options) when set.
 # Its runtime folder is the test's, so a speech service it starts ends with the test.
 start_program() {
   APP_DIR="$E2E_TMP/app"
@@ -101,9 +102,10 @@ start_program() {
   chmod 700 "$E2E_TMP/runtime"
   export XDG_RUNTIME_DIR="$E2E_TMP/runtime"
   cp "$BUILD_DIR/velmora" "$BUILD_DIR"/velmora-*.so "$APP_DIR/" # the program and the modules it loads
-  for d in images wav wmf wmf2 logo; do ln -s "$BUILD_DIR/$d" "$APP_DIR/$d"; done
+  for d in images wav wmf wmf2 logo units; do if [ -e "$BUILD_DIR/$d" ]; then ln -s "$BUILD_DIR/$d" "$APP_DIR/$d"; fi; done
   [ -d "$APP_DIR/multiple" ] || cp -r "$BUILD_DIR/multiple" "$APP_DIR/multiple"
-  (cd "$APP_DIR" && exec ./velmora) >"$E2E_TMP/velmora.log" 2>&1 &
+  # shellcheck disable=SC2086  # the wrapper's words
+  (cd "$APP_DIR" && exec ${E2E_RUN_UNDER:-} ./velmora) >"$E2E_TMP/velmora.log" 2>&1 &
   VELMORA_PID=$!
   E2E_PIDS+=($VELMORA_PID)
 }
@@ -135,6 +137,20 @@ click_control() {
   [ "$1" = Titlefrm ] && wide=5460
   px=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
   xdotool mousemove --window "$id" $(( ($2 + $4 / 2) * px / wide )) $(( ($3 + $5 / 2) * px / wide )) click 1
+}
+
+# drag_label SCREEN LEFT TOP WIDTH HEIGHT TO_LEFT TO_TOP: drags a label (twips)
+# with the real pointer, to rest a little off the box at TO_LEFT, TO_TOP.
+drag_label() {
+  local id from_x from_y to_x to_y step
+  id=$(wait_for "$1")
+  from_x=$(( ($2 + $4 / 2) / 15 )) from_y=$(( ($3 + $5 / 2) / 15 ))
+  to_x=$(( ($6 + $4 / 2 + 200) / 15 )) to_y=$(( ($7 + $5 / 2 - 90) / 15 ))
+  xdotool mousemove --window "$id" "$from_x" "$from_y" mousedown 1
+  for step in 1 2 3 4 5 6; do
+    xdotool mousemove --window "$id" $(( from_x + (to_x - from_x) * step / 6 )) $(( from_y + (to_y - from_y) * step / 6 ))
+  done
+  xdotool mouseup 1
 }
 
 # Gets from the title screen to the main menu.

@@ -4,8 +4,9 @@
 # server (Wine's PulseAudio driver) and print server (Wine prints through
 # CUPS): the title screen over its backdrop, kept out of the taskbar; the
 # main menu; a quiz answered to full marks, whose reward sound reaches the
-# sound server; a certificate checked in the PDF; a worksheet typed and saved,
-# its file and catalogue line checked byte for byte.
+# sound server; a certificate checked in the PDF; "The Olympic Games" and its
+# labelling activity; a worksheet typed and saved, its file and catalogue
+# line checked byte for byte.
 source "$(dirname "$0")/lib_windows.sh"
 start_cups
 start_pulseaudio
@@ -39,6 +40,16 @@ click_in "$results" 10560 7920 1245 495                   # results "Exit", back
 wait_until 15 top_is 800x600 "$results" || fail "the results screen stayed"
 click_in "$topic" 10560 7920 1245 495                     # topic "Exit"
 wait_until 15 top_is 800x600 "$topic" || fail "the topic menu stayed"
+if [ -f "$APP_DIR/units/olympics/unit.txt" ]; then
+  click_in "$menu" 3360 2640 3075 375                     # "The Olympic Games"
+  unit=$(wait_for_top 800x600 "$menu")
+  click_in "$unit" 3600 7920 3195 495                     # "Labelling Activity", then its "Exit"
+  activity=$(wait_for_top 800x600 "$unit")
+  click_in "$activity" 10560 7920 1245 495
+  wait_until 15 top_is 800x600 "$activity" || fail "the unit's labelling activity stayed"
+  click_in "$unit" 10560 7920 1245 495                    # the unit's "Exit"
+  wait_until 15 top_is 800x600 "$unit" || fail "the unit's menu stayed"
+fi
 click_in "$menu" 6930 5760 4635 495                       # "Multiple Choice Wizard"
 wizard=$(wait_for_top 800x600 "$menu")
 TITLE="Greek Heroes"
@@ -47,4 +58,4 @@ click_in "$wizard" 240 7920 3165 495                      # "Save Worksheet"
 answer_box "$wizard"
 cmp <(worksheet_bytes "$TITLE") "$APP_DIR/multiple/$TITLE.txt" || fail "the worksheet file is not as typed"
 cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$APP_DIR/multiple/track.txt" || fail "the catalogue does not list the worksheet"
-echo "PASS: the Windows program under Wine: title, menu, a full-marks quiz with its reward sound, a certificate, a worksheet"
+echo "PASS: the Windows program under Wine: title, menu, a full-marks quiz with its reward sound, a certificate, a unit, a worksheet"

@@ -4,6 +4,7 @@
 // footer running into a menu entry); and bold Tahoma looks bold.
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
+#include "activities/unitactivities.h"
 #include "activities/writinglab.h"
 #include "activities/writingord.h"
 #include "common/designs.h"
@@ -18,11 +19,13 @@
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
+#include "toolkit/contentpath.h"
 #include "toolkit/frame.h"
 #include "toolkit/line.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/twips.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QImage>
 #include <QtTest>
@@ -94,6 +97,16 @@ void checkNoTextCollides(Screen &screen)
                      qPrintable(QStringLiteral("%1: the text of %2 runs into %3").arg(screen.screenName(), drawn[a].name, drawn[b].name)));
 }
 
+// Screen S of every unit described in the content.
+template <class S>
+QList<Screen *> ofEveryUnit()
+{
+    QList<Screen *> loaded;
+    for (const QString &slug : QDir(resolveContentPath(QStringLiteral("units"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        loaded << &touchKeyed<S>(slug, std::get<UnitDescription>(readUnitDescription(slug)));
+    return loaded;
+}
+
 // The darkness of a caption drawn black on white.
 double inkOfCaption(const FontDesign &font)
 {
@@ -146,7 +159,7 @@ private slots:
     void menus()
     {
         TestEnvironment env;
-        for (Screen *menu : std::initializer_list<Screen *>{&touch<intro0>(), &touch<fighters>(), &touch<writing>()}) {
+        for (Screen *menu : QList<Screen *>{&touch<intro0>(), &touch<fighters>(), &touch<writing>()} + ofEveryUnit<UnitMenu>()) {
             checkButtonsFit(*menu);
             checkNoTextCollides(*menu);
         }
@@ -200,8 +213,8 @@ private slots:
     {
         TestEnvironment env;
         checkButtonsFit(touch<writinglab>(), QStringLiteral("Label10")); // the hidden alphabet strip
-        for (Screen *activity : std::initializer_list<Screen *>{&touch<fighterslab>(), &touch<writinglab>(),
-                                                                 &touch<fightersord>(), &touch<writingord>()}) {
+        for (Screen *activity : QList<Screen *>{&touch<fighterslab>(), &touch<writinglab>(), &touch<fightersord>(),
+                                                 &touch<writingord>()} + ofEveryUnit<UnitLabelling>() + ofEveryUnit<UnitOrdering>()) {
             if (activity != &touch<writinglab>())
                 checkButtonsFit(*activity);
             checkNoTextCollides(*activity);

@@ -67,7 +67,9 @@ private slots:
         QTest::addColumn<QString>("screen");
         QTest::addColumn<QString>("order");
         QTest::addRow("title") << "Titlefrm" << "OK|Exit";
-        QTest::addRow("main menu") << "intro0" << "Teachers' Guide|Greek Fighters|Greek Writing|Multiple Choice|Worksheet Catalogue|"
+        QTest::addRow("main menu") << "intro0" << "Teachers' Guide|Where and|Athens and|Greek Fighters|Mediterranean Trade|The Battle|"
+                                                  "Greek Beliefs|Greek Writing|Ancient Greek|The Theatre|The Olympic|Builders and|"
+                                                  "Great Thinkers|Alexander the|Triumph and|The Legacy|Multiple Choice|Worksheet Catalogue|"
                                                   "Acknowledgments|Exit|Sound On|Sound Off";
         QTest::addRow("topic menu") << "fighters" << "Key Facts|Teacher's Notes|Multiple Choice|Labelling Activity|Ordering Activity|Exit";
         QTest::addRow("page viewer") << "teacher" << "Print|Next Page|Exit";
