@@ -31,23 +31,13 @@ menu=$(start_menu)
 
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 (cd "$WINEPREFIX/drive_c" && exec wine start /unix "$menu/Velmora.lnk") >"$E2E_TMP/velmora.log" 2>&1
-title=$(wait_for_top 546x657)                             # 364 x 438 at 100 %
-click_in "$title" 1320 6000 1335 375 5460                 # OK
-menu=$(wait_for_top 1200x900)                             # 800 x 600 at 100 %
-click_in "$menu" 6930 5760 4635 495                       # "Multiple Choice Wizard"
-wizard=$(wait_for_top 1200x900 "$menu")
-TITLE="Greek Heroes"
-type_worksheet "$TITLE"
-click_in "$wizard" 240 7920 3165 495                      # "Save Worksheet"
-answer_box "$wizard" 1200x900
-cmp <(worksheet_bytes "$TITLE") "$teachers/$TITLE.txt" || fail "the worksheet is not in the school's folder as typed"
-cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$teachers/track.txt" || fail "the school's catalogue does not list the worksheet"
-[ ! -e "$program/multiple/track.txt" ] && [ ! -e "$program/multiple/$TITLE.txt" ] || fail "the program wrote under Program Files"
-click_in "$wizard" 10560 7920 1245 495                    # wizard "Exit": saved, so it leaves at once
-wait_until 15 top_is 1200x900 "$wizard" || fail "the wizard stayed"
-click_in "$menu" 10560 7920 1245 495                      # main menu "Exit"
-title=$(wait_for_top 546x657)
-click_in "$title" 2760 6000 1335 375 5460                 # title "Exit"
+TITLE_SIZE=546x657 SCREEN_SIZE=1200x900                   # 364 x 438 and 800 x 600 at 100 %
+enter_main_menu
+save_worksheet "Greek Heroes" "$teachers"
+[ ! -e "$program/multiple/track.txt" ] && [ ! -e "$program/multiple/Greek Heroes.txt" ] || fail "the program wrote under Program Files"
+leave wizard                                              # saved, so it leaves at once
+leave intro0
+click_control Titlefrm 2760 6000 1335 375                 # title "Exit"
 ended() { [ -z "$(program_windows)" ]; }
 wait_until 15 ended || fail "the installed program did not end"
 cp -r "$teachers" "$E2E_TMP/saved"
