@@ -116,15 +116,20 @@ wait_for() {
   windows_with_role "$1" | head -1
 }
 
-# click_control SCREEN LEFT TOP WIDTH HEIGHT: clicks the middle of a control
-# given in twips, at the scale the screen is shown (the title screen is 5460
-# twips wide, content screens 12000).
+# click_in ID LEFT TOP WIDTH HEIGHT [WIDE]: clicks the middle of a control
+# given in twips, at the scale its window is shown (WIDE twips across, 12000
+# for content screens).
+click_in() {
+  local px
+  px=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
+  xdotool mousemove --window "$1" $(( ($2 + $4 / 2) * px / ${6:-12000} )) $(( ($3 + $5 / 2) * px / ${6:-12000} )) click 1
+}
+# click_control SCREEN LEFT TOP WIDTH HEIGHT: the same on a screen by name
+# (the title screen is 5460 twips wide).
 click_control() {
-  local id wide=12000 px
+  local id
   id=$(wait_for "$1")
-  [ "$1" = Titlefrm ] && wide=5460
-  px=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
-  xdotool mousemove --window "$id" $(( ($2 + $4 / 2) * px / wide )) $(( ($3 + $5 / 2) * px / wide )) click 1
+  click_in "$id" "${@:2}" "$([ "$1" = Titlefrm ] && echo 5460 || echo 12000)"
 }
 
 # leave SCREEN: clicks its "Exit", where every content screen has it, and

@@ -68,15 +68,6 @@ wait_for_top() {
   top_window | cut -d' ' -f1
 }
 
-# click_in ID LEFT TOP WIDTH HEIGHT [WIDE]: clicks the middle of a control
-# given in twips, at the scale the window is shown (WIDE twips across, 12000
-# for content screens).
-click_in() {
-  local px
-  px=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
-  xdotool mousemove --window "$1" $(( ($2 + $4 / 2) * px / ${6:-12000} )) $(( ($3 + $5 / 2) * px / ${6:-12000} )) click 1
-}
-
 # click_control SCREEN ...: as lib.sh's, on the window on top, first waiting
 # for a new window of SCREEN's size when the last click was on another screen.
 ON_TOP=none ON_TOP_SCREEN=
