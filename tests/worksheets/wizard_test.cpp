@@ -91,7 +91,7 @@ private slots:
     // a title that differs from a listed one only in letter case (a Windows
     // folder would give both one file) and a full catalogue are refused,
     // saying why, with nothing written and the text left as typed. (A saved
-    // worksheet, byte for byte: e2e worksheet_flow.)
+    // worksheet, byte for byte: e2e lesson.)
     void refusalsLeaveTheFolderAlone_data()
     {
         QTest::addColumn<QString>("title");
