@@ -1,6 +1,6 @@
 # Shared pieces of the scripts that run the Windows build under Wine, on top
-# of lib.sh: a warm prefix of the script's own, the laid-out program, and its
-# windows found from the X server. Wine shows each window as an X window named
+# of lib.sh: a warm prefix of the script's own, a window manager, and the
+# program's windows found from it. Wine shows each window as an X window named
 # by its caption, so screens are told apart by their place in the stack and
 # their size: the one on top that is not the full-display backdrop. lib.sh's
 # helpers that name a screen act on the window on top, once a new one of that
@@ -16,21 +16,6 @@ trap 'stop_wine; e2e_cleanup' EXIT
 # The title screen's size and every other screen's, at the display's scale.
 TITLE_SIZE=364x438 SCREEN_SIZE=800x600
 
-# start_windows_program [DIR]: the laid-out program, in DIR (default a copy of
-# its own, sharing all but the writable "multiple" folder, with an empty
-# catalogue), under Wine.
-start_windows_program() {
-  APP_DIR=${1:-$E2E_TMP/app}
-  if [ -z "${1:-}" ]; then
-    cp -al "$WINDOWS_BUILD/deploy" "$APP_DIR" && rm -r "$APP_DIR/multiple"
-    cp -r "$WINDOWS_BUILD/deploy/multiple" "$APP_DIR/multiple"
-    printf ' 0 \r\n' >"$APP_DIR/multiple/track.txt"
-  fi
-  (cd "$APP_DIR" && exec wine velmora.exe "${@:2}") >"$E2E_TMP/velmora.log" 2>&1 &
-  VELMORA_PID=$!
-  E2E_PIDS+=($VELMORA_PID)
-}
-
 # start_wm: openbox, as a desktop's window manager with a taskbar.
 start_wm() {
   needs openbox
@@ -39,23 +24,15 @@ start_wm() {
   wait_until 20 bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "openbox did not start"
 }
 
-# The visible program windows, top first, as "ID WIDTHxHEIGHT": from the
-# window manager's stacking list when one runs (the windows sit in its
-# frames), else from the X server's.
+# The visible program windows, top first, as "ID WIDTHxHEIGHT", from the
+# window manager's stacking list (the windows sit in its frames).
 program_windows() {
   local id
-  if xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -q 0x; then
-    for id in $(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | grep -o '0x[0-9a-f]*' | tac); do
-      xprop -id "$id" WM_NAME 2>/dev/null | grep -q '"Velmora"' || continue
-      xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '/Width:/ {w = $2} /Height:/ {h = $2} /IsViewable/ {v = 1}
-        END {if (v) print id, w "x" h}'
-    done
-    return 0
-  fi
-  xwininfo -root -children | awk '/"Velmora": \("velmora\.exe"/ {sub(/\+.*/, "", $5); print $1, $5}' |
-    while read -r id size; do
-      xwininfo -id "$id" 2>/dev/null | grep -q IsViewable && echo "$id $size"
-    done
+  for id in $(xprop -root _NET_CLIENT_LIST_STACKING | tr -d ',' | grep -o '0x[0-9a-f]*' | tac); do
+    xprop -id "$id" WM_NAME 2>/dev/null | grep -q '"Velmora"' || continue
+    xwininfo -id "$id" 2>/dev/null | awk -v id="$id" '/Width:/ {w = $2} /Height:/ {h = $2} /IsViewable/ {v = 1}
+      END {if (v) print id, w "x" h}'
+  done
 }
 backdrop() { program_windows | awk -v s="$(xwininfo -root | awk '/geometry/ {sub(/\+.*/, "", $2); print $2}')" '$2 == s {print $1}'; }
 top_window() { program_windows | awk -v b="$(backdrop)" '$1 != b {print $1, $2; exit}'; }
