@@ -81,7 +81,7 @@ void noteWhatIsShown(Tour &tour)
 void clickAndNote(Tour &tour, QWidget *control)
 {
     clickOn(control);
-    runEventsFor(30);
+    QTest::qWait(30);
     noteWhatIsShown(tour);
 }
 
@@ -102,7 +102,7 @@ void visitTopic(Tour &tour, ControlArray<Label> &menuButtons, const std::functio
     for (int k = 1; k <= 10; ++k)
         right << Module1.correctAnswer[k].trimmed().toInt();
     answerAll(quiz, right);
-    runEventsFor(200); // the results screen's reward picture and sound
+    QTest::qWait(200); // the results screen's reward picture and sound
     noteWhatIsShown(tour);
 
     reopenMenu();
@@ -135,7 +135,7 @@ Tour takeTheTour()
         clickAndNote(tour, touch<guide>().Label3[2]);
     menu.showScreen();
     clickAndNote(tour, menu.Label2[19]); // "Acknowledgments"
-    runEventsFor(300);                   // the animated logo's first frames
+    QTest::qWait(300);                   // the animated logo's first frames
     noteWhatIsShown(tour);
     return tour;
 }
