@@ -22,16 +22,21 @@ struct VoiceSlot {
     {
         if (voice)
             return {};
-        QString problem;
+        ModuleFailure failure;
         const auto openVoice =
-            reinterpret_cast<OpenSpeechVoice>(moduleEntry(kSpeechModule, kOpenSpeechVoice, &problem));
+            reinterpret_cast<OpenSpeechVoice>(moduleEntry(kSpeechModule, kOpenSpeechVoice, &failure));
         if (!openVoice) {
             // Where it was looked for goes to the terminal, once; the screen says it briefly.
             static bool told = false;
             if (!std::exchange(told, true))
-                std::fprintf(stderr, "velmora: reading aloud is off: %s\n", qUtf8Printable(problem));
+                std::fprintf(stderr, "velmora: reading aloud is off: %s\n",
+                             qUtf8Printable(failure.lookedIn.isEmpty()
+                                                ? failure.reason
+                                                : QStringLiteral("its speech module is missing from ")
+                                                      + failure.lookedIn.join(QStringLiteral(" and "))));
             return QStringLiteral("Velmora's speech module is missing");
         }
+        QString problem;
         voice.reset(openVoice(&problem));
         return voice ? QString() : problem;
     }

@@ -14,7 +14,6 @@ if dpkg-query -W -f='${Status}' velmora 2>/dev/null | grep -q 'ok installed'; th
 fi
 SOURCE_DIR=${VELMORA_SOURCE_DIR:-$(cd "$(dirname "$0")/../.." && pwd)}
 APP_ID=org.velmora.Velmora
-TITLE="Installed Heroes"
 started=$(date +%s)
 export TMPDIR="$E2E_TMP/tmp"   # lintian and the compiler leave files in it
 mkdir "$TMPDIR"
@@ -59,15 +58,7 @@ start_xvfb
 VELMORA_PID=$!
 E2E_PIDS+=("$VELMORA_PID")
 enter_main_menu
-click_control intro0 6930 5760 4635 495                   # "Multiple Choice Wizard"
-type_worksheet "$TITLE"
-click_control wizard 240 7920 3165 495                    # "Save Worksheet"
-answer_message "saved"
-
-folder="$HOME/.local/share/velmora/multiple"
-cmp <(worksheet_bytes "$TITLE") "$folder/$TITLE.txt" || fail "the worksheet is not in $folder as typed"
-cmp <(printf ' 1 \r\n%s\r\n' "$TITLE") "$folder/track.txt" || fail "the catalogue in $folder does not list it"
-
+save_worksheet "Installed Heroes" "$HOME/.local/share/velmora/multiple"
 kill "$VELMORA_PID"
 remove_package
 if [ -e /usr/bin/velmora ] || [ -e /etc/xdg/velmora ]; then fail "purging left the program or its settings behind"; fi

@@ -128,16 +128,25 @@ wait_for() {
   windows_with_role "$1" | head -1
 }
 
-# click_control SCREEN LEFT TOP WIDTH HEIGHT: clicks the middle of a control
-# given in twips, at the scale the screen is shown (the title screen is 5460
-# twips wide, content screens 12000).
-click_control() {
-  local id wide=12000 px
-  id=$(wait_for "$1")
-  [ "$1" = Titlefrm ] && wide=5460
-  px=$(xwininfo -id "$id" | awk '/Width:/ {print $2}')
-  xdotool mousemove --window "$id" $(( ($2 + $4 / 2) * px / wide )) $(( ($3 + $5 / 2) * px / wide )) click 1
+# click_in ID LEFT TOP WIDTH HEIGHT [WIDE]: clicks the middle of a control
+# given in twips, at the scale its window is shown (WIDE twips across, 12000
+# for content screens).
+click_in() {
+  local px
+  px=$(xwininfo -id "$1" | awk '/Width:/ {print $2}')
+  xdotool mousemove --window "$1" $(( ($2 + $4 / 2) * px / ${6:-12000} )) $(( ($3 + $5 / 2) * px / ${6:-12000} )) click 1
 }
+# click_control SCREEN LEFT TOP WIDTH HEIGHT: the same on a screen by name
+# (the title screen is 5460 twips wide).
+click_control() {
+  local id
+  id=$(wait_for "$1")
+  click_in "$id" "${@:2}" "$([ "$1" = Titlefrm ] && echo 5460 || echo 12000)"
+}
+
+# leave SCREEN: clicks its "Exit", where every content screen has it, and
+# waits until the screen has gone.
+leave() { click_control "$1" 10560 7920 1245 495; wait_until 15 gone "$1" || fail "$1 stayed"; }
 
 # drag_label SCREEN LEFT TOP WIDTH HEIGHT TO_LEFT TO_TOP: drags a label (twips)
 # with the real pointer, to rest a little off the box at TO_LEFT, TO_TOP.
@@ -203,6 +212,38 @@ worksheet_bytes() {
     for a in 0 1 2 3; do printf '%s\r\n' "$(answer_text "$q" "$a")"; done
     printf '%s\r\n \r\n' "${WORKSHEET_RIGHT[$((q - 1))]}"
   done
+}
+
+# save_worksheet TITLE FOLDER: from the main menu, the wizard typed and saved;
+# FOLDER must then hold the worksheet as typed and a catalogue listing it alone.
+save_worksheet() {
+  click_control intro0 6930 5760 4635 495                 # "Multiple Choice Wizard"
+  type_worksheet "$1"
+  click_control wizard 240 7920 3165 495                  # "Save Worksheet"
+  answer_message saved
+  cmp <(worksheet_bytes "$1") "$2/$1.txt" || fail "the worksheet is not in $2 as typed"
+  cmp <(printf ' 1 \r\n%s\r\n' "$1") "$2/track.txt" || fail "the catalogue in $2 does not list the worksheet alone"
+}
+
+# full_marks_quiz: the Greek Fighters quiz, open, answered right throughout
+# by pointer clicks, as far as the results.
+full_marks_quiz() {
+  local k right
+  mapfile -t right < <(tr -d '\r' <"$APP_DIR/multiple/Greek Fighters.txt" | awk 'NR > 2 && (NR - 2) % 7 == 6')
+  for k in $(seq 0 9); do
+    click_control multiple 2600 $((5400 + 600 * (right[k] - 1) + 262)) 0 0
+    click_control multiple 6000 7920 3765 495             # "Next Question >>" / "Check Score >>"
+  done
+}
+
+# print_certificate NAME: types the name on the results and prints; the PDF
+# must carry it with the full score.
+print_certificate() {
+  click_control Welldone 3120 6600 5760 615               # the name box
+  xdotool type --delay 20 "$1"
+  click_control Welldone 240 1800 3765 495                # "Print Certificate"
+  answer_message certificate
+  expect_text "$(printed_text)" "Velmora" "Excellent Work" "$1" "You have scored 10 out of 10." "Well Done"
 }
 
 # start_cups: a private CUPS server (needs root) whose default printer is a

@@ -2,7 +2,7 @@
 # while working it with real keystrokes (xdotool): the title screen, the main
 # menu, a topic menu, a whole quiz, the results, a labelling activity and the
 # wizard. Each screen is found as the active window holding a given control,
-# by polling the bus; nothing waits a fixed time. Prints the main menu's tree.
+# by polling the bus; nothing waits a fixed time.
 # Usage: screen_reader.py APP_DIR READY_FILE: the program's folder, for its
 # question file, and a file made once the reader listens, when the program may start.
 import subprocess
@@ -128,10 +128,6 @@ menu_window = wait_until("the main menu did not show", lambda: windows("intro0")
 subprocess.run(["xdotool", "windowfocus", "--sync", menu_window], check=True)
 
 menu = screen_with("push button", "Greek Fighters")
-print("The main menu as the bus reports it:")
-for role, name, obj in [(menu.getRoleName(), menu.name, menu)] + controls(menu):
-    states = [s for s in ("enabled", "focusable", "focused", "checked") if obj.getState().contains(getattr(pyatspi, "STATE_" + s.upper()))]
-    print(f"  {role} | {name} | {' '.join(states)}")
 expect(menu, "push button", "Teachers' Guide", enabled=True, focused=True)
 expect(menu, "push button", "Where and When", enabled=False)
 expect(menu, "radio button", "Sound On", checked=True)

@@ -98,16 +98,20 @@ private slots:
         QVERIFY(touch<Wrong>().backColor() == colours::screenBack && !QApplication::overrideCursor());
     }
 
-    // Entries stay lit until the pointer crosses the background. A moment
-    // after loading, the menu reads the catalogue once.
-    void theMainMenu()
+    // Main-menu entries stay lit until the pointer crosses the background;
+    // a further unit's entry lights up like the rest. A moment after
+    // loading, the menu reads the catalogue once. Each unit opens over the
+    // main menu with its title and picture (lying under the buttons); a move
+    // over the fighters' picture counts as the background. "Exit" unloads the
+    // unit and clicks over the main menu.
+    void theMenus()
     {
         TestEnvironment env;
         writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes({"Vases", "Triremes"}));
         intro0 &menu = touch<intro0>();
         menu.showScreen();
-        hoverOver(menu.Label2[GreekFighters]);
-        hoverOver(menu.Label2[GreekWriting]);
+        for (int entry : {GreekFighters, GreekWriting})
+            hoverOver(menu.Label2[entry]);
         hoverOver(menu.Image1);
         QVERIFY(lit(menu.Label2[GreekFighters]) && lit(menu.Label2[GreekWriting]));
         hoverOver(menu.Label2[7]);
@@ -116,24 +120,16 @@ private slots:
         QVERIFY(!lit(menu.Label2[GreekFighters]) && !lit(menu.Label2[7]));
         QTRY_COMPARE(Module1.worksheetCount, 2);
         QVERIFY(Module1.worksheetTitles[2] == QStringLiteral("Triremes") && !menu.Timer1->isEnabled());
-    }
-
-    // Each unit opens over the main menu with its title and picture (lying
-    // under the buttons); a move over the fighters' picture counts as the
-    // background. "Exit" unloads the unit and clicks over the main menu.
-    void theTopicMenus()
-    {
         for (const auto &[entry, unit, title] : {std::tuple{GreekFighters, "fighters", "Greek Fighters"},
                                                  {GreekWriting, "writing", "Greek Writing"}}) {
-            TestEnvironment env;
-            TopicMenu &menu = static_cast<TopicMenu &>(clickMainMenuEntry(entry));
-            QCOMPARE(env.sound->playedWithTop, QStringList{QStringLiteral("wav\\click.wav@") + unit});
-            QVERIFY(touch<intro0>().isVisible() && menu.Label1->caption() == QLatin1String(title));
-            QCOMPARE(menu.childAt(menu.label3[0]->geometry().center()), static_cast<QWidget *>(menu.label3[0]));
-            hoverOver(menu.label3[4]);
-            hoverOver(menu.Image1, QPoint(menu.Image1->width() / 2, 300));
-            QCOMPARE(lit(menu.label3[4]), entry == GreekWriting);
-            clickOn(menu.label3[2]);
+            TopicMenu &topic = static_cast<TopicMenu &>(clickMainMenuEntry(entry));
+            QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@") + unit);
+            QVERIFY(menu.isVisible() && topic.Label1->caption() == QLatin1String(title));
+            QCOMPARE(topic.childAt(topic.label3[0]->geometry().center()), static_cast<QWidget *>(topic.label3[0]));
+            hoverOver(topic.label3[4]);
+            hoverOver(topic.Image1, QPoint(topic.Image1->width() / 2, 300));
+            QCOMPARE(lit(topic.label3[4]), entry == GreekWriting);
+            clickOn(topic.label3[2]);
             QVERIFY(!isLoaded<fighters>() && !isLoaded<writing>());
             QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@intro0"));
         }

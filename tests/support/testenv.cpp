@@ -165,5 +165,3 @@ void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons)
     QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, buttons, {});
     QApplication::sendEvent(widget, &move);
 }
-
-void runEventsFor(int ms) { QTest::qWait(ms); }

@@ -88,5 +88,3 @@ void hoverOver(QWidget *widget, QPoint at = QPoint(-1, -1));
 // Clicks a tick box or a round button on its box, clear of its text.
 void clickBox(QWidget *button);
 void moveWithButtons(QWidget *widget, QPointF at, Qt::MouseButtons buttons = Qt::LeftButton);
-// Lets timers and posted events run for about ms milliseconds.
-void runEventsFor(int ms);
