@@ -61,20 +61,20 @@ private slots:
         pressKey(Qt::Key_F5);
         QCOMPARE(quiz.focusWidget(), quiz.Label2);
         pressKey(Qt::Key_Escape);
-        runEventsFor(20);
+        QTest::qWait(20);
         auto &viewer = static_cast<teacher &>(clickTopicMenuButton(QStringLiteral("fighters"), 4)); // "Key Facts"
         clickOn(viewer.Speaker);
         clickOn(viewer.Label3[viewer::NextPage]);
         tabTo(viewer.Speaker, Qt::Key_Space);
         pressKey(Qt::Key_Escape);
-        runEventsFor(20);
+        QTest::qWait(20);
         auto &activity = static_cast<fighterslab &>(clickTopicMenuButton(QStringLiteral("fighters"), 1));
         clickOn(activity.Speaker);
         dragIntoBox(activity, 2, 2);
         pressKey(Qt::Key_Return); // picks up the first label in reading order
         pressKey(Qt::Key_Escape); // puts it back
         pressKey(Qt::Key_Escape); // leaves
-        runEventsFor(20);
+        QTest::qWait(20);
         const QStringList heard = env.speech->heard, wanted{
             question(1), "stop", question(2), "stop", read("Greek Fighters.\nKey Facts 1 of 2.\nHoplites.\nGreek foot"),
             "stop", read("Greek Fighters.\nKey Facts 2 of 2.\nSparta."), "stop",
@@ -100,7 +100,7 @@ private slots:
         QVERIFY2(sinceTheSound.elapsed() >= soundLengthMs(QStringLiteral("wav\\fanf2.wav")), "read over the reward sound");
         pressKey(Qt::Key_F5);
         pressKey(Qt::Key_Escape);
-        runEventsFor(20);
+        QTest::qWait(20);
         const QString score = read(QStringLiteral("Excellent work. You have scored 10 out of 10."), 80);
         QCOMPARE(env.speech->heard, (QStringList{score, score, "stop"}));
     }

@@ -139,7 +139,7 @@ private slots:
         env.emptyFolder(QStringLiteral("units"));
         writeBytes(env.contentDir() + QStringLiteral("/units/olympics/unit.txt"), bytes);
         touch<intro0>().showScreen();
-        runEventsFor(50);
+        QTest::qWait(50);
         QVERIFY(env.messages.isEmpty());
         clickMainMenuEntry(OlympicsEntry);
         QCOMPARE(env.messages, QStringList{message});

@@ -8,9 +8,11 @@
 // (Drops at every scale: DropRulesTest and PrintoutsTest.)
 #include "activities/fighterslab.h"
 #include "activities/fightersord.h"
+#include "activities/unitactivities.h"
 #include "activities/writinglab.h"
 #include "activities/writingord.h"
 #include "common/designs.h"
+#include "common/unitdescription.h"
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
 #include "quiz/wrong.h"
@@ -29,10 +31,12 @@
 #include "worksheets/wizard.h"
 #include "worksheets/worksheets.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QStyleOptionButton>
 #include <QtTest>
 #include <cmath>
+#include <functional>
 
 namespace {
 template <class S>
@@ -50,13 +54,24 @@ Screen &catalogue()
     return touch<worksheets>();
 }
 // Every screen in every state that changes its captions, with the control
-// array it never shows (its captions need not fit).
-using Opener = Screen &(*)();
-const std::pair<Opener, const char *> kEveryScreen[] = {
-    {open<Titlefrm>, ""}, {open<intro0>, ""}, {open<fighters>, ""}, {open<writing>, ""}, {open<teacher>, ""},
-    {open<guide>, ""}, {open<multiple>, ""}, {checkScore, ""}, {fullMarks, ""}, {oneShort, ""}, {open<Wrong>, ""},
-    {open<fighterslab>, ""}, {open<writinglab>, "Label10"}, {open<fightersord>, ""}, {open<writingord>, ""},
-    {open<wizard>, ""}, {catalogue, ""}};
+// array it never shows (its captions need not fit); each unit described in
+// the content with its menu and both activities.
+using Opener = std::function<Screen &()>;
+QList<std::pair<Opener, QString>> everyScreen()
+{
+    QList<std::pair<Opener, QString>> all{
+        {open<Titlefrm>, ""}, {open<intro0>, ""}, {open<fighters>, ""}, {open<writing>, ""}, {open<teacher>, ""},
+        {open<guide>, ""}, {open<multiple>, ""}, {checkScore, ""}, {fullMarks, ""}, {oneShort, ""}, {open<Wrong>, ""},
+        {open<fighterslab>, ""}, {open<writinglab>, "Label10"}, {open<fightersord>, ""}, {open<writingord>, ""},
+        {open<wizard>, ""}, {catalogue, ""}};
+    for (const QString &slug : QDir(resolveContentPath(QStringLiteral("units"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const auto unit = [slug] { return std::get<UnitDescription>(readUnitDescription(slug)); };
+        all.append({[=]() -> Screen & { return touchKeyed<UnitMenu>(slug, unit()); }, ""});
+        all.append({[=]() -> Screen & { return touchKeyed<UnitLabelling>(slug, unit()); }, ""});
+        all.append({[=]() -> Screen & { return touchKeyed<UnitOrdering>(slug, unit()); }, ""});
+    }
+    return all;
+}
 
 // Each control with its rectangles in twips and pixels and its font size in pixels.
 struct Drawn {
@@ -223,7 +238,7 @@ private slots:
     {
         QFETCH_GLOBAL(double, factor);
         TestEnvironment env;
-        for (const auto &[openScreen, neverShown] : kEveryScreen) {
+        for (const auto &[openScreen, neverShown] : everyScreen()) {
             twips::setScale(1);
             const QSize sizeAtOne = openScreen().size();
             const QList<Drawn> atOne = controlsOf(openScreen());
@@ -231,7 +246,7 @@ private slots:
             twips::setScale(factor);
             Screen &screen = openScreen();
             checkScaled(screen, atOne, sizeAtOne, factor);
-            checkButtonsFit(screen, QLatin1String(neverShown));
+            checkButtonsFit(screen, neverShown);
             checkNoTextCollides(screen);
             screens::unloadAll();
         }
