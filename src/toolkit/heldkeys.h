@@ -5,8 +5,10 @@
 // X11 sends a held key as a release and a press with one time stamp, again
 // and again, a pair that looks like a new press once split; asked, it sends
 // the repeats as presses alone and one release when the key comes up, as
-// Windows does.
-#include <QSet>
+// Windows does. A key's release can be lost (it went to a window that closed
+// or to another program), so a key counts as still down only while its
+// presses keep coming, as a held key's repeats do.
+#include <QHash>
 
 class QKeyEvent;
 
@@ -20,7 +22,7 @@ public:
     void forget();
 
 private:
-    QSet<quint32> down_;
+    QHash<quint32, quint64> down_; // each key down, with the time of its last press or repeat
     const QKeyEvent *lastPress_ = nullptr;
     quint64 lastPressAt_ = 0;
     bool lastPressRepeated_ = false;

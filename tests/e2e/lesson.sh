@@ -56,7 +56,7 @@ click_control worksheets 120 720 5715 375                 # the first title: ans
 leave multiple
 leave worksheets
 
-! grep -qE 'velmora-print|velmora-speech' "/proc/$VELMORA_PID/maps" || fail "printing or speech was loaded unasked"
+! grep -q velmora-print "/proc/$VELMORA_PID/maps" || fail "printing was loaded without a print"
 leave intro0
 click_control Titlefrm 2760 6000 1335 375                 # title "Exit"
 wait_until 10 bash -c "! kill -0 $VELMORA_PID" || fail "the program did not end"
