@@ -3,20 +3,22 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <atomic>
+#include <utility>
 #include <limits>
 
 namespace {
 using Kind = SeqFileError::Kind;
 
-std::atomic<bool> channelInUse{false};
+// Each thread has its channel: a save running away from the screens never
+// finds it taken by a screen reading the catalogue meanwhile.
+thread_local bool channelInUse = false;
 
 // File channel 1: taken on open, given back on close or when its holder dies.
 class ChannelClaim {
 public:
     ChannelClaim()
     {
-        if (channelInUse.exchange(true))
+        if (std::exchange(channelInUse, true))
             throw SeqFileError(Kind::ChannelBusy, QStringLiteral("file channel 1 is already open"));
     }
     ~ChannelClaim() { release(); }

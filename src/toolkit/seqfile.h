@@ -4,7 +4,8 @@
 // CR LF, one byte per character in Windows-1252 so a file written here is
 // byte-identical to one written on a Windows PC.
 //
-// There is one file channel: at most one sequential file is open at a time.
+// Each thread has one file channel: at most one sequential file is open at a
+// time on it.
 // Readers and writers hold the channel while they live and give it back when
 // they are closed or destroyed, also when an error unwinds past them.
 #include "toolkit/atomicfile.h"

@@ -62,3 +62,12 @@ void runWhileBusy(const std::function<void()> &work)
     if (failure)
         std::rethrow_exception(failure);
 }
+
+void onUserInterfaceThread(std::function<void()> change)
+{
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || QThread::currentThread() == app->thread())
+        change();
+    else // queued ahead of the worker's end, which ends runWhileBusy's loop
+        QMetaObject::invokeMethod(app, std::move(change), Qt::QueuedConnection);
+}

@@ -10,3 +10,8 @@
 // dropped, so nothing else (a second save) can start. Work must not touch
 // widgets. Without a user interface, or away from its thread, it simply runs work.
 void runWhileBusy(const std::function<void()> &work);
+
+// Runs change on the user-interface thread, where the screens' own state
+// lives: at once when called there (or without a user interface); from work
+// under runWhileBusy, queued to run before runWhileBusy returns.
+void onUserInterfaceThread(std::function<void()> change);

@@ -2,6 +2,7 @@
 
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
+#include "toolkit/whilebusy.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -84,8 +85,10 @@ StoreProblem whyNotWhole(const CatalogueRead &read)
 
 void keepCatalogue(const CatalogueRead &read)
 {
-    if (read.count)
-        Module1.worksheetCount = *read.count;
-    for (int i = 0; i < read.titles.size(); ++i)
-        Module1.worksheetTitles[i + 1] = read.titles[i];
+    onUserInterfaceThread([count = read.count, titles = read.titles] {
+        if (count)
+            Module1.worksheetCount = *count;
+        for (int i = 0; i < titles.size(); ++i)
+            Module1.worksheetTitles[i + 1] = titles[i];
+    });
 }

@@ -2,6 +2,7 @@
 
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
+#include "toolkit/whilebusy.h"
 #include "worksheets/cataloguelock.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/cataloguewrite.h"
@@ -34,8 +35,10 @@ DeleteResult delworksheet(const QString &title)
         return failed(folder.problemOf(error.problem())); // Module1 keeps the catalogue as read
     }
     // Later titles move up a slot; the last slot keeps its old title.
-    for (qsizetype i = position; i < titles.size(); ++i)
-        Module1.worksheetTitles[i + 1] = titles[i];
-    Module1.worksheetCount = int(titles.size());
+    onUserInterfaceThread([position, titles] {
+        for (qsizetype i = position; i < titles.size(); ++i)
+            Module1.worksheetTitles[i + 1] = titles[i];
+        Module1.worksheetCount = int(titles.size());
+    });
     return {DeleteOutcome::Deleted, StoreProblem::None, folder.path()};
 }

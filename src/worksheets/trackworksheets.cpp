@@ -2,6 +2,7 @@
 
 #include "common/module1.h"
 #include "toolkit/seqfile.h"
+#include "toolkit/whilebusy.h"
 #include "worksheets/cataloguewrite.h"
 
 CatalogueRead readCatalogueForRewrite(const WorksheetFolder &folder)
@@ -29,6 +30,6 @@ TrackOutcome trackworksheets(const WorksheetFolder &folder, const CatalogueRead 
     writeCatalogueFile(folder, read.lines + QByteArrayList{encodeWindows1252(title)});
     // worksheetCount keeps the count read, so a catalogue screen lists the
     // new title only when it next loads.
-    Module1.worksheetTitles[read.titles.size() + 1] = title;
+    onUserInterfaceThread([slot = read.titles.size() + 1, title] { Module1.worksheetTitles[slot] = title; });
     return TrackOutcome::Added;
 }
