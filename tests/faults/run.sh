@@ -5,14 +5,14 @@
 # --all. A fault is caught when a test fails. Prints one line a fault and the
 # count; exits 1 when one was missed.
 #   usage: tests/faults/run.sh [--all] [PATTERN]   (PATTERN picks faults by name)
-# FAULTS_SCRATCH names the scratch folder (default $TMPDIR/velmora-faults),
+# FAULTS_SCRATCH names the scratch folder (default $TMPDIR/velmora-faults-TREE),
 # kept between runs so that its build stays warm.
 set -uo pipefail
 all=0
 [ "${1:-}" = --all ] && { all=1; shift; }
 pattern=${1:-}
 top=$(cd "$(dirname "$0")/../.." && pwd)
-scratch=${FAULTS_SCRATCH:-${TMPDIR:-/tmp}/velmora-faults}
+scratch=${FAULTS_SCRATCH:-${TMPDIR:-/tmp}/velmora-faults-$(basename "$top")}
 build=$scratch/build
 mkdir -p "$scratch"
 # The tree as it stands, committed or not; unchanged files keep their times, so the build stays warm.
