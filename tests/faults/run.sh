@@ -4,7 +4,7 @@
 # quick) and runs the test classes the fault names, or every unit test with
 # --all. A fault is caught when a test fails. Prints one line a fault and the
 # count; exits 1 when one was missed.
-#   usage: tests/faults/run.sh [--all] [PATTERN]   (PATTERN picks faults by name)
+#   usage: tests/faults/run.sh [--all] [REGEX]   (REGEX picks faults by "name | file")
 # FAULTS_SCRATCH names the scratch folder (default $TMPDIR/velmora-faults-TREE),
 # kept between runs so that its build stays warm.
 set -uo pipefail
@@ -30,8 +30,9 @@ trap restore EXIT
 caught=0 failed=0 total=0
 while IFS="|" read -r name file classes script <&3; do
   read -r name <<<"$name"
-  [[ -z $name || $name == \#* || $name != *$pattern* ]] && continue
   read -r file <<<"$file"
+  [[ -z $name || $name == \#* ]] && continue
+  [[ "$name | $file" =~ $pattern ]] || continue
   read -ra classes <<<"$classes"
   total=$((total + 1))
   faulty=$scratch/$file
