@@ -49,7 +49,7 @@ while IFS="|" read -r name file classes script <&3; do
     if (cd "$build" && nice ctest -L unit "${only[@]}" -j2 --timeout 300 >"$build/faults-test.log" 2>&1); then
       verdict="MISSED"
     else
-      verdict="caught by $(grep -oE '^\s+[0-9]+ - [A-Za-z]+\.' "$build/faults-test.log" | awk '{print substr($3, 1, length($3) - 1)}' | sort -u | tr '\n' ' ')"
+      verdict="caught by $(grep -oE '^\s+[0-9]+ - [A-Za-z]+\.[A-Za-z0-9_]+' "$build/faults-test.log" | awk '{print $3}' | sort -u | tr '\n' ' ')"
       caught=$((caught + 1)) failed=$((failed - 1))
     fi
   fi
