@@ -95,6 +95,9 @@ private slots:
         QTest::addRow("Greek answer") << "Persians" << QStringLiteral("\u03b1 and \u03b2") << 1
                                       << QStringLiteral("Answer B of Question 3 holds characters that a worksheet cannot keep: "
                                                         "\u03b1\u03b2. Please type something else in their place.");
+        QTest::addRow("quoted answer") << "Persians" << "\"No\" he said" << 1
+                                       << "Answer B of Question 3 begins with a double quote (\"), which a worksheet cannot keep "
+                                          "there. Please put a word before it or leave it out.";
         QTest::addRow("look-alike title") << "t1" << "Answer 3B" << 1
                                           << "There is already a worksheet called \"T1\". A title that differs from it only in "
                                              "capital letters would replace it, so please choose another title, or open \"T1\" "
