@@ -4,15 +4,15 @@
 # quick) and runs the test classes the fault names, or every unit test with
 # --all. A fault is caught when a test fails. Prints one line a fault and the
 # count; exits 1 when one was missed.
-#   usage: tests/faults/run.sh [--all] [PATTERN]   (PATTERN picks faults by name)
-# FAULTS_SCRATCH names the scratch folder (default $TMPDIR/velmora-faults),
+#   usage: tests/faults/run.sh [--all] [REGEX]   (REGEX picks faults by "name | file")
+# FAULTS_SCRATCH names the scratch folder (default $TMPDIR/velmora-faults-TREE),
 # kept between runs so that its build stays warm.
 set -uo pipefail
 all=0
 [ "${1:-}" = --all ] && { all=1; shift; }
 pattern=${1:-}
 top=$(cd "$(dirname "$0")/../.." && pwd)
-scratch=${FAULTS_SCRATCH:-${TMPDIR:-/tmp}/velmora-faults}
+scratch=${FAULTS_SCRATCH:-${TMPDIR:-/tmp}/velmora-faults-$(basename "$top")}
 build=$scratch/build
 mkdir -p "$scratch"
 # The tree as it stands, committed or not; unchanged files keep their times, so the build stays warm.
@@ -30,8 +30,9 @@ trap restore EXIT
 caught=0 failed=0 total=0
 while IFS="|" read -r name file classes script <&3; do
   read -r name <<<"$name"
-  [[ -z $name || $name == \#* || $name != *$pattern* ]] && continue
   read -r file <<<"$file"
+  [[ -z $name || $name == \#* ]] && continue
+  [[ "$name | $file" =~ $pattern ]] || continue
   read -ra classes <<<"$classes"
   total=$((total + 1))
   faulty=$scratch/$file
@@ -48,7 +49,7 @@ while IFS="|" read -r name file classes script <&3; do
     if (cd "$build" && nice ctest -L unit "${only[@]}" -j2 --timeout 300 >"$build/faults-test.log" 2>&1); then
       verdict="MISSED"
     else
-      verdict="caught by $(grep -oE '^\s+[0-9]+ - [A-Za-z]+\.' "$build/faults-test.log" | awk '{print substr($3, 1, length($3) - 1)}' | sort -u | tr '\n' ' ')"
+      verdict="caught by $(grep -oE '^\s+[0-9]+ - [A-Za-z]+\.[A-Za-z0-9_]+' "$build/faults-test.log" | awk '{print $3}' | sort -u | tr '\n' ' ')"
       caught=$((caught + 1)) failed=$((failed - 1))
     fi
   fi

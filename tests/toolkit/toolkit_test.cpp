@@ -3,15 +3,21 @@
 // the one file channel and never touch the previous file on a failed write
 // (what writing puts on disk is checked byte for byte through the catalogue
 // and worksheet files); WAV files from outside are read safely or refused;
-// real sound without its module plays nothing and raises nothing.
+// real sound without its module plays nothing and raises nothing; a screen
+// reader hears painted controls as they are shown.
 #include "testregistry.h"
+#include "toolkit/accessibility.h"
 #include "toolkit/atomicfile.h"
 #include "toolkit/backendmodule.h"
+#include "toolkit/label.h"
+#include "toolkit/picturebox.h"
+#include "toolkit/screen.h"
 #include "toolkit/pcmplayer.h"
 #include "toolkit/platformsound.h"
 #include "toolkit/seqfile.h"
 #include "toolkit/wavdecoder.h"
 
+#include <QAccessible>
 #include <QDataStream>
 #include <QDir>
 #include <QScopeGuard>
@@ -141,6 +147,35 @@ private slots:
         output->preload({QStringLiteral("wav\\click.wav")});
         output->play(QStringLiteral("wav\\click.wav"));
         setModuleFolders({});
+    }
+
+    // A screen is a window; a label says its caption without arrows, in the
+    // role its screen gives it, and a button can be pressed; a picture says
+    // what it shows, a page of artwork the text printed on it.
+    void aScreenReaderHearsWhatIsShown()
+    {
+        Screen screen(QStringLiteral("probe"));
+        Label button(&screen), heading(&screen);
+        button.setCaption(QStringLiteral("Next Page >>"));
+        button.setAccessibleRole(QAccessible::Button);
+        heading.setCaption(QStringLiteral("Greek Fighters"));
+        int presses = 0;
+        connect(&button, &MouseControl::clicked, [&presses] { ++presses; });
+        PictureView photo(&screen), page(&screen);
+        setPictureDescriber([](const QString &path) { return "A picture from " + path; });
+        const auto forget = qScopeGuard([] { setPictureDescriber({}); });
+        QVERIFY(photo.loadPicture(QStringLiteral("images\\SOLDIER.jpg")) && page.loadPicture(QStringLiteral("wmf\\acknowledgments.wmf")));
+        QList<std::pair<QAccessible::Role, QString>> heard;
+        for (QObject *control : std::initializer_list<QObject *>{&screen, &button, &heading, &photo, &page}) {
+            QAccessibleInterface *reader = QAccessible::queryAccessibleInterface(control);
+            heard.append({reader->role(), reader->text(QAccessible::Name).section(QLatin1Char(','), 0, 0)});
+        }
+        QCOMPARE(heard, (QList<std::pair<QAccessible::Role, QString>>{
+                            {QAccessible::Window, ""}, {QAccessible::Button, "Next Page"}, {QAccessible::StaticText, "Greek Fighters"},
+                            {QAccessible::Graphic, "A picture from images\\SOLDIER.jpg"},
+                            {QAccessible::StaticText, "Acknowledgments Velmora\nVelmora"}}));
+        QAccessible::queryAccessibleInterface(&button)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(presses, 1);
     }
 };
 

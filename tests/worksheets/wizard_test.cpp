@@ -37,17 +37,22 @@ class WizardTest : public QObject {
     Q_OBJECT
 private slots:
     // The wizard opens above the menu with the title box focused; each kind
-    // of box takes no more than its limit. "Exit" and Escape ask before
-    // throwing typed work away: Cancel, the default, stays; OK keeps nothing.
-    // (Where Enter and Tab lead: aWorksheetSavedByKeysAlone and KeyboardTest.)
-    void typingAndLeaving()
+    // of box takes no more than its limit. Escape leaves an empty or a
+    // just-saved wizard at once; after a change Escape and "Exit" ask first:
+    // Cancel, the default, stays; OK keeps nothing. By keys alone a
+    // worksheet is saved: Enter and Tab through every box, Space on the
+    // right ticks, Enter on "Save Worksheet".
+    void typingSavingAndLeaving()
     {
         TestEnvironment env;
         Module1.soundOn = 1;
         const QMap<QString, QByteArray> before = env.multipleFolder();
+        touch<intro0>().showScreen();
+        tabTo(touch<intro0>().Label2[17], Qt::Key_Return);
+        pressKey(Qt::Key_Escape);
         wizard &editor = openWizard();
         QVERIFY(touch<intro0>().isVisible() && editor.focusWidget() == editor.Text1);
-        QCOMPARE(env.sound->playedWithTop, QStringList{"wav\\click.wav@wizard"});
+        QCOMPARE(env.sound->playedWithTop.last(), QStringLiteral("wav\\click.wav@wizard"));
         const QString typed = QStringLiteral("abcdefghij").repeated(8);
         for (QLineEdit *box : std::initializer_list<QLineEdit *>{editor.Text1, editor.Text2[3], editor.Text3[17]})
             typeInto(box, typed);
@@ -55,34 +60,19 @@ private slots:
                  (QList<qsizetype>{25, 60, 30}));
         clickBox(editor.Check1[17]);
         pressKey(Qt::Key_Escape); // asks first; Enter answers Cancel, the default
-        env.answers = {MsgResult::Cancel};
+        env.answers = {MsgResult::Cancel, MsgResult::Ok};
         clickOn(editor.Label3[0]);
-        QVERIFY(isLoaded<wizard>() && env.messages.size() == 2);
-        env.answers = {MsgResult::Ok};
         clickOn(editor.Label3[0]);
         QVERIFY(topScreenName() == QLatin1String("intro0") && env.messages.size() == 3 && env.multipleFolder() == before);
         QVERIFY(openWizard().content().title.isEmpty() && !touch<wizard>().Check1[17]->isChecked());
-    }
-
-    // The keyboard alone: Enter and Tab through every box, Space on the
-    // right ticks, Enter on "Save Worksheet" saves. Escape leaves an empty
-    // or a just-saved wizard at once, and asks when anything has changed.
-    void aWorksheetSavedByKeysAlone()
-    {
-        TestEnvironment env;
-        touch<intro0>().showScreen();
-        tabTo(touch<intro0>().Label2[17], Qt::Key_Return);
-        pressKey(Qt::Key_Escape);
-        QCOMPARE(topScreenName(), QStringLiteral("intro0"));
-        tabTo(touch<intro0>().Label2[17], Qt::Key_Return);
         const WorksheetContent worksheet = sampleWorksheet(QStringLiteral("Heroes"));
         saveWorksheetByKeys(worksheet);
-        QCOMPARE(env.messages, QStringList{"Your worksheet has been saved."});
+        QCOMPARE(env.messages.last(), QStringLiteral("Your worksheet has been saved."));
         QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Heroes"}));
         QVERIFY(touch<wizard>().content().answers == worksheet.answers && touch<wizard>().content().ticks == worksheet.ticks);
         typeInto(touch<wizard>().Text3[7], QStringLiteral("!"));
         pressKey(Qt::Key_Escape); // changed since saving: asks, and Enter stays
-        QVERIFY(topScreenName() == QLatin1String("wizard") && env.messages.size() == 2);
+        QVERIFY(topScreenName() == QLatin1String("wizard") && env.messages.size() == 5);
         QTest::keyClick(touch<wizard>().Text3[7], Qt::Key_Backspace);
         pressKey(Qt::Key_Escape);
         QCOMPARE(topScreenName(), QStringLiteral("intro0"));
@@ -105,6 +95,9 @@ private slots:
         QTest::addRow("Greek answer") << "Persians" << QStringLiteral("\u03b1 and \u03b2") << 1
                                       << QStringLiteral("Answer B of Question 3 holds characters that a worksheet cannot keep: "
                                                         "\u03b1\u03b2. Please type something else in their place.");
+        QTest::addRow("quoted answer") << "Persians" << "\"No\" he said" << 1
+                                       << "Answer B of Question 3 begins with a double quote (\"), which a worksheet cannot keep "
+                                          "there. Please put a word before it or leave it out.";
         QTest::addRow("look-alike title") << "t1" << "Answer 3B" << 1
                                           << "There is already a worksheet called \"T1\". A title that differs from it only in "
                                              "capital letters would replace it, so please choose another title, or open \"T1\" "

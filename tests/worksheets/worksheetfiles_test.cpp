@@ -1,7 +1,6 @@
 // Worksheets away from the screens: the rules a worksheet must meet before it
 // is saved and what the teacher is told (completeness in the order a teacher
-// meets it, titles no Windows folder or catalogue could hold, text a file
-// cannot keep), then question files byte for byte: what the writer puts on
+// meets it, titles no Windows folder or catalogue could hold), then question files byte for byte: what the writer puts on
 // disk, what the loader makes of it, and what a file that ends early leaves.
 #include "common/module1.h"
 #include "support/platformprobe.h"
@@ -11,7 +10,6 @@
 #include "toolkit/picture.h"
 #include "worksheets/catalogueread.h"
 #include "worksheets/questionloader.h"
-#include "worksheets/storabletext.h"
 #include "worksheets/wizardchecks.h"
 #include "worksheets/worksheetfile.h"
 #include "worksheets/worksheettitle.h"
@@ -81,21 +79,6 @@ private slots:
         QCOMPARE(worksheetTitleMessage(check, title, folder).isEmpty(), problem == TitleProblem::None); // each kind says why
     }
 
-    // Text that reads back as typed passes; the first box in tab order
-    // whose text cannot be kept is named with the reason, not a later one.
-    void textAWorksheetCannotKeepIsNamed()
-    {
-        WorksheetContent w = sampleWorksheet(QStringLiteral("Caf\u00e9"));
-        w.answers[8] = QStringLiteral("He said \"no\" \u2013 \u20ac5 & more");
-        QCOMPARE(firstTextNotStorable(w), std::nullopt);
-        w.answers[39] = QStringLiteral("  \"Yes\" he said");
-        QCOMPARE(textNotStorableMessage(*firstTextNotStorable(w)),
-                 QStringLiteral("Answer D of Question 10 begins with a double quote (\"), which a worksheet cannot keep "
-                                "there. Please put a word before it or leave it out."));
-        w.questions[9] = QStringLiteral("two\nlines");
-        QCOMPARE(textNotStorableMessage(*firstTextNotStorable(w)),
-                 QStringLiteral("Question 10 holds a line break, which a worksheet cannot keep. Please retype it."));
-    }
     // Commas are stored as "&" (so a teacher's own "&" comes back as a
     // comma), every character as its one Windows-1252 byte, one field a line.
     void aWorksheetIsSavedAndLoadedBack()
