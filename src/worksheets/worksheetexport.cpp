@@ -119,6 +119,7 @@ QString exportFileProblemMessage(FileProblem problem, const QString &path)
         why = QStringLiteral("another program has the file open.");
         break;
     case FileProblem::None:
+    case FileProblem::LockLost: // exports replace no file under a lock
     case FileProblem::Other:
         break;
     }

@@ -286,7 +286,7 @@ void worksheets::deleteWorksheet(const QString &title)
     if (messageBox(question, MsgButtons::OkCancel) != MsgResult::Ok)
         return;
     Module1.selectedWorksheet = title;
-    DeleteResult deleted{DeleteOutcome::Failed};
+    DeleteResult deleted{DeleteOutcome::Failed, StoreProblem::None, {}};
     runWhileBusy([&] { deleted = delworksheet(Module1.selectedWorksheet); });
     if (deleted.outcome == DeleteOutcome::Failed) {
         messageBox(deleteProblemMessage(deleted.problem, deleted.folder, title));
