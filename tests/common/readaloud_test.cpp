@@ -105,8 +105,8 @@ private slots:
         QCOMPARE(env.speech->heard, (QStringList{score, score, "stop"}));
     }
 
-    // A speaker that cannot read is disabled, says why, and neither F5 nor the
-    // results screen reads anything.
+    // A speaker that cannot read is disabled, says why, and neither F5 nor a
+    // label picked up reads anything.
     void aSpeakerThatCannotReadSaysWhy_data()
     {
         QTest::addColumn<QString>("cause");
@@ -135,9 +135,11 @@ private slots:
         QTRY_COMPARE(quiz.Speaker->toolTip(), tip);
         QVERIFY(!quiz.Speaker->isEnabled());
         pressKey(Qt::Key_F5);
-        answerAll(quiz, kRightAnswers);
-        QTRY_VERIFY(touch<Welldone>().isVisible() && !touch<Welldone>().Timer3->isEnabled());
-        QTest::qWait(50);
+        pressKey(Qt::Key_Escape);
+        clickTopicMenuButton(QStringLiteral("fighters"), 1); // the soldier
+        QTest::qWait(20);
+        pressKey(Qt::Key_Return); // picks up the first label
+        QTest::qWait(20);
         QVERIFY(env.speech->heard.isEmpty());
     }
 

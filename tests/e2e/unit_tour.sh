@@ -2,7 +2,8 @@
 # A pupil's tour of "The Olympic Games" on the real program under an X server,
 # printing through a private CUPS server: start-up opens no unit's file (the
 # program runs under strace); a full-marks quiz and labelling activity, the
-# labels dragged with the real pointer, each print a certificate read back.
+# labels dragged with the real pointer, each print a certificate read back;
+# a key facts page prints with no message, the program running on.
 source "$(dirname "$0")/lib.sh"
 UNIT=olympics TITLE="The Olympic Games"
 [ -f "$BUILD_DIR/units/$UNIT/unit.txt" ] || { echo "SKIP: \"$TITLE\" is not in the content yet"; exit 77; }
@@ -43,5 +44,10 @@ for label in "${LABELS[@]}"; do
 done
 click_control "${UNIT}lab" 6000 7920 2565 495             # "Check Score"
 print_certificate "You have scored ${#LABELS[@]} out of ${#LABELS[@]}."
+leave "${UNIT}lab"
+click_control "$UNIT" 6360 120 1995 495                   # "Key Facts"
+click_control teacher 10680 120 1125 495                  # "Print": no message at all
+expect_text "$(printed_text)" "$TITLE" "Key Facts 1 of"
+shown message && fail "printing a page showed a message"
 kill -0 "$VELMORA_PID" || fail "the program ended"
-echo "PASS: \"$TITLE\": its menu, a full-marks quiz and labelling activity, each with its certificate printed"
+echo "PASS: \"$TITLE\": its menu, a full-marks quiz and labelling activity, each with its certificate printed, and a page printed"

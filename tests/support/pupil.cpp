@@ -134,15 +134,6 @@ void tabTo(QWidget *control, int thenPress)
         pressKey(thenPress);
 }
 
-void answerAllByKeys(multiple &quiz, const QList<int> &choices)
-{
-    for (int choice : choices) {
-        if (choice != 0)
-            pressKey(Qt::Key_0 + choice);
-        tabTo(quiz.Label3[1], Qt::Key_Return);
-    }
-}
-
 void saveWorksheetByKeys(const WorksheetContent &worksheet)
 {
     typeKeys(worksheet.title);

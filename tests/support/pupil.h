@@ -60,8 +60,6 @@ void typeKeys(const QString &text);
 // Presses Tab until the control has the focus (the test fails when Tab
 // never gets there), then the key, if any.
 void tabTo(QWidget *control, int thenPress = 0);
-// The digit of each answer (0 leaves a question), then Enter on "Next Question >>".
-void answerAllByKeys(multiple &quiz, const QList<int> &choices);
 // The wizard in its Enter and Tab order: every box typed, the right answers
 // ticked with Space, then Enter on "Save Worksheet".
 void saveWorksheetByKeys(const WorksheetContent &worksheet);

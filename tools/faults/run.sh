@@ -4,7 +4,7 @@
 # quick) and runs the test classes the fault names, or every unit test with
 # --all. A fault is caught when a test fails. Prints one line a fault and the
 # count; exits 1 when one was missed.
-#   usage: tests/faults/run.sh [--all] [REGEX]   (REGEX picks faults by "name | file")
+#   usage: tools/faults/run.sh [--all] [REGEX]   (REGEX picks faults by "name | file")
 # FAULTS_SCRATCH names the scratch folder (default $TMPDIR/velmora-faults-TREE),
 # kept between runs so that its build stays warm.
 set -uo pipefail
@@ -55,6 +55,6 @@ while IFS="|" read -r name file classes script <&3; do
   fi
   restore
   printf '%-66s %s\n' "$name" "$verdict"
-done 3<"$scratch/tests/faults/faults.txt" # the copy: this tree may change meanwhile
+done 3<"$scratch/tools/faults/faults.txt" # the copy: this tree may change meanwhile
 echo "$caught of $total faults caught"
 [ "$failed" -eq 0 ]
