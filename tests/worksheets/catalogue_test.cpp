@@ -3,6 +3,7 @@
 // or loses a title, even with two programs saving into one folder.
 #include "common/module1.h"
 #include "support/platformprobe.h"
+#include "support/datacolumns.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -47,10 +48,8 @@ private slots:
     // end, and titles past the 1000th have no slot.
     void readingTheCatalogue_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("policies");
-        QTest::addColumn<bool>("complete");
-        QTest::addColumn<QStringList>("titles"); // before: a count of 2, titles "old1" to "old4"
+        // titles before: a count of 2, titles "old1" to "old4"
+        columns<QByteArray, QString, bool, QStringList>("bytes", "policies", "complete", "titles");
         const QString both = QStringLiteral("stop skip");
         QTest::newRow("as written") << QByteArray(" 2 \r\n  the Romans  \r\nTHE ROMANS\r\nmore") << both << true
                                     << QStringList{"the Romans  ", "THE ROMANS"};
@@ -89,16 +88,15 @@ private slots:
     // that cannot be read whole is rewritten by neither saving nor deleting.
     void addingATitle_data()
     {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QByteArray>("after"); // null: the file as before
+        // after null: the file as before
+        columns<QByteArray, QString, int, QByteArray>("before", "title", "outcome", "after");
         const QByteArray full = catalogueBytes(numberedTitles(1000)), same;
         const int saved = int(SaveOutcome::Saved), notSaved = int(SaveOutcome::NotSaved);
         QTest::newRow("first title") << catalogueBytes({}) << "Alpha" << saved << catalogueBytes({"Alpha"});
         QTest::newRow("differs in case") << catalogueBytes({"Alpha"}) << "alpha" << int(SaveOutcome::TitleRefused) << same;
         QTest::newRow("the 1000th") << catalogueBytes(numberedTitles(999)) << "T1000" << saved << catalogueBytes(numberedTitles(1000));
         QTest::newRow("listed with spaces") << QByteArray("2\r\n  Alpha\r\nBeta") << "Alpha" << saved << same;
+        QTest::newRow("listed with a comma") << QByteArray(" 1 \r\nAthens, Sparta\r\n") << "Athens, Sparta" << saved << same;
         QTest::newRow("listed in a full catalogue") << full << "T1000" << saved << same;
         QTest::newRow("the 1001st") << full << "One too many" << notSaved << same;
         QTest::newRow("no catalogue yet") << QByteArray() << "Gamma" << saved << QByteArray(" 1 \r\nGamma\r\n");
@@ -153,8 +151,7 @@ private slots:
     // every file stays byte for byte as it was, and the teacher is told which.
     void aFullOrReadOnlyFolderKeepsEverything_data()
     {
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("reason");
+        columns<bool, QString>("readOnly", "reason");
         QTest::newRow("full disk") << false << "The disk that holds the worksheet folder FOLDER is full.";
         QTest::newRow("read-only") << true << "Velmora is not allowed to write in the worksheet folder FOLDER. Please ask "
                                               "whoever looks after this computer to check it.";
@@ -240,9 +237,9 @@ private slots:
     // once on this computer, after the takeover time from another.
     void programsSavingIntoOneFolderLoseNothing_data()
     {
-        QTest::addColumn<QStringList>("first"); // the first program's arguments after its prefix
-        QTest::addColumn<int>("second");        // how many the second saves
-        QTest::addColumn<QString>("firstEnds"); // "saved", "killed" or "killed on another computer"
+        // first: the first program's arguments after its prefix; second: how many
+        // the second saves; firstEnds: "saved", "killed" or "killed on another computer"
+        columns<QStringList, int, QString>("first", "second", "firstEnds");
         QTest::newRow("at once") << QStringList{"50"} << 50 << "saved";
         QTest::newRow("a save stalls ten seconds") << QStringList{"1", "stall", "10000"} << 5 << "saved";
         QTest::newRow("killed mid-save") << QStringList{"1", "stall", "60000"} << 5 << "killed";

@@ -2,6 +2,7 @@
 // trip of a worksheet file, the command line through the real program, and
 // the catalogue's import, export and answer key by a teacher's clicks.
 #include "quiz/multiple.h"
+#include "support/datacolumns.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -41,8 +42,7 @@ class WorksheetTransferTest : public QObject {
 private slots:
     void filesAreReadAsTheFormatsSay_data()
     {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("read");
+        columns<QByteArray, QStringList>("bytes", "read");
         QTest::newRow("GIFT as documented") << QByteArray(
             "// question: 1 name: Grant's tomb\n$CATEGORY: $course$/top/Presidents\n\n"
             "::Grant's tomb::Who's buried in Grant's tomb?{~Grant ~Jefferson =no one ~Lincoln}\n\n"

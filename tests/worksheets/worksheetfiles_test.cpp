@@ -3,6 +3,7 @@
 // meets it, titles no Windows folder or catalogue could hold), then question files byte for byte: what the writer puts on
 // disk, what the loader makes of it, and what a file that ends early leaves.
 #include "common/module1.h"
+#include "support/datacolumns.h"
 #include "support/platformprobe.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
@@ -46,9 +47,7 @@ private slots:
     // saved. Listed: "Athens, Sparta" and "T1".
     void titlesAreSavedOrRefused_data()
     {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<TitleProblem>("problem");
-        QTest::addColumn<int>("folderLength");
+        columns<QString, TitleProblem, int>("title", "problem", "folderLength");
         for (const char *title : {"Greek Fighters 2", "tracks", "track.txt", "Console", "COM10", "LPT", "Aux work",
                                   "Caf\xc3\xa9 \xe2\x82\xac", "Quiz. Part two", "50% (hard) - #1!", "Athens, Sparta", "T1"})
             QTest::addRow("saved %s", title) << QString::fromUtf8(title) << TitleProblem::None << 20;
@@ -107,30 +106,23 @@ private slots:
     // reached and is no loaded set, even when only its last separator line is
     // missing; lines after line 72 are never read; a missing file changes
     // nothing. Fields: title, answer A2, answer D10, right answers 9 and 10.
-    void aFileIsReadNoFurtherThanLine72_data()
-    {
-        QTest::addColumn<int>("lines"); // 0: no file
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QStringList>("fields");
-        const int incomplete = int(QuestionFileLoad::Incomplete);
-        QTest::newRow("no file") << 0 << int(QuestionFileLoad::CannotOpen) << QStringList{"old", "old", "old", "old", "old"};
-        QTest::newRow("70 lines") << 70 << incomplete << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "old"};
-        QTest::newRow("71 lines") << 71 << incomplete << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "2"};
-        QTest::newRow("more lines") << 80 << int(QuestionFileLoad::Loaded) << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "2"};
-    }
     void aFileIsReadNoFurtherThanLine72()
     {
-        QFETCH(int, lines);
-        TestEnvironment env;
-        writeQuestionFile(env, QStringLiteral("SET.TXT"), QStringLiteral("Set"), {}, lines); // found whatever its case
-        Module1.quizTitle = QStringLiteral("old");
-        for (QuestionSlots *column : {&Module1.questionText, &Module1.answerA, &Module1.answerD, &Module1.correctAnswer})
-            column->fill(QStringLiteral("old"));
-        QTEST(int(loadQuestionFile(QStringLiteral("multiple\\Set.txt"))), "outcome");
-        QTEST((QStringList{Module1.quizTitle, Module1.answerA[2], Module1.answerD[10], Module1.correctAnswer[9],
-                           Module1.correctAnswer[10]}),
-              "fields");
-        QCOMPARE(Module1.questionText[0], QStringLiteral("old")); // slot 0 is never touched
+        const QStringList reached{"Set", "Answer 2A", "Answer 10D", "3", "2"};
+        const QList<std::tuple<int, QuestionFileLoad, QStringList>> rows{ // lines 0: no file
+            {0, QuestionFileLoad::CannotOpen, QStringList(5, "old")}, {70, QuestionFileLoad::Incomplete, reached.mid(0, 4) << "old"},
+            {71, QuestionFileLoad::Incomplete, reached}, {80, QuestionFileLoad::Loaded, reached}};
+        for (const auto &[lines, outcome, fields] : rows) {
+            TestEnvironment env;
+            writeQuestionFile(env, QStringLiteral("SET.TXT"), QStringLiteral("Set"), {}, lines); // found whatever its case
+            Module1.quizTitle = QStringLiteral("old");
+            for (QuestionSlots *column : {&Module1.questionText, &Module1.answerA, &Module1.answerD, &Module1.correctAnswer})
+                column->fill(QStringLiteral("old"));
+            QCOMPARE(loadQuestionFile(QStringLiteral("multiple\\Set.txt")), outcome);
+            QCOMPARE((QStringList{Module1.quizTitle, Module1.answerA[2], Module1.answerD[10], Module1.correctAnswer[9], Module1.correctAnswer[10]}),
+                     fields);
+            QCOMPARE(Module1.questionText[0], QStringLiteral("old")); // slot 0 is never touched
+        }
     }
 
     // A file of several gigabytes, or one endless line, in the worksheet or
@@ -140,8 +132,8 @@ private slots:
     // line go on as zeros, with no line end, to 3 GiB (sparse on disk).
     void hugeOrEndlessFilesFailAtOnce_data()
     {
-        QTest::addColumn<QString>("reader");
-        QTest::addColumn<QByteArray>("bytes"); // "PIPE": a named pipe
+        // bytes "PIPE": a named pipe
+        columns<QString, QByteArray>("reader", "bytes");
         QTest::newRow("question file, all zeros") << "question" << QByteArray("");
         QTest::newRow("question file, endless answer") << "question" << QByteArray("Set\r\n \r\nQ1\r\nA");
         QTest::newRow("question file, endless spaces") << "question" << QByteArray("Set\r\n") + QByteArray(8192, ' ') + "x\r\n";
@@ -157,8 +149,7 @@ private slots:
         QFETCH(QString, reader);
         QFETCH(QByteArray, bytes);
         TestEnvironment env;
-        const QString name = reader == QLatin1String("catalogue") ? QStringLiteral("track.txt") : QStringLiteral("Huge.txt");
-        const QString path = env.multipleDir() + '/' + name;
+        const QString path = env.multipleDir() + (reader == QLatin1String("catalogue") ? "/track.txt" : "/Huge.txt");
         QFile::remove(path);
         if (bytes == "PIPE") {
             if (!makeNamedPipe(path))
