@@ -46,86 +46,73 @@ private slots:
     // count stops one read and is skipped by the other (which then reads as
     // many titles as before), a short file keeps the old titles past its
     // end, and titles past the 1000th have no slot.
-    void readingTheCatalogue_data()
-    {
-        // titles before: a count of 2, titles "old1" to "old4"
-        columns<QByteArray, QString, bool, QStringList>("bytes", "policies", "complete", "titles");
-        const QString both = QStringLiteral("stop skip");
-        QTest::newRow("as written") << QByteArray(" 2 \r\n  the Romans  \r\nTHE ROMANS\r\nmore") << both << true
-                                    << QStringList{"the Romans  ", "THE ROMANS"};
-        QTest::newRow("older titles with commas") << QByteArray(" 3 \r\nAthens, Sparta\r\n \"Troy, 1184 BC\" x,y\r\nZ\r\n")
-                                                  << both << true << QStringList{"Athens, Sparta", "Troy, 1184 BC", "Z"};
-        QTest::newRow("empty catalogue") << QByteArray(" 0 \r\n") << both << true << QStringList{};
-        QTest::newRow("no file") << QByteArray() << both << false << QStringList{"old1", "old2"};
-        QTest::newRow("short") << QByteArray(" 4 \r\nAlpha\r\nBeta\r\n") << both << false << QStringList{"Alpha", "Beta", "old3", "old4"};
-        QTest::newRow("bad count, stopping") << QByteArray("two\r\nAlpha\r\nBeta\r\n") << "stop" << false << QStringList{"old1", "old2"};
-        QTest::newRow("bad count, skipping") << QByteArray("two\r\nAlpha\r\nBeta\r\n") << "skip" << false << QStringList{"Alpha", "Beta"};
-        QTest::newRow("negative count") << QByteArray("-3\r\nAlpha\r\n") << "stop" << false << QStringList{"old1", "old2"};
-        QTest::newRow("1001 titles") << catalogueBytes(numberedTitles(1001)) << both << false << numberedTitles(1000);
-    }
     void readingTheCatalogue()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, policies);
-        for (const QString &policy : policies.split(' ')) {
-            TestEnvironment env;
-            writeCatalogue(env, bytes);
-            Module1.worksheetCount = 2;
-            for (int i = 1; i <= 4; ++i)
-                Module1.worksheetTitles[i] = QStringLiteral("old%1").arg(i);
-            const auto skipping = policy == QLatin1String("skip") ? CatalogueReadPolicy::SkipFailedSteps
-                                                                  : CatalogueReadPolicy::StopAtFirstFailure;
-            const CatalogueRead read = readCatalogue(skipping, Module1.worksheetCount);
-            keepCatalogue(read);
-            QTEST(read.complete, "complete");
-            QTEST(sharedTitles(), "titles");
-        }
+        using enum CatalogueReadPolicy;
+        const QList<CatalogueReadPolicy> both{StopAtFirstFailure, SkipFailedSteps}, stop{StopAtFirstFailure}, skip{SkipFailedSteps};
+        // The titles before: a count of 2, titles "old1" to "old4". Null bytes: no file.
+        const struct { QByteArray bytes; QList<CatalogueReadPolicy> policies; bool complete; QStringList titles; } rows[] = {
+            {" 2 \r\n  the Romans  \r\nTHE ROMANS\r\nmore", both, true, {"the Romans  ", "THE ROMANS"}},
+            {" 3 \r\nAthens, Sparta\r\n \"Troy, 1184 BC\" x,y\r\nZ\r\n", both, true, {"Athens, Sparta", "Troy, 1184 BC", "Z"}},
+            {" 0 \r\n", both, true, {}},
+            {QByteArray(), both, false, {"old1", "old2"}},
+            {" 4 \r\nAlpha\r\nBeta\r\n", both, false, {"Alpha", "Beta", "old3", "old4"}},
+            {"two\r\nAlpha\r\nBeta\r\n", stop, false, {"old1", "old2"}},
+            {"two\r\nAlpha\r\nBeta\r\n", skip, false, {"Alpha", "Beta"}},
+            {"-3\r\nAlpha\r\n", stop, false, {"old1", "old2"}},
+            {catalogueBytes(numberedTitles(1001)), both, false, numberedTitles(1000)}};
+        for (const auto &row : rows)
+            for (const CatalogueReadPolicy policy : row.policies) {
+                TestEnvironment env;
+                writeCatalogue(env, row.bytes);
+                Module1.worksheetCount = 2;
+                for (int i = 1; i <= 4; ++i)
+                    Module1.worksheetTitles[i] = QStringLiteral("old%1").arg(i);
+                const CatalogueRead read = readCatalogue(policy, Module1.worksheetCount);
+                keepCatalogue(read);
+                QCOMPARE(read.complete, row.complete);
+                QCOMPARE(sharedTitles(), row.titles);
+            }
     }
 
     // Saving appends a new title; a listed one (even written unusually, or in
     // a full catalogue) leaves the catalogue alone; a 1001st, or a title that
     // differs from a listed one only in letter case, is refused. A catalogue
     // that cannot be read whole is rewritten by neither saving nor deleting.
-    void addingATitle_data()
-    {
-        // after null: the file as before
-        columns<QByteArray, QString, int, QByteArray>("before", "title", "outcome", "after");
-        const QByteArray full = catalogueBytes(numberedTitles(1000)), same;
-        const int saved = int(SaveOutcome::Saved), notSaved = int(SaveOutcome::NotSaved);
-        QTest::newRow("first title") << catalogueBytes({}) << "Alpha" << saved << catalogueBytes({"Alpha"});
-        QTest::newRow("differs in case") << catalogueBytes({"Alpha"}) << "alpha" << int(SaveOutcome::TitleRefused) << same;
-        QTest::newRow("the 1000th") << catalogueBytes(numberedTitles(999)) << "T1000" << saved << catalogueBytes(numberedTitles(1000));
-        QTest::newRow("listed with spaces") << QByteArray("2\r\n  Alpha\r\nBeta") << "Alpha" << saved << same;
-        QTest::newRow("listed with a comma") << QByteArray(" 1 \r\nAthens, Sparta\r\n") << "Athens, Sparta" << saved << same;
-        QTest::newRow("listed in a full catalogue") << full << "T1000" << saved << same;
-        QTest::newRow("the 1001st") << full << "One too many" << notSaved << same;
-        QTest::newRow("no catalogue yet") << QByteArray() << "Gamma" << saved << QByteArray(" 1 \r\nGamma\r\n");
-        QTest::newRow("short") << QByteArray(" 3 \r\nAlpha\r\n") << "Gamma" << notSaved << same;
-        QTest::newRow("over 1000") << catalogueBytes(numberedTitles(1001)) << "Gamma" << notSaved << same;
-        QTest::newRow("endless line") << QByteArray(" 2 \r\nA\r\n") + QByteArray(9000, 'x') << "Gamma" << notSaved << same;
-        // Every line read is written back byte for byte, commas, quotes and spaces included.
-        QTest::newRow("older lines kept") << QByteArray("4\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \rShort\r\n") << "Gamma"
-                                          << saved << QByteArray(" 5 \r\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \r\nShort\r\nGamma\r\n");
-    }
     void addingATitle()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, title);
-        QFETCH(int, outcome);
-        TestEnvironment env;
-        writeCatalogue(env, before);
-        QStringList files = env.multipleFolder().keys() << QStringLiteral("track.txt");
-        const SaveResult saved = saveWorksheetFiles(sampleWorksheet(title));
-        QCOMPARE(int(saved.outcome), outcome);
-        if (saved.problem == StoreProblem::CatalogueDamaged)
-            QCOMPARE(delworksheet(QStringLiteral("Beta")).outcome, DeleteOutcome::Failed);
-        if (saved.outcome == SaveOutcome::Saved)
-            files << title + QStringLiteral(".txt");
-        files.removeDuplicates();
-        files.sort();
-        QFETCH(QByteArray, after);
-        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), after.isNull() ? before : after);
-        QCOMPARE(env.multipleFolder().keys(), files); // no lock or temporary file stays
+        using enum SaveOutcome;
+        const QByteArray full = catalogueBytes(numberedTitles(1000)), same; // after null: the file as before
+        const struct { QByteArray before; QString title; SaveOutcome outcome; QByteArray after; } rows[] = {
+            {catalogueBytes({}), "Alpha", Saved, catalogueBytes({"Alpha"})},
+            {catalogueBytes({"Alpha"}), "alpha", TitleRefused, same}, // differs in case
+            {catalogueBytes(numberedTitles(999)), "T1000", Saved, catalogueBytes(numberedTitles(1000))},
+            {"2\r\n  Alpha\r\nBeta", "Alpha", Saved, same}, // listed with spaces
+            {" 1 \r\nAthens, Sparta\r\n", "Athens, Sparta", Saved, same},
+            {full, "T1000", Saved, same},
+            {full, "One too many", NotSaved, same},
+            {QByteArray(), "Gamma", Saved, " 1 \r\nGamma\r\n"}, // no catalogue yet
+            {" 3 \r\nAlpha\r\n", "Gamma", NotSaved, same},
+            {catalogueBytes(numberedTitles(1001)), "Gamma", NotSaved, same},
+            {QByteArray(" 2 \r\nA\r\n") + QByteArray(9000, 'x'), "Gamma", NotSaved, same}, // an endless line
+            // Every line read is written back byte for byte, commas, quotes and spaces included.
+            {"4\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \rShort\r\n", "Gamma", Saved,
+             " 5 \r\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \r\nShort\r\nGamma\r\n"}};
+        for (const auto &[before, title, outcome, after] : rows) {
+            TestEnvironment env;
+            writeCatalogue(env, before);
+            QStringList files = env.multipleFolder().keys() << QStringLiteral("track.txt");
+            const SaveResult saved = saveWorksheetFiles(sampleWorksheet(title));
+            QCOMPARE(saved.outcome, outcome);
+            if (saved.problem == StoreProblem::CatalogueDamaged)
+                QCOMPARE(delworksheet(QStringLiteral("Beta")).outcome, DeleteOutcome::Failed);
+            if (saved.outcome == Saved)
+                files << title + QStringLiteral(".txt");
+            files.removeDuplicates();
+            files.sort();
+            QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), after.isNull() ? before : after);
+            QCOMPARE(env.multipleFolder().keys(), files); // no lock or temporary file stays
+        }
     }
 
     // The last match goes first; a title no longer listed (case matters)
