@@ -133,34 +133,26 @@ private slots:
     // question, or whose catalogue title reaches out of the worksheet folder
     // to a file elsewhere is reported in either mode and opens nothing, yet
     // its title can still be deleted.
-    void aDamagedWorksheetIsReportedAndCanStillBeDeleted_data()
-    {
-        // lines 0: no file
-        columns<QString, QString, int, QString>("title", "file", "lines", "thirdRightAnswer");
-        QTest::newRow("missing file") << "Broken" << "Broken.txt" << 0 << "3";
-        QTest::newRow("last separator line missing") << "Broken" << "Broken.txt" << 71 << "3";
-        QTest::newRow("right answer of question 3 not 1 to 4") << "Broken" << "Broken.txt" << 72 << "x";
-        QTest::newRow("a file outside the folder") << "..\\notes" << "../notes.txt" << 72 << "3";
-    }
     void aDamagedWorksheetIsReportedAndCanStillBeDeleted()
     {
-        QFETCH(QString, title);
-        QFETCH(QString, file);
-        QFETCH(int, lines);
-        QFETCH(QString, thirdRightAnswer);
-        TestEnvironment env;
-        writeCatalogue(env, {QStringLiteral("Alpha"), title}, {title});
-        writeQuestionFile(env, file, QStringLiteral("Broken"), {"1", "2", thirdRightAnswer}, lines);
-        const QMap<QString, QByteArray> before = env.multipleFolder();
-        worksheets &catalogue = openCatalogue();
-        clickOn(catalogue.Label2[2]);
-        clickBox(catalogue.Check1);
-        clickOn(catalogue.Label2[2]);
-        QCOMPARE(env.messages, QStringList(2, QStringLiteral("This worksheet seems to be corrupted.")));
-        QVERIFY(!isLoaded<multiple>() && !isLoaded<wizard>() && env.multipleFolder() == before);
-        clickBox(catalogue.Check2);
-        clickOn(catalogue.Label2[2]);
-        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Alpha"}));
+        const struct { QString title, file; int lines; QString thirdRightAnswer; } rows[] = { // lines 0: no file
+            {"Broken", "Broken.txt", 0, "3"}, {"Broken", "Broken.txt", 71, "3"}, // missing; last separator line missing
+            {"Broken", "Broken.txt", 72, "x"}, {"..\\notes", "../notes.txt", 72, "3"}}; // no right answer 3; a file elsewhere
+        for (const auto &[title, file, lines, thirdRightAnswer] : rows) {
+            TestEnvironment env;
+            writeCatalogue(env, {QStringLiteral("Alpha"), title}, {title});
+            writeQuestionFile(env, file, QStringLiteral("Broken"), {"1", "2", thirdRightAnswer}, lines);
+            const QMap<QString, QByteArray> before = env.multipleFolder();
+            worksheets &catalogue = openCatalogue();
+            clickOn(catalogue.Label2[2]);
+            clickBox(catalogue.Check1);
+            clickOn(catalogue.Label2[2]);
+            QCOMPARE(env.messages, QStringList(2, QStringLiteral("This worksheet seems to be corrupted.")));
+            QVERIFY(!isLoaded<multiple>() && !isLoaded<wizard>() && env.multipleFolder() == before);
+            clickBox(catalogue.Check2);
+            clickOn(catalogue.Label2[2]);
+            QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Alpha"}));
+        }
     }
 
     // Each way a save, an edit (a listed worksheet saved again) or a deletion

@@ -17,8 +17,6 @@
 
 #include <QtTest>
 
-Q_DECLARE_METATYPE(TitleProblem)
-
 class WorksheetFilesTest : public QObject {
     Q_OBJECT
 private slots:
@@ -45,37 +43,29 @@ private slots:
     // characters leaves room for "Heroes"), or looks like a listed one only
     // but for letter case is refused with a message; anything else can be
     // saved. Listed: "Athens, Sparta" and "T1".
-    void titlesAreSavedOrRefused_data()
-    {
-        columns<QString, TitleProblem, int>("title", "problem", "folderLength");
-        for (const char *title : {"Greek Fighters 2", "tracks", "track.txt", "Console", "COM10", "LPT", "Aux work",
-                                  "Caf\xc3\xa9 \xe2\x82\xac", "Quiz. Part two", "50% (hard) - #1!", "Athens, Sparta", "T1"})
-            QTest::addRow("saved %s", title) << QString::fromUtf8(title) << TitleProblem::None << 20;
-        QTest::newRow("comma") << "Athens, Rome" << TitleProblem::Comma << 20;
-        QTest::newRow("look-alike") << "t1" << TitleProblem::LookAlikeListed << 20;
-        QTest::newRow("longest path") << "Heroes" << TitleProblem::None << 241;
-        QTest::newRow("path too long") << "Heroes" << TitleProblem::PathTooLong << 242;
-        QTest::newRow("Greek") << QStringLiteral("\u0391thens") << TitleProblem::OutsideCodePage << 20;
-        for (const char *c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"})
-            QTest::addRow("character %s", c) << QStringLiteral("Quiz %1 one").arg(QLatin1String(c)) << TitleProblem::ForbiddenCharacter << 20;
-        QTest::newRow("tab") << "Quiz\tone" << TitleProblem::ControlCharacter << 20;
-        for (const char *spaced : {" Romans", "Romans ", "   "})
-            QTest::addRow("space '%s'", spaced) << QString::fromLatin1(spaced) << TitleProblem::OuterSpace << 20;
-        QTest::newRow("full stop") << "Romans." << TitleProblem::TrailingFullStop << 20;
-        for (const char *device : {"CON", "prn", "Aux", "NUL", "com9", "LPT0", "CON.txt", "Con .x", "lpt1.tar.gz", "CONIN$", "COM\xc2\xb9"})
-            QTest::addRow("device %s", device) << QString::fromUtf8(device) << TitleProblem::ReservedDeviceName << 20;
-        for (const char *name : {"greek fighters", "GREEK WRITING", "Track"})
-            QTest::addRow("program file %s", name) << QString::fromLatin1(name) << TitleProblem::ProgramFileName << 20;
-    }
     void titlesAreSavedOrRefused()
     {
-        QFETCH(QString, title);
-        QFETCH(TitleProblem, problem);
-        QFETCH(int, folderLength);
-        const QString folder = QLatin1Char('/') + QString(folderLength - 1, QLatin1Char('f'));
-        const TitleCheck check = checkWorksheetTitle(title, folder, {QStringLiteral("Athens, Sparta"), QStringLiteral("T1")});
-        QCOMPARE(check.problem, problem);
-        QCOMPARE(worksheetTitleMessage(check, title, folder).isEmpty(), problem == TitleProblem::None); // each kind says why
+        using enum TitleProblem;
+        QList<std::tuple<QString, TitleProblem, int>> rows{ // title, problem, folder length
+            {"Athens, Rome", Comma, 20}, {"t1", LookAlikeListed, 20}, {"Heroes", None, 241}, {"Heroes", PathTooLong, 242},
+            {QStringLiteral("\u0391thens"), OutsideCodePage, 20}, {"Quiz\tone", ControlCharacter, 20}, {"Romans.", TrailingFullStop, 20}};
+        for (const char *title : {"Greek Fighters 2", "tracks", "track.txt", "Console", "COM10", "LPT", "Aux work",
+                                  "Caf\xc3\xa9 \xe2\x82\xac", "Quiz. Part two", "50% (hard) - #1!", "Athens, Sparta", "T1"})
+            rows.append({QString::fromUtf8(title), None, 20});
+        for (const char *c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"})
+            rows.append({QStringLiteral("Quiz %1 one").arg(QLatin1String(c)), ForbiddenCharacter, 20});
+        for (const char *spaced : {" Romans", "Romans ", "   "})
+            rows.append({QString::fromLatin1(spaced), OuterSpace, 20});
+        for (const char *device : {"CON", "prn", "Aux", "NUL", "com9", "LPT0", "CON.txt", "Con .x", "lpt1.tar.gz", "CONIN$", "COM\xc2\xb9"})
+            rows.append({QString::fromUtf8(device), ReservedDeviceName, 20});
+        for (const char *name : {"greek fighters", "GREEK WRITING", "Track"})
+            rows.append({QString::fromLatin1(name), ProgramFileName, 20});
+        for (const auto &[title, problem, folderLength] : rows) {
+            const QString folder = QLatin1Char('/') + QString(folderLength - 1, QLatin1Char('f'));
+            const TitleCheck check = checkWorksheetTitle(title, folder, {QStringLiteral("Athens, Sparta"), QStringLiteral("T1")});
+            QCOMPARE(std::pair(title, check.problem), std::pair(title, problem));
+            QCOMPARE(worksheetTitleMessage(check, title, folder).isEmpty(), problem == None); // each kind says why
+        }
     }
 
     // Commas are stored as "&" (so a teacher's own "&" comes back as a
