@@ -140,16 +140,10 @@ private slots:
         QFETCH(QByteArray, bytes);
         TestEnvironment env;
         const QString path = env.multipleDir() + (reader == QLatin1String("catalogue") ? "/track.txt" : "/Huge.txt");
-        QFile::remove(path);
-        if (bytes == "PIPE") {
-            if (!makeNamedPipe(path))
-                QSKIP("this system keeps no named pipes in folders");
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            if (!bytes.endsWith('\n'))
-                QVERIFY(file.resize(3LL << 30));
-        }
+        writeBytes(path, bytes == "PIPE" ? QByteArray() : bytes); // null: only the old file removed
+        if (bytes == "PIPE" && !makeNamedPipe(path))
+            QSKIP("this system keeps no named pipes in folders");
+        QVERIFY(bytes == "PIPE" || bytes.endsWith('\n') || QFile::resize(path, 3LL << 30));
         const long kilobytesBefore = peakMemoryKilobytes();
         if (reader == QLatin1String("question"))
             QVERIFY(loadWorksheetQuestions(QStringLiteral("Huge")) != QuestionFileLoad::Loaded);
