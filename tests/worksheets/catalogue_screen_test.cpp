@@ -7,6 +7,7 @@
 #include "quiz/multiple.h"
 #include "quiz/welldone.h"
 #include "shell/intro0.h"
+#include "support/datacolumns.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -82,30 +83,34 @@ private slots:
         QVERIFY(env.messages.isEmpty());
     }
 
-    // Editing fills the wizard above the catalogue; saved under a new title,
-    // the worksheet becomes a second one and the first stays. A title with
-    // "&" is the title as typed everywhere after: in the quiz heading (under
-    // the main menu's name and picture), in the wizard when editing, and saved again.
+    // Editing fills the wizard above the catalogue, an older catalogue's
+    // title with a comma included (its file keeps commas as "&"); saved under
+    // a new title, the worksheet becomes a second one and the first stays. A
+    // title with "&" is the title as typed everywhere after: in the quiz
+    // heading (under the main menu's name and picture), in the wizard when
+    // editing, and saved again under the same title, replacing its file.
     void editingFillsTheWizard()
     {
         TestEnvironment env;
-        writeCatalogue(env, {QStringLiteral("Heroes")});
-        const QByteArray original = fileBytes(env, QStringLiteral("Heroes.txt"));
+        const QString sparta = QStringLiteral("Athens, Sparta");
+        writeCatalogue(env, {sparta}, {sparta});
+        writeQuestionFile(env, sparta + ".txt", QStringLiteral("Athens& Sparta"));
+        const QByteArray original = fileBytes(env, sparta + ".txt");
         worksheets &catalogue = openCatalogue();
         clickBox(catalogue.Check1);
         clickOn(catalogue.Label2[1]);
         wizard &editor = touch<wizard>();
         QCOMPARE(topScreenName(), QStringLiteral("wizard"));
         QCOMPARE((QStringList{editor.Text1->text(), editor.Text2[9]->text(), editor.Text3[38]->text()}),
-                 (QStringList{"Heroes", testQuestion(10), "Answer 10C"}));
+                 (QStringList{sparta, testQuestion(10), "Answer 10C"}));
         for (int i = 0; i < 40; ++i)
             QCOMPARE(editor.Check1[i]->isChecked(), i % 4 == kRightAnswers[i / 4] - 1);
         editor.Text1->selectAll();
         typeInto(editor.Text1, QStringLiteral("Fish & Chips"));
         clickOn(editor.Label3[1]);
-        QCOMPARE(fileBytes(env, QStringLiteral("Fish & Chips.txt")), "Fish & Chips" + original.mid(6));
-        QCOMPARE(fileBytes(env, QStringLiteral("Heroes.txt")), original);
-        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Heroes", "Fish & Chips"}));
+        QCOMPARE(fileBytes(env, QStringLiteral("Fish & Chips.txt")), "Fish & Chips" + original.mid(sparta.size()));
+        QCOMPARE(fileBytes(env, sparta + ".txt"), original);
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({sparta, "Fish & Chips"}));
         clickOn(editor.Label3[0]);
         clickOn(catalogue.Label2[0]);
         clickOn(openCatalogue().Label2[2]);
@@ -116,67 +121,38 @@ private slots:
         clickBox(touch<worksheets>().Check1);
         clickOn(touch<worksheets>().Label2[2]);
         QCOMPARE(touch<wizard>().Text1->text(), QStringLiteral("Fish & Chips"));
+        typeInto(touch<wizard>().Text2[0], QStringLiteral(", again"));
         clickOn(touch<wizard>().Label3[1]);
         QCOMPARE(env.messages.last(), QStringLiteral("Your worksheet has been saved."));
+        QCOMPARE(fileBytes(env, QStringLiteral("Fish & Chips.txt")),
+                 "Fish & Chips" + original.mid(sparta.size()).replace("text 1\r", "text 1& again\r"));
+        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({sparta, "Fish & Chips"}));
     }
 
     // A worksheet that cannot be loaded, names no right answer for a
     // question, or whose catalogue title reaches out of the worksheet folder
     // to a file elsewhere is reported in either mode and opens nothing, yet
     // its title can still be deleted.
-    void aDamagedWorksheetIsReportedAndCanStillBeDeleted_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<int>("lines"); // 0: no file
-        QTest::addColumn<QString>("thirdRightAnswer");
-        QTest::newRow("missing file") << "Broken" << "Broken.txt" << 0 << "3";
-        QTest::newRow("last separator line missing") << "Broken" << "Broken.txt" << 71 << "3";
-        QTest::newRow("right answer of question 3 not 1 to 4") << "Broken" << "Broken.txt" << 72 << "x";
-        QTest::newRow("a file outside the folder") << "..\\notes" << "../notes.txt" << 72 << "3";
-    }
     void aDamagedWorksheetIsReportedAndCanStillBeDeleted()
     {
-        QFETCH(QString, title);
-        QFETCH(QString, file);
-        QFETCH(int, lines);
-        QFETCH(QString, thirdRightAnswer);
-        TestEnvironment env;
-        writeCatalogue(env, {QStringLiteral("Alpha"), title}, {title});
-        writeQuestionFile(env, file, QStringLiteral("Broken"), {"1", "2", thirdRightAnswer}, lines);
-        const QMap<QString, QByteArray> before = env.multipleFolder();
-        worksheets &catalogue = openCatalogue();
-        clickOn(catalogue.Label2[2]);
-        clickBox(catalogue.Check1);
-        clickOn(catalogue.Label2[2]);
-        QCOMPARE(env.messages, QStringList(2, QStringLiteral("This worksheet seems to be corrupted.")));
-        QVERIFY(!isLoaded<multiple>() && !isLoaded<wizard>() && env.multipleFolder() == before);
-        clickBox(catalogue.Check2);
-        clickOn(catalogue.Label2[2]);
-        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Alpha"}));
-    }
-
-    // An older catalogue's title with a comma keeps its place and its bytes,
-    // and its worksheet can be answered and edited (saved again under the
-    // same title, it is replaced). (Deleted: CatalogueTest.)
-    void anOlderTitleWithACommaStaysReachable()
-    {
-        TestEnvironment env;
-        const QString sparta = QStringLiteral("Athens, Sparta");
-        writeCatalogue(env, {"Alpha", sparta, "Short", "Gamma"}, {sparta});
-        writeQuestionFile(env, sparta + ".txt", QStringLiteral("Athens& Sparta"));
-        const QByteArray original = fileBytes(env, sparta + ".txt");
-        worksheets &catalogue = openCatalogue();
-        clickOn(catalogue.Label2[2]);
-        QCOMPARE(touch<multiple>().Label6->caption(), sparta);
-        clickBox(catalogue.Check1);
-        clickOn(catalogue.Label2[2]);
-        wizard &editor = touch<wizard>();
-        typeInto(editor.Text2[0], QStringLiteral(", again"));
-        clickOn(editor.Label3[1]);
-        QCOMPARE(env.messages.last(), QStringLiteral("Your worksheet has been saved."));
-        QCOMPARE(fileBytes(env, sparta + ".txt"), QByteArray(original).replace("text 1\r", "text 1& again\r"));
-        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Alpha", sparta, "Short", "Gamma"}));
+        const struct { QString title, file; int lines; QString thirdRightAnswer; } rows[] = { // lines 0: no file
+            {"Broken", "Broken.txt", 0, "3"}, {"Broken", "Broken.txt", 71, "3"}, // missing; last separator line missing
+            {"Broken", "Broken.txt", 72, "x"}, {"..\\notes", "../notes.txt", 72, "3"}}; // no right answer 3; a file elsewhere
+        for (const auto &[title, file, lines, thirdRightAnswer] : rows) {
+            TestEnvironment env;
+            writeCatalogue(env, {QStringLiteral("Alpha"), title}, {title});
+            writeQuestionFile(env, file, QStringLiteral("Broken"), {"1", "2", thirdRightAnswer}, lines);
+            const QMap<QString, QByteArray> before = env.multipleFolder();
+            worksheets &catalogue = openCatalogue();
+            clickOn(catalogue.Label2[2]);
+            clickBox(catalogue.Check1);
+            clickOn(catalogue.Label2[2]);
+            QCOMPARE(env.messages, QStringList(2, QStringLiteral("This worksheet seems to be corrupted.")));
+            QVERIFY(!isLoaded<multiple>() && !isLoaded<wizard>() && env.multipleFolder() == before);
+            clickBox(catalogue.Check2);
+            clickOn(catalogue.Label2[2]);
+            QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), catalogueBytes({"Alpha"}));
+        }
     }
 
     // Each way a save, an edit (a listed worksheet saved again) or a deletion
@@ -189,9 +165,8 @@ private slots:
     // is replaced after a few tries.
     void everyFailureSaysWhyAndKeepsTheFolder_data()
     {
-        QTest::addColumn<QString>("action");
-        QTest::addColumn<QString>("cause");
-        QTest::addColumn<QString>("reason"); // empty: it works
+        // reason empty: it works
+        columns<QString, QString, QString>("action", "cause", "reason");
         const QString ask = QStringLiteral(" Please ask whoever looks after this computer to check it.");
         const QList<std::pair<QString, QString>> causes{
             {"locked", "Another copy of Velmora is changing the Worksheet Catalogue in the worksheet folder F just now. "
@@ -237,10 +212,7 @@ private slots:
             setRenameOverStep([&](const QString &temporary, const QString &target) {
                 return failures-- > 0 ? failing[cause] : platformRenameOver(temporary, target);
             });
-        const auto restore = qScopeGuard([] {
-            setRenameOverStep({});
-            SharedLock::setWaitLimit(0);
-        });
+        const auto restore = qScopeGuard([] { setRenameOverStep({}); SharedLock::setWaitLimit(0); });
         QMap<QString, QByteArray> before = env.multipleFolder();
         const QString beating = held ? QStringLiteral("track.txt.lock") : QString(); // its holder's beats change it
         before.remove(beating);

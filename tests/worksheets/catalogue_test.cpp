@@ -3,6 +3,7 @@
 // or loses a title, even with two programs saving into one folder.
 #include "common/module1.h"
 #include "support/platformprobe.h"
+#include "support/datacolumns.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -45,89 +46,73 @@ private slots:
     // count stops one read and is skipped by the other (which then reads as
     // many titles as before), a short file keeps the old titles past its
     // end, and titles past the 1000th have no slot.
-    void readingTheCatalogue_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QString>("policies");
-        QTest::addColumn<bool>("complete");
-        QTest::addColumn<QStringList>("titles"); // before: a count of 2, titles "old1" to "old4"
-        const QString both = QStringLiteral("stop skip");
-        QTest::newRow("as written") << QByteArray(" 2 \r\n  the Romans  \r\nTHE ROMANS\r\nmore") << both << true
-                                    << QStringList{"the Romans  ", "THE ROMANS"};
-        QTest::newRow("older titles with commas") << QByteArray(" 3 \r\nAthens, Sparta\r\n \"Troy, 1184 BC\" x,y\r\nZ\r\n")
-                                                  << both << true << QStringList{"Athens, Sparta", "Troy, 1184 BC", "Z"};
-        QTest::newRow("empty catalogue") << QByteArray(" 0 \r\n") << both << true << QStringList{};
-        QTest::newRow("no file") << QByteArray() << both << false << QStringList{"old1", "old2"};
-        QTest::newRow("short") << QByteArray(" 4 \r\nAlpha\r\nBeta\r\n") << both << false << QStringList{"Alpha", "Beta", "old3", "old4"};
-        QTest::newRow("bad count, stopping") << QByteArray("two\r\nAlpha\r\nBeta\r\n") << "stop" << false << QStringList{"old1", "old2"};
-        QTest::newRow("bad count, skipping") << QByteArray("two\r\nAlpha\r\nBeta\r\n") << "skip" << false << QStringList{"Alpha", "Beta"};
-        QTest::newRow("negative count") << QByteArray("-3\r\nAlpha\r\n") << "stop" << false << QStringList{"old1", "old2"};
-        QTest::newRow("1001 titles") << catalogueBytes(numberedTitles(1001)) << both << false << numberedTitles(1000);
-    }
     void readingTheCatalogue()
     {
-        QFETCH(QByteArray, bytes);
-        QFETCH(QString, policies);
-        for (const QString &policy : policies.split(' ')) {
-            TestEnvironment env;
-            writeCatalogue(env, bytes);
-            Module1.worksheetCount = 2;
-            for (int i = 1; i <= 4; ++i)
-                Module1.worksheetTitles[i] = QStringLiteral("old%1").arg(i);
-            const auto skipping = policy == QLatin1String("skip") ? CatalogueReadPolicy::SkipFailedSteps
-                                                                  : CatalogueReadPolicy::StopAtFirstFailure;
-            const CatalogueRead read = readCatalogue(skipping, Module1.worksheetCount);
-            keepCatalogue(read);
-            QTEST(read.complete, "complete");
-            QTEST(sharedTitles(), "titles");
-        }
+        using enum CatalogueReadPolicy;
+        const QList<CatalogueReadPolicy> both{StopAtFirstFailure, SkipFailedSteps}, stop{StopAtFirstFailure}, skip{SkipFailedSteps};
+        // The titles before: a count of 2, titles "old1" to "old4". Null bytes: no file.
+        const struct { QByteArray bytes; QList<CatalogueReadPolicy> policies; bool complete; QStringList titles; } rows[] = {
+            {" 2 \r\n  the Romans  \r\nTHE ROMANS\r\nmore", both, true, {"the Romans  ", "THE ROMANS"}},
+            {" 3 \r\nAthens, Sparta\r\n \"Troy, 1184 BC\" x,y\r\nZ\r\n", both, true, {"Athens, Sparta", "Troy, 1184 BC", "Z"}},
+            {" 0 \r\n", both, true, {}},
+            {QByteArray(), both, false, {"old1", "old2"}},
+            {" 4 \r\nAlpha\r\nBeta\r\n", both, false, {"Alpha", "Beta", "old3", "old4"}},
+            {"two\r\nAlpha\r\nBeta\r\n", stop, false, {"old1", "old2"}},
+            {"two\r\nAlpha\r\nBeta\r\n", skip, false, {"Alpha", "Beta"}},
+            {"-3\r\nAlpha\r\n", stop, false, {"old1", "old2"}},
+            {catalogueBytes(numberedTitles(1001)), both, false, numberedTitles(1000)}};
+        for (const auto &row : rows)
+            for (const CatalogueReadPolicy policy : row.policies) {
+                TestEnvironment env;
+                writeCatalogue(env, row.bytes);
+                Module1.worksheetCount = 2;
+                for (int i = 1; i <= 4; ++i)
+                    Module1.worksheetTitles[i] = QStringLiteral("old%1").arg(i);
+                const CatalogueRead read = readCatalogue(policy, Module1.worksheetCount);
+                keepCatalogue(read);
+                QCOMPARE(read.complete, row.complete);
+                QCOMPARE(sharedTitles(), row.titles);
+            }
     }
 
     // Saving appends a new title; a listed one (even written unusually, or in
     // a full catalogue) leaves the catalogue alone; a 1001st, or a title that
     // differs from a listed one only in letter case, is refused. A catalogue
     // that cannot be read whole is rewritten by neither saving nor deleting.
-    void addingATitle_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QByteArray>("after"); // null: the file as before
-        const QByteArray full = catalogueBytes(numberedTitles(1000)), same;
-        const int saved = int(SaveOutcome::Saved), notSaved = int(SaveOutcome::NotSaved);
-        QTest::newRow("first title") << catalogueBytes({}) << "Alpha" << saved << catalogueBytes({"Alpha"});
-        QTest::newRow("differs in case") << catalogueBytes({"Alpha"}) << "alpha" << int(SaveOutcome::TitleRefused) << same;
-        QTest::newRow("the 1000th") << catalogueBytes(numberedTitles(999)) << "T1000" << saved << catalogueBytes(numberedTitles(1000));
-        QTest::newRow("listed with spaces") << QByteArray("2\r\n  Alpha\r\nBeta") << "Alpha" << saved << same;
-        QTest::newRow("listed in a full catalogue") << full << "T1000" << saved << same;
-        QTest::newRow("the 1001st") << full << "One too many" << notSaved << same;
-        QTest::newRow("no catalogue yet") << QByteArray() << "Gamma" << saved << QByteArray(" 1 \r\nGamma\r\n");
-        QTest::newRow("short") << QByteArray(" 3 \r\nAlpha\r\n") << "Gamma" << notSaved << same;
-        QTest::newRow("over 1000") << catalogueBytes(numberedTitles(1001)) << "Gamma" << notSaved << same;
-        QTest::newRow("endless line") << QByteArray(" 2 \r\nA\r\n") + QByteArray(9000, 'x') << "Gamma" << notSaved << same;
-        // Every line read is written back byte for byte, commas, quotes and spaces included.
-        QTest::newRow("older lines kept") << QByteArray("4\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \rShort\r\n") << "Gamma"
-                                          << saved << QByteArray(" 5 \r\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \r\nShort\r\nGamma\r\n");
-    }
     void addingATitle()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(QString, title);
-        QFETCH(int, outcome);
-        TestEnvironment env;
-        writeCatalogue(env, before);
-        QStringList files = env.multipleFolder().keys() << QStringLiteral("track.txt");
-        const SaveResult saved = saveWorksheetFiles(sampleWorksheet(title));
-        QCOMPARE(int(saved.outcome), outcome);
-        if (saved.problem == StoreProblem::CatalogueDamaged)
-            QCOMPARE(delworksheet(QStringLiteral("Beta")).outcome, DeleteOutcome::Failed);
-        if (saved.outcome == SaveOutcome::Saved)
-            files << title + QStringLiteral(".txt");
-        files.removeDuplicates();
-        files.sort();
-        QFETCH(QByteArray, after);
-        QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), after.isNull() ? before : after);
-        QCOMPARE(env.multipleFolder().keys(), files); // no lock or temporary file stays
+        using enum SaveOutcome;
+        const QByteArray full = catalogueBytes(numberedTitles(1000)), same; // after null: the file as before
+        const struct { QByteArray before; QString title; SaveOutcome outcome; QByteArray after; } rows[] = {
+            {catalogueBytes({}), "Alpha", Saved, catalogueBytes({"Alpha"})},
+            {catalogueBytes({"Alpha"}), "alpha", TitleRefused, same}, // differs in case
+            {catalogueBytes(numberedTitles(999)), "T1000", Saved, catalogueBytes(numberedTitles(1000))},
+            {"2\r\n  Alpha\r\nBeta", "Alpha", Saved, same}, // listed with spaces
+            {" 1 \r\nAthens, Sparta\r\n", "Athens, Sparta", Saved, same},
+            {full, "T1000", Saved, same},
+            {full, "One too many", NotSaved, same},
+            {QByteArray(), "Gamma", Saved, " 1 \r\nGamma\r\n"}, // no catalogue yet
+            {" 3 \r\nAlpha\r\n", "Gamma", NotSaved, same},
+            {catalogueBytes(numberedTitles(1001)), "Gamma", NotSaved, same},
+            {QByteArray(" 2 \r\nA\r\n") + QByteArray(9000, 'x'), "Gamma", NotSaved, same}, // an endless line
+            // Every line read is written back byte for byte, commas, quotes and spaces included.
+            {"4\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \rShort\r\n", "Gamma", Saved,
+             " 5 \r\nAlpha\r\nAthens, Sparta\r\n  \"Troy, 1184\" x \r\nShort\r\nGamma\r\n"}};
+        for (const auto &[before, title, outcome, after] : rows) {
+            TestEnvironment env;
+            writeCatalogue(env, before);
+            QStringList files = env.multipleFolder().keys() << QStringLiteral("track.txt");
+            const SaveResult saved = saveWorksheetFiles(sampleWorksheet(title));
+            QCOMPARE(saved.outcome, outcome);
+            if (saved.problem == StoreProblem::CatalogueDamaged)
+                QCOMPARE(delworksheet(QStringLiteral("Beta")).outcome, DeleteOutcome::Failed);
+            if (saved.outcome == Saved)
+                files << title + QStringLiteral(".txt");
+            files.removeDuplicates();
+            files.sort();
+            QCOMPARE(fileBytes(env, QStringLiteral("track.txt")), after.isNull() ? before : after);
+            QCOMPARE(env.multipleFolder().keys(), files); // no lock or temporary file stays
+        }
     }
 
     // The last match goes first; a title no longer listed (case matters)
@@ -149,20 +134,10 @@ private slots:
         }
     }
 
-    // A shared folder on a disk that fills part-way, or mounted read-only:
-    // every file stays byte for byte as it was, and the teacher is told which.
-    void aFullOrReadOnlyFolderKeepsEverything_data()
-    {
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("reason");
-        QTest::newRow("full disk") << false << "The disk that holds the worksheet folder FOLDER is full.";
-        QTest::newRow("read-only") << true << "Velmora is not allowed to write in the worksheet folder FOLDER. Please ask "
-                                              "whoever looks after this computer to check it.";
-    }
+    // A shared folder on a disk that fills part-way, then mounted read-only
+    // too: every file stays byte for byte as it was, and the teacher is told which.
     void aFullOrReadOnlyFolderKeepsEverything()
     {
-        QFETCH(bool, readOnly);
-        QFETCH(QString, reason);
         TestEnvironment env;
         QTemporaryDir xdg;
         const QString shared = xdg.filePath(QStringLiteral("shared"));
@@ -176,19 +151,22 @@ private slots:
         writeBytes(shared + "/track.txt", catalogueBytes(numberedTitles(999, QStringLiteral("Worksheet number "))));
         // Room for a worksheet, not for the catalogue's rewrite.
         writeBytes(shared + "/filler", QByteArray(QStorageInfo(shared).bytesAvailable() - 16 * 1024, 'x'));
-        if (readOnly)
-            QCOMPARE(QProcess::execute("mount", {"-o", "remount,ro", shared}), 0);
         QMap<QString, QByteArray> before;
         for (const QString &name : QDir(shared).entryList(QDir::Files | QDir::Hidden))
             before.insert(name, readBytes(shared + '/' + name));
-        reason.replace(QStringLiteral("FOLDER"), shared);
-        QCOMPARE(saveOutcomeMessage(saveWorksheetFiles(sampleWorksheet(QStringLiteral("Gamma"))), QStringLiteral("Gamma")),
-                 "There was a problem saving your worksheet\n\n" + reason);
-        const DeleteResult deleted = delworksheet(QStringLiteral("Worksheet number 2"));
-        QCOMPARE(deleteProblemMessage(deleted.problem, deleted.folder, "Two"), "The worksheet Two has not been deleted.\n\n" + reason);
-        for (const QString &name : QDir(shared).entryList(QDir::Files | QDir::Hidden))
-            QCOMPARE(readBytes(shared + '/' + name), before.take(name));
-        QVERIFY(before.isEmpty());
+        for (const bool readOnly : {false, true}) { // full first, then mounted read-only as well
+            QVERIFY(!readOnly || QProcess::execute("mount", {"-o", "remount,ro", shared}) == 0);
+            const QString reason = readOnly ? "Velmora is not allowed to write in the worksheet folder " + shared
+                                                  + ". Please ask whoever looks after this computer to check it."
+                                            : "The disk that holds the worksheet folder " + shared + " is full.";
+            QCOMPARE(saveOutcomeMessage(saveWorksheetFiles(sampleWorksheet(QStringLiteral("Gamma"))), QStringLiteral("Gamma")),
+                     "There was a problem saving your worksheet\n\n" + reason);
+            const DeleteResult deleted = delworksheet(QStringLiteral("Worksheet number 2"));
+            QCOMPARE(deleteProblemMessage(deleted.problem, deleted.folder, "Two"), "The worksheet Two has not been deleted.\n\n" + reason);
+            QCOMPARE(QDir(shared).entryList(QDir::Files | QDir::Hidden), before.keys());
+            for (const QString &name : before.keys())
+                QCOMPARE(readBytes(shared + '/' + name), before[name]);
+        }
     }
 
     // The catalogue cannot take the title once the worksheet file is written
@@ -240,9 +218,9 @@ private slots:
     // once on this computer, after the takeover time from another.
     void programsSavingIntoOneFolderLoseNothing_data()
     {
-        QTest::addColumn<QStringList>("first"); // the first program's arguments after its prefix
-        QTest::addColumn<int>("second");        // how many the second saves
-        QTest::addColumn<QString>("firstEnds"); // "saved", "killed" or "killed on another computer"
+        // first: the first program's arguments after its prefix; second: how many
+        // the second saves; firstEnds: "saved", "killed" or "killed on another computer"
+        columns<QStringList, int, QString>("first", "second", "firstEnds");
         QTest::newRow("at once") << QStringList{"50"} << 50 << "saved";
         QTest::newRow("a save stalls ten seconds") << QStringList{"1", "stall", "10000"} << 5 << "saved";
         QTest::newRow("killed mid-save") << QStringList{"1", "stall", "60000"} << 5 << "killed";

@@ -2,6 +2,7 @@
 // trip of a worksheet file, the command line through the real program, and
 // the catalogue's import, export and answer key by a teacher's clicks.
 #include "quiz/multiple.h"
+#include "support/datacolumns.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -39,54 +40,54 @@ QStringList summary(const WorksheetImport &import)
 class WorksheetTransferTest : public QObject {
     Q_OBJECT
 private slots:
-    void filesAreReadAsTheFormatsSay_data()
-    {
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::addColumn<QStringList>("read");
-        QTest::newRow("GIFT as documented") << QByteArray(
-            "// question: 1 name: Grant's tomb\n$CATEGORY: $course$/top/Presidents\n\n"
-            "::Grant's tomb::Who's buried in Grant's tomb?{~Grant ~Jefferson =no one ~Lincoln}\n\n"
-            "Grant is {~buried =entombed ~living ~dead} in Grant's tomb.\n\n"
-            "Japanese characters originally came from what country? {\n// a comment\n    ~India\n"
-            "    =China#Right!\n    ~Korea\n    ~Egypt}\n")
-            << QStringList{"title Presidents", "Who's buried in Grant's tomb? | Grant / Jefferson / no one / Lincoln | C",
-                           "Grant is _____ in Grant's tomb. | buried / entombed / living / dead | B",
-                           "Japanese characters originally came from what country? | India / China / Korea / Egypt | B"};
-        QTest::newRow("GIFT escapes, HTML, CR LF, byte-order mark") << QByteArray(
-            "\xEF\xBB\xBF::Q\\:1::1\\=2 \\~3 \\#4 \\{5\\} \\\\6\\:?{=a\\=b ~c\\~d ~e\\#f#not this ~g\\{h\\}}\r\n\r\n"
-            "[html]<p>The <b>first</b> &amp; <i>best</i>?</p>{=<p>Zeus</p> ~Hera ~&\\#x41;pollo ~Ares}\r\n")
-            << QStringList{"title bank", "1=2 ~3 #4 {5} \\6:? | a=b / c~d / e#f / g{h} | A", "The first & best? | Zeus / Hera / Apollo / Ares | A"};
-        QTest::newRow("GIFT that cannot fit") << QByteArray(
-            "T or F?{T}\n\nShort?{=yes =aye}\n\nMatch?{=a -> 1 =b -> 2 =c -> 3}\n\nYear?{#1822:5}\n\nWrite.{}\n\n"
-            "Description.\n\nThree?{=a ~b ~c}\n\nTwo?{=a =b ~c ~d}\n\nPart?{~%50%a ~%50%b ~c ~d}\n\n"
-            + QByteArray(61, 'x') + "{=a ~b ~c ~d}\n\nLong?{=" + QByteArray(31, 'y') + " ~b ~c ~d}\n\n"
-            "Alpha \xCE\xB1?{=a ~b ~c ~d}\n\nTwo\\nlines?{=a ~b ~c ~d}\n\n\"Quote?{=a ~b ~c ~d}\n\n"
-            "Open?{=a ~b ~c ~d\n\nEmpty?{=a ~ ~c ~d}\n")
-            << QStringList{"title bank", "Line 1: it is a true/false question", "Line 3: it is a short-answer question",
-                           "Line 5: it is a matching question", "Line 7: it is a numerical question", "Line 9: it is an essay question",
-                           "Line 11: it is a description, not a question", "Line 13: it has 3 answers, not four",
-                           "Line 15: it has 2 right answers", "Line 17: it gives part of the marks for some answers",
-                           "Line 19: its question is longer than 60 characters", "Line 21: answer A is longer than 30 characters",
-                           "Line 23: its question holds characters a worksheet cannot keep: \u03b1", "Line 25: its question holds a line break",
-                           "Line 27: its question begins with a double quote", "Line 29: its answers have no closing }", "Line 31: answer B is empty"};
-        QTest::newRow("Aiken as documented, CR line ends, braces") << QByteArray(
-            "Is this a question?\rA. Yes\rB. No\rC. Maybe\rD. Dunno {yet}\rANSWER: B\r\r"
-            "Which LMS has the most quiz import formats?\rA) Moodle\rB) ATutor\rC) Claroline\rD) Blackboard {Learn}\rANSWER: A\r")
-            << QStringList{"title bank", "Is this a question? | Yes / No / Maybe / Dunno {yet} | B", "Which LMS has the most quiz import formats? | Moodle / ATutor / Claroline / Blackboard {Learn} | A"};
-        QTest::newRow("Aiken that cannot fit") << QByteArray(
-            "Three?\nA. a\nB. b\nC. c\nANSWER: A\n\nNo key?\nA. a\nB. b\nC. c\nD. d\n\n"
-            "Wrong key?\nA. a\nB. b\nC. c\nD. d\nANSWER: E\nA. stray\nANSWER: A\nFine?\nA. a\nB. b\nC. c\nD. d\nANSWER: D\n")
-            << QStringList{"title bank", "Fine? | a / b / c / d | D", "Line 1: it has 3 answers, not four", "Line 7: it has no ANSWER: line",
-                           "Line 13: its ANSWER: line names none of its answers", "Line 19: its answers have no question before them"};
-        QTest::newRow("empty") << QByteArray("\xEF\xBB\xBF \r\n\r\n") << QStringList{"empty"};
-        QTest::newRow("binary") << QByteArray("Q?{=a\0 ~b ~c ~d}", 16) << QStringList{"not text"};
-        QTest::newRow("not UTF-8") << QByteArray("Caf\xe9?{=a ~b ~c ~d}") << QStringList{"not text"};
-        QTest::newRow("prose") << QByteArray("Dear parents,\nThe trip is on Friday.\n") << QStringList{"no questions"};
-    }
     void filesAreReadAsTheFormatsSay()
     {
-        QFETCH(QByteArray, bytes);
-        QTEST(summary(importQuestions(bytes, QStringLiteral("bank.gift"))), "read");
+        const QList<std::pair<QByteArray, QStringList>> rows{
+            // GIFT as documented
+            {QByteArray(
+                "// question: 1 name: Grant's tomb\n$CATEGORY: $course$/top/Presidents\n\n"
+                "::Grant's tomb::Who's buried in Grant's tomb?{~Grant ~Jefferson =no one ~Lincoln}\n\n"
+                "Grant is {~buried =entombed ~living ~dead} in Grant's tomb.\n\n"
+                "Japanese characters originally came from what country? {\n// a comment\n    ~India\n"
+                "    =China#Right!\n    ~Korea\n    ~Egypt}\n"),
+             QStringList{"title Presidents", "Who's buried in Grant's tomb? | Grant / Jefferson / no one / Lincoln | C",
+                         "Grant is _____ in Grant's tomb. | buried / entombed / living / dead | B",
+                         "Japanese characters originally came from what country? | India / China / Korea / Egypt | B"}},
+            // GIFT escapes, HTML, CR LF, byte-order mark
+            {QByteArray(
+                "\xEF\xBB\xBF::Q\\:1::1\\=2 \\~3 \\#4 \\{5\\} \\\\6\\:?{=a\\=b ~c\\~d ~e\\#f#not this ~g\\{h\\}}\r\n\r\n"
+                "[html]<p>The <b>first</b> &amp; <i>best</i>?</p>{=<p>Zeus</p> ~Hera ~&\\#x41;pollo ~Ares}\r\n"),
+             QStringList{"title bank", "1=2 ~3 #4 {5} \\6:? | a=b / c~d / e#f / g{h} | A", "The first & best? | Zeus / Hera / Apollo / Ares | A"}},
+            // GIFT that cannot fit
+            {QByteArray(
+                "T or F?{T}\n\nShort?{=yes =aye}\n\nMatch?{=a -> 1 =b -> 2 =c -> 3}\n\nYear?{#1822:5}\n\nWrite.{}\n\n"
+                "Description.\n\nThree?{=a ~b ~c}\n\nTwo?{=a =b ~c ~d}\n\nPart?{~%50%a ~%50%b ~c ~d}\n\n"
+                + QByteArray(61, 'x') + "{=a ~b ~c ~d}\n\nLong?{=" + QByteArray(31, 'y') + " ~b ~c ~d}\n\n"
+                "Alpha \xCE\xB1?{=a ~b ~c ~d}\n\nTwo\\nlines?{=a ~b ~c ~d}\n\n\"Quote?{=a ~b ~c ~d}\n\n"
+                "Open?{=a ~b ~c ~d\n\nEmpty?{=a ~ ~c ~d}\n"),
+             QStringList{"title bank", "Line 1: it is a true/false question", "Line 3: it is a short-answer question",
+                         "Line 5: it is a matching question", "Line 7: it is a numerical question", "Line 9: it is an essay question",
+                         "Line 11: it is a description, not a question", "Line 13: it has 3 answers, not four",
+                         "Line 15: it has 2 right answers", "Line 17: it gives part of the marks for some answers",
+                         "Line 19: its question is longer than 60 characters", "Line 21: answer A is longer than 30 characters",
+                         "Line 23: its question holds characters a worksheet cannot keep: \u03b1", "Line 25: its question holds a line break",
+                         "Line 27: its question begins with a double quote", "Line 29: its answers have no closing }", "Line 31: answer B is empty"}},
+            // Aiken as documented, CR line ends, braces
+            {QByteArray(
+                "Is this a question?\rA. Yes\rB. No\rC. Maybe\rD. Dunno {yet}\rANSWER: B\r\r"
+                "Which LMS has the most quiz import formats?\rA) Moodle\rB) ATutor\rC) Claroline\rD) Blackboard {Learn}\rANSWER: A\r"),
+             QStringList{"title bank", "Is this a question? | Yes / No / Maybe / Dunno {yet} | B", "Which LMS has the most quiz import formats? | Moodle / ATutor / Claroline / Blackboard {Learn} | A"}},
+            // Aiken that cannot fit
+            {QByteArray(
+                "Three?\nA. a\nB. b\nC. c\nANSWER: A\n\nNo key?\nA. a\nB. b\nC. c\nD. d\n\n"
+                "Wrong key?\nA. a\nB. b\nC. c\nD. d\nANSWER: E\nA. stray\nANSWER: A\nFine?\nA. a\nB. b\nC. c\nD. d\nANSWER: D\n"),
+             QStringList{"title bank", "Fine? | a / b / c / d | D", "Line 1: it has 3 answers, not four", "Line 7: it has no ANSWER: line",
+                         "Line 13: its ANSWER: line names none of its answers", "Line 19: its answers have no question before them"}},
+            // empty; binary; not UTF-8; prose
+            {"\xEF\xBB\xBF \r\n\r\n", {"empty"}}, {QByteArray("Q?{=a\0 ~b ~c ~d}", 16), {"not text"}},
+            {"Caf\xe9?{=a ~b ~c ~d}", {"not text"}}, {"Dear parents,\nThe trip is on Friday.\n", {"no questions"}}};
+        for (const auto &[bytes, read] : rows)
+            QCOMPARE(summary(importQuestions(bytes, QStringLiteral("bank.gift"))), read);
     }
 
     // Every reserved character escaped, the right answer "=", trailing

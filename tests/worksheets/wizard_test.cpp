@@ -5,6 +5,7 @@
 // its own: WorksheetFilesTest.)
 #include "common/module1.h"
 #include "shell/intro0.h"
+#include "support/datacolumns.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
 #include "testregistry.h"
@@ -83,44 +84,31 @@ private slots:
     // folder would give both one file) and a full catalogue are refused,
     // saying why, with nothing written and the text left as typed. (A saved
     // worksheet, byte for byte: e2e lesson.)
-    void refusalsLeaveTheFolderAlone_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<QString>("answerB3");
-        QTest::addColumn<int>("catalogueTitles");
-        QTest::addColumn<QString>("message");
-        QTest::addRow("no title") << "" << "Answer 3B" << 1 << "You have not chosen a title for your worksheet";
-        QTest::addRow("comma in the title") << "Athens, Sparta" << "Answer 3B" << 1
-                                            << "A worksheet title cannot contain a comma. Please change the title.";
-        QTest::addRow("Greek answer") << "Persians" << QStringLiteral("\u03b1 and \u03b2") << 1
-                                      << QStringLiteral("Answer B of Question 3 holds characters that a worksheet cannot keep: "
-                                                        "\u03b1\u03b2. Please type something else in their place.");
-        QTest::addRow("quoted answer") << "Persians" << "\"No\" he said" << 1
-                                       << "Answer B of Question 3 begins with a double quote (\"), which a worksheet cannot keep "
-                                          "there. Please put a word before it or leave it out.";
-        QTest::addRow("look-alike title") << "t1" << "Answer 3B" << 1
-                                          << "There is already a worksheet called \"T1\". A title that differs from it only in "
-                                             "capital letters would replace it, so please choose another title, or open \"T1\" "
-                                             "from the Worksheet Catalogue to change it.";
-        QTest::addRow("full catalogue") << "One Too Many" << "Answer 3B" << 1000
-                                        << "There was a problem saving your worksheet\n\nThe Worksheet Catalogue already holds "
-                                           "1000 worksheets. Please delete one that is no longer needed, then save again.";
-    }
     void refusalsLeaveTheFolderAlone()
     {
-        QFETCH(QString, title);
-        QFETCH(QString, answerB3);
-        QFETCH(int, catalogueTitles);
-        TestEnvironment env;
-        writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes(numberedTitles(catalogueTitles)));
-        const QMap<QString, QByteArray> before = env.multipleFolder();
-        wizard &editor = openWizard();
-        WorksheetContent worksheet = sampleWorksheet(title);
-        worksheet.answers[9] = answerB3;
-        typeWorksheet(editor, worksheet);
-        QTEST(save(env, editor), "message");
-        QCOMPARE(env.multipleFolder(), before);
-        QCOMPARE(editor.content().answers, worksheet.answers);
+        const struct { QString title; int catalogueTitles; QString message, answerB3 = QStringLiteral("Answer 3B"); } rows[] = {
+            {"", 1, "You have not chosen a title for your worksheet"},
+            {"Athens, Sparta", 1, "A worksheet title cannot contain a comma. Please change the title."},
+            {"Persians", 1, QStringLiteral("Answer B of Question 3 holds characters that a worksheet cannot keep: \u03b1\u03b2. "
+                                           "Please type something else in their place."), QStringLiteral("\u03b1 and \u03b2")},
+            {"Persians", 1, "Answer B of Question 3 begins with a double quote (\"), which a worksheet cannot keep there. Please "
+                            "put a word before it or leave it out.", "\"No\" he said"},
+            {"t1", 1, "There is already a worksheet called \"T1\". A title that differs from it only in capital letters would "
+                      "replace it, so please choose another title, or open \"T1\" from the Worksheet Catalogue to change it."},
+            {"One Too Many", 1000, "There was a problem saving your worksheet\n\nThe Worksheet Catalogue already holds 1000 "
+                                   "worksheets. Please delete one that is no longer needed, then save again."}};
+        for (const auto &row : rows) {
+            TestEnvironment env;
+            writeFileBytes(env, QStringLiteral("track.txt"), catalogueBytes(numberedTitles(row.catalogueTitles)));
+            const QMap<QString, QByteArray> before = env.multipleFolder();
+            wizard &editor = openWizard();
+            WorksheetContent worksheet = sampleWorksheet(row.title);
+            worksheet.answers[9] = row.answerB3;
+            typeWorksheet(editor, worksheet);
+            QCOMPARE(save(env, editor), row.message);
+            QCOMPARE(env.multipleFolder(), before);
+            QCOMPARE(editor.content().answers, worksheet.answers);
+        }
     }
 
     // The worksheet goes to the content's own "multiple" folder when there is
@@ -130,11 +118,8 @@ private slots:
     // listing "Old One"; SHIPPED: the settings file the package installs.
     void savingGoesToTheFolderThisComputerUses_data()
     {
-        QTest::addColumn<bool>("ownFolder");
-        QTest::addColumn<QByteArray>("settings");
-        QTest::addColumn<QString>("savedIn"); // own, SHARED, data, or "" for nowhere
-        QTest::addColumn<QByteArray>("catalogue");
-        QTest::addColumn<QString>("message");
+        // savedIn: own, SHARED, data, or "" for nowhere
+        columns<bool, QByteArray, QString, QByteArray, QString>("ownFolder", "settings", "savedIn", "catalogue", "message");
         const QByteArray shared = "[Worksheets]\nFolder=SHARED\n", listed = catalogueBytes({"Heroes"});
         const QString saved = QStringLiteral("Your worksheet has been saved.");
         QTest::newRow("build folder") << true << shared << "own" << listed << saved;

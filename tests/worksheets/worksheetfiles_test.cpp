@@ -3,6 +3,7 @@
 // meets it, titles no Windows folder or catalogue could hold), then question files byte for byte: what the writer puts on
 // disk, what the loader makes of it, and what a file that ends early leaves.
 #include "common/module1.h"
+#include "support/datacolumns.h"
 #include "support/platformprobe.h"
 #include "support/pupil.h"
 #include "support/testenv.h"
@@ -15,8 +16,6 @@
 #include "worksheets/worksheettitle.h"
 
 #include <QtTest>
-
-Q_DECLARE_METATYPE(TitleProblem)
 
 class WorksheetFilesTest : public QObject {
     Q_OBJECT
@@ -44,39 +43,29 @@ private slots:
     // characters leaves room for "Heroes"), or looks like a listed one only
     // but for letter case is refused with a message; anything else can be
     // saved. Listed: "Athens, Sparta" and "T1".
-    void titlesAreSavedOrRefused_data()
-    {
-        QTest::addColumn<QString>("title");
-        QTest::addColumn<TitleProblem>("problem");
-        QTest::addColumn<int>("folderLength");
-        for (const char *title : {"Greek Fighters 2", "tracks", "track.txt", "Console", "COM10", "LPT", "Aux work",
-                                  "Caf\xc3\xa9 \xe2\x82\xac", "Quiz. Part two", "50% (hard) - #1!", "Athens, Sparta", "T1"})
-            QTest::addRow("saved %s", title) << QString::fromUtf8(title) << TitleProblem::None << 20;
-        QTest::newRow("comma") << "Athens, Rome" << TitleProblem::Comma << 20;
-        QTest::newRow("look-alike") << "t1" << TitleProblem::LookAlikeListed << 20;
-        QTest::newRow("longest path") << "Heroes" << TitleProblem::None << 241;
-        QTest::newRow("path too long") << "Heroes" << TitleProblem::PathTooLong << 242;
-        QTest::newRow("Greek") << QStringLiteral("\u0391thens") << TitleProblem::OutsideCodePage << 20;
-        for (const char *c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"})
-            QTest::addRow("character %s", c) << QStringLiteral("Quiz %1 one").arg(QLatin1String(c)) << TitleProblem::ForbiddenCharacter << 20;
-        QTest::newRow("tab") << "Quiz\tone" << TitleProblem::ControlCharacter << 20;
-        for (const char *spaced : {" Romans", "Romans ", "   "})
-            QTest::addRow("space '%s'", spaced) << QString::fromLatin1(spaced) << TitleProblem::OuterSpace << 20;
-        QTest::newRow("full stop") << "Romans." << TitleProblem::TrailingFullStop << 20;
-        for (const char *device : {"CON", "prn", "Aux", "NUL", "com9", "LPT0", "CON.txt", "Con .x", "lpt1.tar.gz", "CONIN$", "COM\xc2\xb9"})
-            QTest::addRow("device %s", device) << QString::fromUtf8(device) << TitleProblem::ReservedDeviceName << 20;
-        for (const char *name : {"greek fighters", "GREEK WRITING", "Track"})
-            QTest::addRow("program file %s", name) << QString::fromLatin1(name) << TitleProblem::ProgramFileName << 20;
-    }
     void titlesAreSavedOrRefused()
     {
-        QFETCH(QString, title);
-        QFETCH(TitleProblem, problem);
-        QFETCH(int, folderLength);
-        const QString folder = QLatin1Char('/') + QString(folderLength - 1, QLatin1Char('f'));
-        const TitleCheck check = checkWorksheetTitle(title, folder, {QStringLiteral("Athens, Sparta"), QStringLiteral("T1")});
-        QCOMPARE(check.problem, problem);
-        QCOMPARE(worksheetTitleMessage(check, title, folder).isEmpty(), problem == TitleProblem::None); // each kind says why
+        using enum TitleProblem;
+        QList<std::tuple<QString, TitleProblem, int>> rows{ // title, problem, folder length
+            {"Athens, Rome", Comma, 20}, {"t1", LookAlikeListed, 20}, {"Heroes", None, 241}, {"Heroes", PathTooLong, 242},
+            {QStringLiteral("\u0391thens"), OutsideCodePage, 20}, {"Quiz\tone", ControlCharacter, 20}, {"Romans.", TrailingFullStop, 20}};
+        for (const char *title : {"Greek Fighters 2", "tracks", "track.txt", "Console", "COM10", "LPT", "Aux work",
+                                  "Caf\xc3\xa9 \xe2\x82\xac", "Quiz. Part two", "50% (hard) - #1!", "Athens, Sparta", "T1"})
+            rows.append({QString::fromUtf8(title), None, 20});
+        for (const char *c : {"\\", "/", ":", "*", "?", "\"", "<", ">", "|"})
+            rows.append({QStringLiteral("Quiz %1 one").arg(QLatin1String(c)), ForbiddenCharacter, 20});
+        for (const char *spaced : {" Romans", "Romans ", "   "})
+            rows.append({QString::fromLatin1(spaced), OuterSpace, 20});
+        for (const char *device : {"CON", "prn", "Aux", "NUL", "com9", "LPT0", "CON.txt", "Con .x", "lpt1.tar.gz", "CONIN$", "COM\xc2\xb9"})
+            rows.append({QString::fromUtf8(device), ReservedDeviceName, 20});
+        for (const char *name : {"greek fighters", "GREEK WRITING", "Track"})
+            rows.append({QString::fromLatin1(name), ProgramFileName, 20});
+        for (const auto &[title, problem, folderLength] : rows) {
+            const QString folder = QLatin1Char('/') + QString(folderLength - 1, QLatin1Char('f'));
+            const TitleCheck check = checkWorksheetTitle(title, folder, {QStringLiteral("Athens, Sparta"), QStringLiteral("T1")});
+            QCOMPARE(std::pair(title, check.problem), std::pair(title, problem));
+            QCOMPARE(worksheetTitleMessage(check, title, folder).isEmpty(), problem == None); // each kind says why
+        }
     }
 
     // Commas are stored as "&" (so a teacher's own "&" comes back as a
@@ -107,30 +96,23 @@ private slots:
     // reached and is no loaded set, even when only its last separator line is
     // missing; lines after line 72 are never read; a missing file changes
     // nothing. Fields: title, answer A2, answer D10, right answers 9 and 10.
-    void aFileIsReadNoFurtherThanLine72_data()
-    {
-        QTest::addColumn<int>("lines"); // 0: no file
-        QTest::addColumn<int>("outcome");
-        QTest::addColumn<QStringList>("fields");
-        const int incomplete = int(QuestionFileLoad::Incomplete);
-        QTest::newRow("no file") << 0 << int(QuestionFileLoad::CannotOpen) << QStringList{"old", "old", "old", "old", "old"};
-        QTest::newRow("70 lines") << 70 << incomplete << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "old"};
-        QTest::newRow("71 lines") << 71 << incomplete << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "2"};
-        QTest::newRow("more lines") << 80 << int(QuestionFileLoad::Loaded) << QStringList{"Set", "Answer 2A", "Answer 10D", "3", "2"};
-    }
     void aFileIsReadNoFurtherThanLine72()
     {
-        QFETCH(int, lines);
-        TestEnvironment env;
-        writeQuestionFile(env, QStringLiteral("SET.TXT"), QStringLiteral("Set"), {}, lines); // found whatever its case
-        Module1.quizTitle = QStringLiteral("old");
-        for (QuestionSlots *column : {&Module1.questionText, &Module1.answerA, &Module1.answerD, &Module1.correctAnswer})
-            column->fill(QStringLiteral("old"));
-        QTEST(int(loadQuestionFile(QStringLiteral("multiple\\Set.txt"))), "outcome");
-        QTEST((QStringList{Module1.quizTitle, Module1.answerA[2], Module1.answerD[10], Module1.correctAnswer[9],
-                           Module1.correctAnswer[10]}),
-              "fields");
-        QCOMPARE(Module1.questionText[0], QStringLiteral("old")); // slot 0 is never touched
+        const QStringList reached{"Set", "Answer 2A", "Answer 10D", "3", "2"};
+        const QList<std::tuple<int, QuestionFileLoad, QStringList>> rows{ // lines 0: no file
+            {0, QuestionFileLoad::CannotOpen, QStringList(5, "old")}, {70, QuestionFileLoad::Incomplete, reached.mid(0, 4) << "old"},
+            {71, QuestionFileLoad::Incomplete, reached}, {80, QuestionFileLoad::Loaded, reached}};
+        for (const auto &[lines, outcome, fields] : rows) {
+            TestEnvironment env;
+            writeQuestionFile(env, QStringLiteral("SET.TXT"), QStringLiteral("Set"), {}, lines); // found whatever its case
+            Module1.quizTitle = QStringLiteral("old");
+            for (QuestionSlots *column : {&Module1.questionText, &Module1.answerA, &Module1.answerD, &Module1.correctAnswer})
+                column->fill(QStringLiteral("old"));
+            QCOMPARE(loadQuestionFile(QStringLiteral("multiple\\Set.txt")), outcome);
+            QCOMPARE((QStringList{Module1.quizTitle, Module1.answerA[2], Module1.answerD[10], Module1.correctAnswer[9], Module1.correctAnswer[10]}),
+                     fields);
+            QCOMPARE(Module1.questionText[0], QStringLiteral("old")); // slot 0 is never touched
+        }
     }
 
     // A file of several gigabytes, or one endless line, in the worksheet or
@@ -140,8 +122,8 @@ private slots:
     // line go on as zeros, with no line end, to 3 GiB (sparse on disk).
     void hugeOrEndlessFilesFailAtOnce_data()
     {
-        QTest::addColumn<QString>("reader");
-        QTest::addColumn<QByteArray>("bytes"); // "PIPE": a named pipe
+        // bytes "PIPE": a named pipe
+        columns<QString, QByteArray>("reader", "bytes");
         QTest::newRow("question file, all zeros") << "question" << QByteArray("");
         QTest::newRow("question file, endless answer") << "question" << QByteArray("Set\r\n \r\nQ1\r\nA");
         QTest::newRow("question file, endless spaces") << "question" << QByteArray("Set\r\n") + QByteArray(8192, ' ') + "x\r\n";
@@ -157,18 +139,11 @@ private slots:
         QFETCH(QString, reader);
         QFETCH(QByteArray, bytes);
         TestEnvironment env;
-        const QString name = reader == QLatin1String("catalogue") ? QStringLiteral("track.txt") : QStringLiteral("Huge.txt");
-        const QString path = env.multipleDir() + '/' + name;
-        QFile::remove(path);
-        if (bytes == "PIPE") {
-            if (!makeNamedPipe(path))
-                QSKIP("this system keeps no named pipes in folders");
-        } else {
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-            if (!bytes.endsWith('\n'))
-                QVERIFY(file.resize(3LL << 30));
-        }
+        const QString path = env.multipleDir() + (reader == QLatin1String("catalogue") ? "/track.txt" : "/Huge.txt");
+        writeBytes(path, bytes == "PIPE" ? QByteArray() : bytes); // null: only the old file removed
+        if (bytes == "PIPE" && !makeNamedPipe(path))
+            QSKIP("this system keeps no named pipes in folders");
+        QVERIFY(bytes == "PIPE" || bytes.endsWith('\n') || QFile::resize(path, 3LL << 30));
         const long kilobytesBefore = peakMemoryKilobytes();
         if (reader == QLatin1String("question"))
             QVERIFY(loadWorksheetQuestions(QStringLiteral("Huge")) != QuestionFileLoad::Loaded);
