@@ -225,25 +225,26 @@ save_worksheet() {
   cmp <(printf ' 1 \r\n%s\r\n' "$1") "$2/track.txt" || fail "the catalogue in $2 does not list the worksheet alone"
 }
 
-# full_marks_quiz: the Greek Fighters quiz, open, answered right throughout
-# by pointer clicks, as far as the results.
+# full_marks_quiz [QUESTION FILE]: the quiz open (Greek Fighters' unless
+# told), answered right throughout by pointer clicks, as far as the results.
 full_marks_quiz() {
   local k right
-  mapfile -t right < <(tr -d '\r' <"$APP_DIR/multiple/Greek Fighters.txt" | awk 'NR > 2 && (NR - 2) % 7 == 6')
+  mapfile -t right < <(tr -d '\r' <"${1:-$APP_DIR/multiple/Greek Fighters.txt}" | awk 'NR > 2 && (NR - 2) % 7 == 6')
   for k in $(seq 0 9); do
     click_control multiple 2600 $((5400 + 600 * (right[k] - 1) + 262)) 0 0
     click_control multiple 6000 7920 3765 495             # "Next Question >>" / "Check Score >>"
   done
 }
 
-# print_certificate NAME: types the name on the results and prints; the PDF
-# must carry it with the full score.
+# print_certificate NAME [SCORE LINE [TEXT...]]: types the name on the
+# results and prints; the PDF must carry it with the full score (of ten
+# unless told) and any text given.
 print_certificate() {
   click_control Welldone 3120 6600 5760 615               # the name box
   xdotool type --delay 20 "$1"
   click_control Welldone 240 1800 3765 495                # "Print Certificate"
   answer_message certificate
-  expect_text "$(printed_text)" "Velmora" "Excellent Work" "$1" "You have scored 10 out of 10." "Well Done"
+  expect_text "$(printed_text)" "Velmora" "Excellent Work" "$1" "${2:-You have scored 10 out of 10.}" "Well Done" "${@:3}"
 }
 
 # start_cups: a private CUPS server (needs root) whose default printer is a

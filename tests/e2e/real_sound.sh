@@ -18,8 +18,7 @@ for name in click tone; do
   "$BUILD_DIR/playsound" "wav\\$name.wav" 1500
   wait_until 5 at_least "$want" || true # the sink may still be passing on the end
   stop_capture
-  got=$(captured_length)
-  echo "$name: the file sounds for ${want}s, the sink received ${got}s"
-  awk -v w="$want" -v g="$got" 'BEGIN { exit !(g >= w - 0.02 && g <= w + 0.1) }' || fail "$name did not arrive whole"
+  awk -v w="$want" -v g="$(captured_length)" 'BEGIN { exit !(g >= w - 0.02 && g <= w + 0.1) }' ||
+    fail "$name did not arrive whole: the file sounds for ${want}s, the sink received $(captured_length)s"
 done
 echo "PASS: sounds arrive whole"

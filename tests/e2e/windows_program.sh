@@ -76,12 +76,10 @@ wait_until 20 at_least 0.32 || fail "no reward sound reached the sound server"
 print_certificate "Ada Lovelace"
 leave Welldone
 leave fighters
-if [ -f "$program/units/olympics/unit.txt" ]; then
-  click_control intro0 3360 2640 3075 375                 # "The Olympic Games"
-  click_control olympics 3600 7920 3195 495               # "Labelling Activity"
-  leave olympicslab
-  leave olympics
-fi
+click_control intro0 3360 2640 3075 375                   # "The Olympic Games"
+click_control olympics 3600 7920 3195 495                 # "Labelling Activity"
+leave olympicslab
+leave olympics
 save_worksheet "Greek Heroes" "$teachers"
 [ ! -e "$program/multiple/track.txt" ] && [ ! -e "$program/multiple/Greek Heroes.txt" ] || fail "the program wrote under Program Files"
 leave wizard                                              # saved, so it leaves at once
