@@ -49,7 +49,7 @@ QString stopName(const QWidget *control)
 void holdKey(int key, bool marked = true)
 {
     const QString text = key == Qt::Key_A ? QStringLiteral("a") : QString();
-    static ulong clock = 1; // a repeat every 30 ms, as window systems stamp them
+    static ulong clock = 1; // each event its own time stamp, as a window system gives
     for (int i = 0; i < 4; ++i) {
         QWidget *target = screens::topmost()->focusWidget() ? screens::topmost()->focusWidget() : screens::topmost();
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text, marked && i > 0);
