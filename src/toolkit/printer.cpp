@@ -72,4 +72,10 @@ std::unique_ptr<PrinterSurface> openPrinter()
     return surface;
 }
 
+void preparePrinter()
+{
+    if (!installedFactory())
+        prepareDefaultPrinter();
+}
+
 void setPrinterFactory(PrinterFactory factory) { installedFactory() = std::move(factory); }

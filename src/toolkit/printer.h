@@ -108,5 +108,9 @@ using PrinterFactory = std::function<std::unique_ptr<PrinterSurface>()>;
 // Opens a print job on the default printer with no dialog (or on whatever a
 // test has put in its place). Throws PrintError when there is none.
 std::unique_ptr<PrinterSurface> openPrinter();
+// Loads the printing part, on the calling (user-interface) thread, before a
+// job is opened away from it. Throws PrintModuleMissing when it is missing,
+// PrintError when it cannot be loaded.
+void preparePrinter();
 // Replaces where print jobs go; an empty factory restores the default printer.
 void setPrinterFactory(PrinterFactory factory);

@@ -143,6 +143,16 @@ std::unique_ptr<PrinterSurface> openJob(const char *entryName, Args &&...args)
 }
 } // namespace
 
+void prepareDefaultPrinter()
+{
+    ModuleFailure failure;
+    if (moduleEntry(kPrintModule, kOpenDefaultPrintJob, &failure))
+        return;
+    if (!failure.lookedIn.isEmpty())
+        throw PrintModuleMissing(kPrintModule, failure.lookedIn);
+    throw PrintError(failure.reason.toStdString());
+}
+
 std::unique_ptr<PrinterSurface> openDefaultPrinter()
 {
     return openJob<OpenDefaultPrintJob>(kOpenDefaultPrintJob, QCoreApplication::applicationName());

@@ -9,6 +9,8 @@
 
 // The system's default printer. Throws PrintError when there is none.
 std::unique_ptr<PrinterSurface> openDefaultPrinter();
+// Loads the print module; throws as openDefaultPrinter() does when it cannot.
+void prepareDefaultPrinter();
 // A PDF file at path on paper of the given size, with the printer's usual margins.
 std::unique_ptr<PrinterSurface> openPdfPrinter(const QString &path,
                                                const QPageSize &paper = QPageSize(QPageSize::A4));

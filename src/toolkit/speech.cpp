@@ -13,40 +13,53 @@ const QString kSpeechModule = QStringLiteral("velmora-speech");
 // How long the end of the program waits for a speech service that does not answer.
 constexpr int kGiveUpOnServiceMs = 2000;
 
+// The speech module's entry point, looked up on the user-interface thread
+// and handed to the worker: under Wine, a module found missing on a worker
+// thread kept the program from ending. Null, with why, when there is none.
+struct VoiceEntry {
+    OpenSpeechVoice open = nullptr;
+    QString problem;
+};
+
+VoiceEntry voiceEntry()
+{
+    ModuleFailure failure;
+    const auto openVoice = reinterpret_cast<OpenSpeechVoice>(moduleEntry(kSpeechModule, kOpenSpeechVoice, &failure));
+    if (openVoice)
+        return {openVoice, {}};
+    // Where it was looked for goes to the terminal, once; the screen says it briefly.
+    static bool told = false;
+    if (!std::exchange(told, true))
+        std::fprintf(stderr, "velmora: reading aloud is off: %s\n",
+                     qUtf8Printable(failure.lookedIn.isEmpty()
+                                        ? failure.reason
+                                        : QStringLiteral("its speech module is missing from ")
+                                              + failure.lookedIn.join(QStringLiteral(" and "))));
+    return {nullptr, QStringLiteral("Velmora's speech module is missing")};
+}
+
 // The voice, touched only on the worker thread, one task at a time.
 struct VoiceSlot {
     std::unique_ptr<SpeechVoice> voice;
 
     // Opens the voice unless it is open; returns why it cannot be opened.
-    QString open()
+    QString open(const VoiceEntry &entry)
     {
         if (voice)
             return {};
-        ModuleFailure failure;
-        const auto openVoice =
-            reinterpret_cast<OpenSpeechVoice>(moduleEntry(kSpeechModule, kOpenSpeechVoice, &failure));
-        if (!openVoice) {
-            // Where it was looked for goes to the terminal, once; the screen says it briefly.
-            static bool told = false;
-            if (!std::exchange(told, true))
-                std::fprintf(stderr, "velmora: reading aloud is off: %s\n",
-                             qUtf8Printable(failure.lookedIn.isEmpty()
-                                                ? failure.reason
-                                                : QStringLiteral("its speech module is missing from ")
-                                                      + failure.lookedIn.join(QStringLiteral(" and "))));
-            return QStringLiteral("Velmora's speech module is missing");
-        }
+        if (!entry.open)
+            return entry.problem;
         QString problem;
-        voice.reset(openVoice(&problem));
+        voice.reset(entry.open(&problem));
         return voice ? QString() : problem;
     }
 
     // A voice that fails is opened afresh once: the speech service may have restarted.
-    void speak(const QString &text, int ratePercent)
+    void speak(const VoiceEntry &entry, const QString &text, int ratePercent)
     {
         QString problem;
         for (int attempt = 0; attempt < 2; ++attempt) {
-            if (!open().isEmpty() || voice->speak(text, ratePercent, &problem))
+            if (!open(entry).isEmpty() || voice->speak(text, ratePercent, &problem))
                 return;
             voice.reset();
         }
@@ -72,7 +85,7 @@ public:
 
     void speak(const QString &text, int ratePercent) override
     {
-        worker_->start([slot = slot_, text, ratePercent] { slot->speak(text, ratePercent); });
+        worker_->start([slot = slot_, entry = voiceEntry(), text, ratePercent] { slot->speak(entry, text, ratePercent); });
     }
 
     void stop() override
@@ -85,8 +98,9 @@ public:
 
     void checkVoice(QObject *context, std::function<void(const VoiceCheck &)> answer) override
     {
-        worker_->start([slot = slot_, context = QPointer<QObject>(context), answer = std::move(answer)] {
-            const QString problem = slot->open();
+        worker_->start([slot = slot_, entry = voiceEntry(), context = QPointer<QObject>(context),
+                        answer = std::move(answer)] {
+            const QString problem = slot->open(entry);
             const VoiceCheck check{problem.isEmpty(), problem};
             if (QCoreApplication *app = QCoreApplication::instance())
                 QMetaObject::invokeMethod(
