@@ -15,18 +15,13 @@ constexpr int kGiveUpOnServiceMs = 2000;
 
 // The speech module's entry point, looked up on the user-interface thread
 // and handed to the worker: under Wine, a module found missing on a worker
-// thread kept the program from ending. Null, with why, when there is none.
-struct VoiceEntry {
-    OpenSpeechVoice open = nullptr;
-    QString problem;
-};
-
-VoiceEntry voiceEntry()
+// thread kept the program from ending. Null when there is none.
+OpenSpeechVoice voiceEntry()
 {
     ModuleFailure failure;
     const auto openVoice = reinterpret_cast<OpenSpeechVoice>(moduleEntry(kSpeechModule, kOpenSpeechVoice, &failure));
     if (openVoice)
-        return {openVoice, {}};
+        return openVoice;
     // Where it was looked for goes to the terminal, once; the screen says it briefly.
     static bool told = false;
     if (!std::exchange(told, true))
@@ -35,7 +30,7 @@ VoiceEntry voiceEntry()
                                         ? failure.reason
                                         : QStringLiteral("its speech module is missing from ")
                                               + failure.lookedIn.join(QStringLiteral(" and "))));
-    return {nullptr, QStringLiteral("Velmora's speech module is missing")};
+    return nullptr;
 }
 
 // The voice, touched only on the worker thread, one task at a time.
@@ -43,19 +38,19 @@ struct VoiceSlot {
     std::unique_ptr<SpeechVoice> voice;
 
     // Opens the voice unless it is open; returns why it cannot be opened.
-    QString open(const VoiceEntry &entry)
+    QString open(OpenSpeechVoice openVoice)
     {
         if (voice)
             return {};
-        if (!entry.open)
-            return entry.problem;
+        if (!openVoice)
+            return QStringLiteral("Velmora's speech module is missing");
         QString problem;
-        voice.reset(entry.open(&problem));
+        voice.reset(openVoice(&problem));
         return voice ? QString() : problem;
     }
 
     // A voice that fails is opened afresh once: the speech service may have restarted.
-    void speak(const VoiceEntry &entry, const QString &text, int ratePercent)
+    void speak(OpenSpeechVoice entry, const QString &text, int ratePercent)
     {
         QString problem;
         for (int attempt = 0; attempt < 2; ++attempt) {
